@@ -1,0 +1,38 @@
+#pragma once
+
+#include "pathsfile.h"
+#include "settings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The state the windows share for the whole run. The application owns the one instance and
+// hands it by reference to every window and data step; nothing else holds mutable state.
+struct AppState {
+    // Program folder (the folder of the executable), without a trailing separator.
+    QString Path;
+    // 1 while the board starts, 2 while the options window reloads, else 0.
+    int Avvio = 0;
+
+    // Paths file name relative to the program folder, with its leading separator.
+    QString FilePercorsi = QStringLiteral("/Percorsi.ini");
+    PathsTable PercorsiSalvati;
+    PathsTable PercorsiModifica;
+    std::array<bool, SlotCount> PercorsoCommentato{};
+
+    Settings settings;
+
+    bool OpzioniAperte = false;
+    bool AggiornamentoAperto = false;
+    int SchedaIniziale = 0;
+
+    // Loader bookkeeping.
+    bool InCaricamento = false;
+    QStringList CartelleTemi;
+
+    QString file(const QString &name) const { return Path + u'/' + name; }
+    QString songsFolder() const { return Path + QStringLiteral("/Musiche/"); }
+    QString pathsFile() const { return Path + FilePercorsi; }
+};

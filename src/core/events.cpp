@@ -1,0 +1,8 @@
+#include "events.h"
+
+#include <QCoreApplication>
+
+void letEventsRun()
+{
+    QCoreApplication::processEvents();
+}

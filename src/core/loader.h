@@ -1,0 +1,21 @@
+#pragma once
+
+class ProgressPort;
+class QuestionPort;
+struct AppState;
+
+// The start-up loader: reads every data file into the shared state, showing each stage in the
+// progress window. Runs in full once at start and without the migration steps whenever the
+// options window loads.
+class Loader {
+public:
+    Loader(AppState &state, ProgressPort &progress, QuestionPort &questions);
+
+    void Caricamento(bool full);
+    void PreparaProgresso(bool countThemes, bool countSettings, bool countPaths);
+
+private:
+    AppState &m_state;
+    ProgressPort &m_progress;
+    QuestionPort &m_questions;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "categories.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// One slot of a song paths table: the file name and the folder it lies in (ending in "/").
+struct SongSlot {
+    QString file;
+    QString folder;
+    QString fullPath() const { return folder + file; }
+};
+using PathsTable = std::array<SongSlot, SlotCount>;
+
+// The song paths file: parsing and the written form, free of any file system access.
+namespace PathsFile {
+
+struct Entry {
+    QString value;
+    bool commented = false;
+    bool found = false;
+};
+
+// The first line from the top that matches the slot's key decides (plain or commented entry).
+Entry lookup(const QStringList &lines, int slot);
+// "1" when any line holds ";", else "0": the older commented layout.
+bool hasSemicolon(const QStringList &lines);
+// The 34 lines of the written form from the file names of the table.
+QStringList writtenForm(const PathsTable &table);
+
+} // namespace PathsFile

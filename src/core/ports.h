@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+// What the loader and the data steps ask of the user interface. The widgets library implements
+// these; tests use scripted fakes. None of these calls may destroy the caller's state.
+
+// The start-up progress window. show() shows it without modality and lets it paint.
+class ProgressPort {
+public:
+    virtual ~ProgressPort() = default;
+    virtual bool isVisible() const = 0;
+    virtual void show() = 0;
+    virtual void close() = 0;
+    virtual void setCaption(const QString &text) = 0;
+    virtual void setTitle(const QString &text) = 0;
+    virtual void setMaximum(int maximum) = 0;
+    virtual int maximum() const = 0;
+    virtual void setValue(int value) = 0;
+    virtual int value() const = 0;
+    // Advances the bar by one, only while the window is visible; never past the maximum.
+    void step()
+    {
+        if (isVisible() && value() < maximum())
+            setValue(value() + 1);
+    }
+};
+
+// Every message box of the program. ask() blocks until answered and returns the button chosen.
+class QuestionPort {
+public:
+    enum class Icon { None, Information, Warning, Critical, Question };
+    enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    virtual ~QuestionPort() = default;
+    virtual Answer ask(const QString &text, const QString &title, Icon icon, Buttons buttons,
+                       Answer defaultAnswer) = 0;
+
+    void inform(const QString &text, const QString &title, Icon icon)
+    {
+        ask(text, title, icon, Buttons::Ok, Answer::Ok);
+    }
+};

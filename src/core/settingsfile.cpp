@@ -1,0 +1,37 @@
+#include "settingsfile.h"
+
+#include "appstate.h"
+#include "events.h"
+#include "ports.h"
+
+namespace {
+
+QString settingsPath(const AppState &state)
+{
+    return state.file(QStringLiteral("Impostazioni.ini"));
+}
+
+} // namespace
+
+void CaricaImpostazioni(AppState &state, ProgressPort &progress)
+{
+    if (!progress.isVisible()) {
+        progress.show();
+        letEventsRun();
+    }
+    progress.setCaption(QStringLiteral("Caricamento Impostazioni..."));
+    letEventsRun();
+
+    const bool keepPackChoice = state.Avvio == 2;
+    state.settings.resetToDefaults(keepPackChoice);
+    const QStringList lines = TextFile::readLines(settingsPath(state));
+    for (const QString &line : lines) {
+        if (state.settings.readLine(line, keepPackChoice))
+            progress.step();
+    }
+}
+
+TextFile::WriteResult SalvaImpostazioni(const AppState &state)
+{
+    return TextFile::writeText(settingsPath(state), state.settings.writtenForm());
+}

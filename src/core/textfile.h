@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// Every data file of the program goes through here. Reading is forgiving (CRLF, LF or lone CR;
+// UTF-8 with or without BOM; anything that is not valid UTF-8 is taken as Windows-1252) and
+// bounded, so a hostile file cannot exhaust memory. Writing replaces the whole file atomically
+// in UTF-8: a failed write leaves the old file as it was and says why.
+namespace TextFile {
+
+// Upper bounds on what a reader takes in; the rest of an oversized file or line is ignored.
+inline constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+inline constexpr int MaxLineChars = 64 * 1024;
+
+// True when path names a regular file that can be read. A folder or an unreadable file counts
+// as missing.
+bool isReadableFile(const QString &path);
+
+QString decode(const QByteArray &bytes);
+QStringList splitLines(const QString &text);
+
+// Reads up to MaxFileBytes from the device and splits it into lines.
+QStringList readLines(QIODevice &device);
+// A missing or unreadable file gives no lines.
+QStringList readLines(const QString &path);
+QString readText(const QString &path);
+
+struct WriteResult {
+    bool ok = false;
+    QString error;
+};
+
+// Writes text (already holding its line ends) as UTF-8, atomically.
+WriteResult writeText(const QString &path, const QString &text);
+// Writes each line followed by CRLF.
+WriteResult writeLines(const QString &path, const QStringList &lines);
+
+// Deletes a file if it exists; false only when it exists and could not be removed.
+bool removeIfExists(const QString &path);
+
+} // namespace TextFile
