@@ -30,7 +30,14 @@ struct AppState {
 
     // Loader bookkeeping.
     bool InCaricamento = false;
+    int ModoCopia = 0;
+
+    // Themes: every folder of Temi, then the valid ones with their titles.
     QStringList CartelleTemi;
+    QStringList TemiCartelle;
+    QStringList TemiTitoli;
+    int ContatoreTemi = -1;
+    int TemaScelto = 0;
 
     QString file(const QString &name) const { return Path + u'/' + name; }
     QString songsFolder() const { return Path + QStringLiteral("/Musiche/"); }

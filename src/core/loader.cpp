@@ -1,15 +1,20 @@
 #include "loader.h"
 
 #include "appstate.h"
+#include "musicpack.h"
 #include "ports.h"
 #include "settingsfile.h"
+#include "songcheck.h"
 #include "songpaths.h"
 #include "textfile.h"
+#include "themes.h"
 
 #include <QDir>
 
-Loader::Loader(AppState &state, ProgressPort &progress, QuestionPort &questions)
-    : m_state(state), m_progress(progress), m_questions(questions)
+Loader::Loader(AppState &state, ProgressPort &progress, QuestionPort &questions,
+               StartupWindows &windows, QString executableName)
+    : m_state(state), m_progress(progress), m_questions(questions), m_windows(windows),
+      m_executable(std::move(executableName))
 {
 }
 
@@ -18,12 +23,13 @@ void Loader::PreparaProgresso(bool countThemes, bool countSettings, bool countPa
     int n = 0;
     if (countThemes) {
         const QDir themes(m_state.file(QStringLiteral("Temi")));
-        m_state.CartelleTemi = themes.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                QDir::Name);
+        m_state.CartelleTemi =
+            themes.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
         n = static_cast<int>(m_state.CartelleTemi.size());
     }
     if (countSettings)
-        n += static_cast<int>(TextFile::readLines(m_state.file(QStringLiteral("Impostazioni.ini"))).size());
+        n += static_cast<int>(
+            TextFile::readLines(m_state.file(QStringLiteral("Impostazioni.ini"))).size());
     if (countPaths)
         n += 24;
     m_progress.setMaximum(n + 1);
@@ -31,12 +37,24 @@ void Loader::PreparaProgresso(bool countThemes, bool countSettings, bool countPa
     m_state.InCaricamento = true;
 }
 
-void Loader::Caricamento(bool full)
+bool Loader::Caricamento(bool full)
 {
     PreparaProgresso(true, true, true);
     CaricaImpostazioni(m_state, m_progress);
-    (void)full;
+    if (full) {
+        MusicPack pack(m_state, m_questions, m_windows, m_executable);
+        pack.PulisciCartella();
+        pack.ScegliPack();
+        pack.MigraPercorsi();
+        pack.InstallaPack();
+    }
     CaricaPercorsi(m_state);
-    m_progress.close();
+    if (!Themes(m_state, m_progress, m_questions).CaricaTemi()) {
+        m_progress.close();
+        m_state.InCaricamento = false;
+        return false;
+    }
+    SongCheck(m_state, m_progress, m_questions, m_windows).ControllaCanzoni();
     m_state.InCaricamento = false;
+    return true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QString>
+
 class ProgressPort;
 class QuestionPort;
+class StartupWindows;
 struct AppState;
 
 // The start-up loader: reads every data file into the shared state, showing each stage in the
@@ -9,13 +12,17 @@ struct AppState;
 // options window loads.
 class Loader {
 public:
-    Loader(AppState &state, ProgressPort &progress, QuestionPort &questions);
+    Loader(AppState &state, ProgressPort &progress, QuestionPort &questions,
+           StartupWindows &windows, QString executableName);
 
-    void Caricamento(bool full);
+    // False when the program cannot run (no valid theme); the presenter has been told.
+    bool Caricamento(bool full);
     void PreparaProgresso(bool countThemes, bool countSettings, bool countPaths);
 
 private:
     AppState &m_state;
     ProgressPort &m_progress;
     QuestionPort &m_questions;
+    StartupWindows &m_windows;
+    QString m_executable;
 };

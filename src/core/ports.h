@@ -42,3 +42,24 @@ public:
         ask(text, title, icon, Buttons::Ok, Answer::Ok);
     }
 };
+
+// The other windows the loader and the song steps open: the file-copy window (mode 0 copying
+// songs, 1 updating the paths file and music pack, 2 contacting the server) and the options
+// window, opened without modality on the tab AppState::SchedaIniziale names.
+class StartupWindows {
+public:
+    virtual ~StartupWindows() = default;
+    virtual void showCopy(int mode) = 0;
+    virtual void closeCopy() = 0;
+    virtual void showOptions() = 0;
+};
+
+// Where a theme is applied: the board, or the options window's preview. A picture that cannot
+// be loaded leaves the control as it was. colour is blue * 65536 + green * 256 + red.
+class ThemeTarget {
+public:
+    virtual ~ThemeTarget() = default;
+    virtual void setBoardPicture(const QString &file) = 0;
+    virtual void setExitPicture(const QString &file) = 0;
+    virtual void setBackgroundColour(int colour) = 0;
+};

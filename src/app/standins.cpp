@@ -1,0 +1,58 @@
+#include "standins.h"
+
+#include "appstate.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QVBoxLayout>
+
+StandInPeers::~StandInPeers()
+{
+    unloadOthers();
+}
+
+void StandInPeers::playModal(const QString &path, const QString &title)
+{
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("Riproduzione"));
+    dialog.setWindowTitle(QStringLiteral("Riproduzione  ") + title + QStringLiteral("  00,0%"));
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(path, &dialog);
+    label->setObjectName(QStringLiteral("lblPercorso"));
+    layout->addWidget(label);
+    dialog.resize(480, 120);
+    m_player = &dialog;
+    dialog.exec();
+}
+
+void StandInPeers::showOptions()
+{
+    if (!m_options) {
+        auto *window = new QWidget(nullptr, Qt::Window);
+        window->setObjectName(QStringLiteral("Opzioni"));
+        window->setWindowTitle(QStringLiteral("Opzioni"));
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->resize(480, 320);
+        AppState *state = &m_state;
+        QObject::connect(window, &QObject::destroyed, [state] { state->OpzioniAperte = false; });
+        m_options = window;
+        m_state.OpzioniAperte = true;
+    }
+    m_options->show();
+    focusOptions();
+}
+
+void StandInPeers::focusOptions()
+{
+    if (!m_options)
+        return;
+    m_options->raise();
+    m_options->activateWindow();
+}
+
+void StandInPeers::unloadOthers()
+{
+    if (m_player)
+        m_player->close();
+    delete m_options.data();
+}

@@ -1,0 +1,36 @@
+#include "casefind.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace CaseFind {
+
+QString entryName(const QString &folder, const QString &name)
+{
+    if (!isBareName(name))
+        return {};
+    const QString exact = folder + u'/' + name;
+    if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
+        return name;
+    const QStringList entries = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+
+QString path(const QString &folder, const QString &name)
+{
+    const QString found = entryName(folder, name);
+    return found.isEmpty() ? QString() : folder + u'/' + found;
+}
+
+bool isBareName(const QString &name)
+{
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
+           !name.contains(u'\\');
+}
+
+} // namespace CaseFind

@@ -1,0 +1,160 @@
+#include "songcheck.h"
+
+#include "appstate.h"
+#include "casefind.h"
+#include "events.h"
+#include "filetree.h"
+#include "ports.h"
+#include "songpaths.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString CheckFile = QStringLiteral("CheckCanzoni.ini");
+const QString ProgramTitle = QStringLiteral("Zefiro");
+
+// A slot needs attention when it names nothing, names something that is not a bare file name
+// (it would reach outside the songs folder), or its file is not there.
+bool needsAttention(const SongSlot &slot)
+{
+    QString name = slot.file;
+    if (name.remove(u' ').isEmpty())
+        return true;
+    return !CaseFind::isBareName(slot.file) || !TextFile::isReadableFile(slot.fullPath());
+}
+
+} // namespace
+
+SongCheck::SongCheck(AppState &state, ProgressPort &progress, QuestionPort &questions,
+                     StartupWindows &windows)
+    : m_state(state), m_progress(progress), m_questions(questions), m_windows(windows)
+{
+}
+
+void SongCheck::ControllaCanzoni()
+{
+    if (!m_progress.isVisible()) {
+        m_progress.setMaximum(SlotCount);
+        m_progress.show();
+        letEventsRun();
+    }
+    m_progress.setCaption(QStringLiteral("Controllo Canzoni..."));
+    letEventsRun();
+
+    QStringList lines;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        if (needsAttention(m_state.PercorsiModifica.at(static_cast<size_t>(slot))))
+            lines.append(QString::number(slot) + u';');
+        m_progress.step();
+    }
+    const QString path = m_state.file(CheckFile);
+    if (lines.isEmpty()) {
+        TextFile::removeIfExists(path);
+    } else if (const auto written = TextFile::writeLines(path, lines); !written.ok) {
+        m_questions.inform(QStringLiteral("Impossibile scrivere il file ") + CheckFile +
+                               QStringLiteral(": ") + written.error,
+                           ProgramTitle, QuestionPort::Icon::Warning);
+    }
+
+    if (m_state.Avvio == 1 && !lines.isEmpty()) {
+        const auto answer = m_questions.ask(
+            QStringLiteral("ATTENZIONE!! Alcune caselle non hanno impostato alcun file o il file a "
+                           "cui sono associate è inesistente. Le vuoi impostare ora?"),
+            QStringLiteral("Controllo Canzoni"), QuestionPort::Icon::Warning,
+            QuestionPort::Buttons::YesNo, QuestionPort::Answer::Yes);
+        if (answer == QuestionPort::Answer::Yes) {
+            m_progress.close();
+            m_state.SchedaIniziale = 1;
+            m_windows.showOptions();
+        }
+    }
+    m_progress.close();
+}
+
+bool SongCheck::EsisteControllo() const
+{
+    return TextFile::isReadableFile(m_state.file(CheckFile));
+}
+
+bool SongCheck::SlotDaControllare(int slot) const
+{
+    const QString key = QString::number(slot) + u';';
+    const QStringList lines = TextFile::readLines(m_state.file(CheckFile));
+    for (const QString &line : lines) {
+        if (line.startsWith(key))
+            return true;
+    }
+    return false;
+}
+
+bool SongCheck::copySong(int slot)
+{
+    const auto index = static_cast<size_t>(slot);
+    const SongSlot &picked = m_state.PercorsiModifica.at(index);
+    const QString songs = m_state.songsFolder();
+    const QString target = songs + picked.file;
+    QString error;
+    if (!CaseFind::isBareName(picked.file)) {
+        error = QStringLiteral("il nome non è un semplice nome di file");
+    } else if (!TextFile::isReadableFile(picked.fullPath())) {
+        error = QStringLiteral("il file non esiste o non è leggibile");
+    } else {
+        QDir().mkpath(songs);
+        // Copy beside the target first, so an existing song is replaced only by a whole file.
+        const QString partial = target + QStringLiteral(".parziale");
+        FileTree::removeTree(partial);
+        QFile source(picked.fullPath());
+        if (source.copy(partial) && (!FileTree::exists(target) || QFile::remove(target)) &&
+            QFile::rename(partial, target)) {
+            m_state.PercorsiSalvati.at(index).file = picked.file;
+            m_state.PercorsiModifica.at(index).folder = m_state.PercorsiSalvati.at(index).folder;
+            return true;
+        }
+        error = source.errorString();
+        QFile::remove(partial);
+    }
+    m_questions.inform(QStringLiteral("Impossibile copiare il file \"") + picked.fullPath() +
+                           QStringLiteral("\" nella cartella Musiche: ") + error,
+                       QStringLiteral("Copia file"), QuestionPort::Icon::Warning);
+    return false;
+}
+
+bool SongCheck::ApplicaCanzoni()
+{
+    const QString songs = m_state.songsFolder();
+    bool copying = false;
+    for (const SongSlot &slot : m_state.PercorsiModifica)
+        copying = copying || slot.folder != songs;
+    if (copying) {
+        m_state.ModoCopia = 0;
+        m_windows.showCopy(0);
+        letEventsRun();
+    }
+
+    bool allCopied = true;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const auto index = static_cast<size_t>(slot);
+        SongSlot &saved = m_state.PercorsiSalvati.at(index);
+        const SongSlot &working = m_state.PercorsiModifica.at(index);
+        if (saved.folder != working.folder)
+            allCopied = copySong(slot) && allCopied;
+        else if (saved.file != working.file)
+            saved.file = working.file;
+    }
+    if (copying)
+        m_windows.closeCopy();
+    if (copying && allCopied)
+        m_questions.inform(QStringLiteral("Copia dei file eseguita con successo!"), ProgramTitle,
+                           QuestionPort::Icon::None);
+
+    const auto saved = SalvaPercorsi(m_state);
+    if (!saved.ok) {
+        m_questions.inform(QStringLiteral("Impossibile salvare le canzoni nel file ") +
+                               m_state.FilePercorsi.mid(1) + QStringLiteral(": ") + saved.error,
+                           ProgramTitle, QuestionPort::Icon::Warning);
+    }
+    return allCopied && saved.ok;
+}

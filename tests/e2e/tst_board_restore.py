@@ -1,0 +1,86 @@
+"""The real executable: marks made with right clicks survive SIGKILL and are shown again at the
+next start; SIGTERM ends the run normally and leaves the files of a normal end."""
+
+import os
+import signal
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import ProgramCopy, XSession, count_colour, number_box  # noqa: E402
+
+RED = (255, 0, 0)
+MARKED = [(0, 0), (3, 2), (4, 4)]     # Spot 10, Ballo 30, Scelte dagli Educatori 50
+UNMARKED = [(1, 1), (2, 3)]
+WRITTEN_DEFAULTS = ("indextema=0\r\ncommpercorsi=0\r\nriprodcontinua=0\r\nwmpsemprevisib=1\r\n"
+                    "autoplay=1\r\nvolprinc=50\r\nckvolprinc=1\r\nallungacella=1\r\nabbvolume=3\r\n"
+                    "sfumadx=1\r\nveragg=0\r\ncleanpath=0\r\nusazmp=0\r\n")
+
+
+class BoardRestore(unittest.TestCase):
+    def setUp(self):
+        self.session = XSession().__enter__()
+        self.program = ProgramCopy()
+        self.shots = os.environ.get("ZEFIRO_SHOTS_DIR", self.program.tmp.name)
+
+    def tearDown(self):
+        self.program.cleanup()
+        self.session.__exit__(None, None, None)
+
+    def start_board(self):
+        self.program.start(self.session)
+        window = self.session.wait_window("Zefiro")
+        time.sleep(1.5)  # first layout pass and paint
+        return self.session.geometry(window)
+
+    def red_pixels(self, shot, geometry, number):
+        return count_colour(shot, number_box(geometry, *number), RED)
+
+    def test_marks_survive_a_crash_and_a_normal_end_cleans_up(self):
+        geometry = self.start_board()
+        self.assertGreater(geometry[2], 600, "the board should open maximised")
+        for category, index in MARKED:
+            x0, y0, x1, y1 = number_box(geometry, category, index)
+            self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 3)
+        time.sleep(0.5)
+        saved = self.program.read("Ripristino.sav")
+        self.assertEqual(saved, b"sp0\r\nba2\r\nse4\r\n")
+
+        self.program.stop(signal.SIGKILL)
+        self.assertEqual(self.program.read("Ripristino.sav"), saved)
+
+        geometry = self.start_board()
+        self.session.xdotool("mousemove", 5, geometry[3] - 5)  # away from every number
+        time.sleep(0.5)
+        shot = self.session.screenshot(os.path.join(self.shots, "board-restored.png"))
+        for number in MARKED:
+            self.assertGreater(self.red_pixels(shot, geometry, number), 30,
+                               f"number {number} should be red after the restart")
+        for number in UNMARKED:
+            self.assertEqual(self.red_pixels(shot, geometry, number), 0,
+                             f"number {number} should not be red")
+
+        # A song check list left from the start must go with a normal end.
+        self.program.write("CheckCanzoni.ini", "3;\r\n")
+        code, out = self.program.stop(signal.SIGTERM)
+        self.assertEqual(code, 0, out)
+        self.assertFalse(os.path.exists(self.program.path("Ripristino.sav")))
+        self.assertFalse(os.path.exists(self.program.path("CheckCanzoni.ini")))
+        self.assertEqual(self.program.read("Impostazioni.ini").decode("utf-8"), WRITTEN_DEFAULTS)
+
+    def test_sigint_and_sighup_end_normally_too(self):
+        for sig in (signal.SIGINT, signal.SIGHUP):
+            with self.subTest(signal=sig):
+                geometry = self.start_board()
+                x0, y0, x1, y1 = number_box(geometry, 1, 4)
+                self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 3)
+                time.sleep(0.3)
+                self.assertEqual(self.program.read("Ripristino.sav"), b"ca4\r\n")
+                code, out = self.program.stop(sig)
+                self.assertEqual(code, 0, out)
+                self.assertFalse(os.path.exists(self.program.path("Ripristino.sav")))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

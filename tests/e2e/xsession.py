@@ -1,0 +1,183 @@
+"""A private X display with a window manager, and a program folder copy to run Zefiro in."""
+
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+
+TWIPS_PER_PIXEL = 15.0
+
+
+class XSession:
+    def __init__(self, width=1280, height=800):
+        self.width, self.height = width, height
+        self.procs = []
+        self.display = None
+
+    def __enter__(self):
+        for number in range(90, 140):
+            if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
+                break
+        self.display = f":{number}"
+        self.procs.append(subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.env = dict(os.environ, DISPLAY=self.display)
+        self.env.pop("QT_QPA_PLATFORM", None)
+        deadline = time.time() + 20
+        while subprocess.call(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL) != 0:
+            if time.time() > deadline:
+                raise RuntimeError("Xvfb did not start")
+            time.sleep(0.2)
+        self.procs.append(subprocess.Popen(["openbox"], env=self.env,
+                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        time.sleep(1.0)
+        return self
+
+    def __exit__(self, *exc):
+        for proc in reversed(self.procs):
+            proc.terminate()
+            try:
+                proc.wait(5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True,
+                              capture_output=True, text=True).stdout
+
+    def wait_window(self, name, timeout=30):
+        """Id of the first visible window titled exactly name."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                                   env=self.env, capture_output=True, text=True).stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.2)
+        raise AssertionError(f"no window named {name!r} within {timeout} s")
+
+    def geometry(self, window):
+        out = self.xdotool("getwindowgeometry", "--shell", window)
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def click(self, x, y, button):
+        self.xdotool("mousemove", "--sync", int(x), int(y))
+        time.sleep(0.15)
+        self.xdotool("click", button)
+        time.sleep(0.3)
+
+    def screenshot(self, path):
+        """Saves the screen as PNG and returns it as (width, height, rgb bytes)."""
+        ppm = path + ".ppm"
+        subprocess.run(["import", "-window", "root", ppm], env=self.env, check=True)
+        subprocess.run(["convert", ppm, path], check=True)
+        with open(ppm, "rb") as f:
+            data = f.read()
+        os.remove(ppm)
+        parts = data.split(maxsplit=4)
+        assert parts[0] == b"P6", "screenshot is not a binary PPM"
+        return int(parts[1]), int(parts[2]), parts[4]
+
+
+def count_colour(shot, box, rgb):
+    width, _height, pixels = shot
+    x0, y0, x1, y1 = (int(v) for v in box)
+    n = 0
+    for y in range(y0, y1):
+        row = y * width * 3
+        for x in range(x0, x1):
+            if pixels[row + 3 * x: row + 3 * x + 3] == bytes(rgb):
+                n += 1
+    return n
+
+
+def number_box(window_geometry, category, index):
+    """Screen box of the board number (category 0..4, index 0..4) as the board lays it out."""
+    wx, wy, w, h = window_geometry
+    wt, ht = w * TWIPS_PER_PIXEL, h * TWIPS_PER_PIXEL
+    rows = [4, 12, 22, 31.5, 40]
+    cols = [3.2, 4.2, 5.25, 6.24, 7.4]
+    left, top, width, height = 2500, 1000, wt - 5000, ht - 2400
+    cx = (left + width / 8 * cols[index]) / TWIPS_PER_PIXEL
+    cy = (top + height / 45 * rows[category]) / TWIPS_PER_PIXEL
+    hw, hh = 870 / TWIPS_PER_PIXEL / 2, 1005 / TWIPS_PER_PIXEL / 2
+    return (wx + cx - hw, wy + cy - hh, wx + cx + hw, wy + cy + hh)
+
+
+def silent_wav(path, seconds=1.0, rate=8000):
+    frames = int(seconds * rate)
+    data = b"\0\0" * frames
+    header = b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt " + struct.pack(
+        "<IHHIIHH", 16, 1, 1, rate, rate * 2, 2, 16) + b"data" + struct.pack("<I", len(data))
+    with open(path, "wb") as f:
+        f.write(header + data)
+
+
+class ProgramCopy:
+    """A temporary copy of the built program folder, with 25 songs assigned and settings that
+    ask no start-up question."""
+
+    def __init__(self):
+        source = os.environ.get("ZEFIRO_PROGRAM_DIR")
+        assert source and os.path.isfile(os.path.join(source, "zefiro")), \
+            "ZEFIRO_PROGRAM_DIR must name the built program folder"
+        self.tmp = tempfile.TemporaryDirectory(prefix="zefiro-e2e-")
+        self.dir = os.path.join(self.tmp.name, "zefiro")
+        shutil.copytree(source, self.dir, symlinks=True)
+        for pack in ("Spot", "Canto", "ColSon", "Ballo", "SceEdu", "Musiche"):
+            shutil.rmtree(os.path.join(self.dir, pack), ignore_errors=True)
+        for name in ("PercorsiZMP.ini", "Percorsi.ini", "Impostazioni.ini", "Ripristino.sav",
+                     "CheckCanzoni.ini"):
+            if os.path.exists(self.path(name)):
+                os.remove(self.path(name))
+        os.mkdir(self.path("Musiche"))
+        lines = []
+        sections = ["[Spot]", "[Canto]", "[Colonne Sonore]", "[Ballo]", "[Scelte dagli educatori]"]
+        for c, section in enumerate(sections):
+            if c:
+                lines.append("")
+            lines.append(section)
+            for n in range(5):
+                slot = c * 5 + n
+                silent_wav(self.path("Musiche", f"song{slot}.wav"))
+                lines.append(f"{slot}=song{slot}.wav")
+        self.write("Percorsi.ini", "\r\n".join(lines) + "\r\n")
+        self.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\n")
+        self.proc = None
+
+    def path(self, *names):
+        return os.path.join(self.dir, *names)
+
+    def write(self, name, text):
+        with open(self.path(name), "w", encoding="utf-8", newline="") as f:
+            f.write(text)
+
+    def read(self, name):
+        with open(self.path(name), "rb") as f:
+            return f.read()
+
+    def start(self, session):
+        self.proc = subprocess.Popen([self.path("zefiro")], cwd=self.tmp.name, env=session.env,
+                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        return self.proc
+
+    def stop(self, sig, timeout=15):
+        self.proc.send_signal(sig)
+        try:
+            out, _ = self.proc.communicate(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            raise AssertionError(f"zefiro did not end within {timeout} s of signal {sig}")
+        return self.proc.returncode, out.decode(errors="replace")
+
+    def cleanup(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGKILL)
+            self.proc.wait()
+        self.tmp.cleanup()
