@@ -1,6 +1,7 @@
 #include "standins.h"
 
 #include "appstate.h"
+#include "copia.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -55,4 +56,17 @@ void StandInPeers::unloadOthers()
     if (m_player)
         m_player->close();
     delete m_options.data();
+}
+
+void LoaderWindows::showCopy(int mode)
+{
+    closeCopy();
+    m_copy = new Copia(mode);
+    m_copy->setAttribute(Qt::WA_DeleteOnClose);
+    m_copy->show();
+}
+
+void LoaderWindows::closeCopy()
+{
+    delete m_copy.data();
 }

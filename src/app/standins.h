@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boardpeers.h"
+#include "ports.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -24,4 +25,19 @@ private:
     AppState &m_state;
     QPointer<QWidget> m_player;
     QPointer<QWidget> m_options;
+};
+
+// The copy window and the options window as the loader opens them.
+class LoaderWindows : public StartupWindows {
+public:
+    explicit LoaderWindows(BoardPeers &peers) : m_peers(peers) {}
+    ~LoaderWindows() override { closeCopy(); }
+
+    void showCopy(int mode) override;
+    void closeCopy() override;
+    void showOptions() override { m_peers.showOptions(); }
+
+private:
+    BoardPeers &m_peers;
+    QPointer<QWidget> m_copy;
 };

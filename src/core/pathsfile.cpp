@@ -5,11 +5,17 @@ namespace PathsFile {
 namespace {
 
 // The text in front of a key counts as numeric when it reads as a number, as in "12=" for
-// slot 2 (blanks around it allowed).
+// slot 2 (blanks around it allowed). toDouble() also takes the words "inf" and "nan": a line
+// such as "nan4=" is a commented entry, not a number in front of the key.
 bool isNumeric(const QString &text)
 {
+    const QString trimmed = text.trimmed();
+    for (const QChar c : trimmed) {
+        if (c.isLetter() && c != u'e' && c != u'E')
+            return false;
+    }
     bool ok = false;
-    text.trimmed().toDouble(&ok);
+    trimmed.toDouble(&ok);
     return ok;
 }
 

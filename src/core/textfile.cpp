@@ -27,6 +27,30 @@ QString decodeCp1252(const QByteArray &bytes)
     return out;
 }
 
+// A read cut short at the size limit may end inside a UTF-8 sequence; that partial character
+// goes, or a long UTF-8 file would be taken for Windows-1252.
+void dropPartialUtf8Tail(QByteArray &bytes)
+{
+    const qsizetype n = bytes.size();
+    for (qsizetype back = 1; back <= qMin<qsizetype>(4, n); ++back) {
+        const auto b = static_cast<unsigned char>(bytes.at(n - back));
+        if ((b & 0xC0) == 0x80)
+            continue;
+        const qsizetype length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        if (length > back)
+            bytes.chop(back);
+        return;
+    }
+}
+
+QString decodeBounded(QIODevice &device)
+{
+    QByteArray bytes = device.read(MaxFileBytes);
+    if (!device.atEnd())
+        dropPartialUtf8Tail(bytes);
+    return decode(bytes);
+}
+
 } // namespace
 
 bool isReadableFile(const QString &path)
@@ -68,7 +92,7 @@ QStringList splitLines(const QString &text)
 
 QStringList readLines(QIODevice &device)
 {
-    return splitLines(decode(device.read(MaxFileBytes)));
+    return splitLines(decodeBounded(device));
 }
 
 QString readText(const QString &path)
@@ -78,7 +102,7 @@ QString readText(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return decode(file.read(MaxFileBytes));
+    return decodeBounded(file);
 }
 
 QStringList readLines(const QString &path)

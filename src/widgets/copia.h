@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+// The waiting window shown while files are copied, migrated or fetched. Its texts follow the
+// mode it is made for (0 songs copied, 1 paths file and pack updated, 2 server contacted).
+class Copia : public QWidget {
+    Q_OBJECT
+public:
+    explicit Copia(int mode, QWidget *parent = nullptr);
+};

@@ -1,0 +1,185 @@
+#include "appstate.h"
+#include "songcheck.h"
+#include "songpaths.h"
+#include "startupfakes.h"
+#include "testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSongCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void check_data();
+    void check();
+    void checkFromOptionsAsksNothing();
+    void slotLookup();
+    void copyBringsOutsideSongsIn();
+    void failedCopyKeepsFormerEntry();
+    void copyRefusesNamesOutsideTheSongsFolder();
+    void applyWithNothingToCopy();
+
+private:
+    void fillAll();
+    SongCheck checker() { return SongCheck(m_state, m_progress, m_questions, m_windows); }
+    QString songs() const { return m_state.songsFolder(); }
+
+    QTemporaryDir *m_dir = nullptr;
+    QTemporaryDir *m_outside = nullptr;
+    AppState m_state;
+    FakeProgress m_progress;
+    ScriptedQuestions m_questions;
+    RecordingWindows m_windows;
+};
+
+void TestSongCheck::init()
+{
+    delete m_dir;
+    delete m_outside;
+    m_dir = new QTemporaryDir;
+    m_outside = new QTemporaryDir;
+    QVERIFY(m_dir->isValid() && m_outside->isValid());
+    m_state = AppState();
+    m_state.Path = m_dir->path();
+    m_progress = FakeProgress();
+    m_questions = ScriptedQuestions();
+    m_windows = RecordingWindows();
+    QVERIFY(QDir().mkpath(songs()));
+    CaricaPercorsi(m_state);
+}
+
+void TestSongCheck::fillAll()
+{
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const QString name = QStringLiteral("s%1.wav").arg(slot);
+        QVERIFY(writeBytes(songs() + name, "RIFF"));
+        m_state.PercorsiModifica.at(static_cast<size_t>(slot)).file = name;
+        m_state.PercorsiSalvati.at(static_cast<size_t>(slot)).file = name;
+    }
+}
+
+void TestSongCheck::check_data()
+{
+    QTest::addColumn<QString>("name3");
+    QTest::addColumn<QString>("name11");
+    QTest::addColumn<QByteArray>("list");
+    QTest::newRow("all present") << "s3.wav" << "s11.wav" << QByteArray();
+    QTest::newRow("blank and missing") << "  " << "manca.wav" << QByteArray("3;\r\n11;\r\n");
+    QTest::newRow("path outside") << "../s3.wav" << "s11.wav" << QByteArray("3;\r\n");
+    QTest::newRow("dot dot") << ".." << "s11.wav" << QByteArray("3;\r\n");
+}
+
+void TestSongCheck::check()
+{
+    QFETCH(QString, name3);
+    QFETCH(QString, name11);
+    QFETCH(QByteArray, list);
+    fillAll();
+    QVERIFY(writeBytes(m_state.Path + QStringLiteral("/s3.wav"), "RIFF"));
+    m_state.PercorsiModifica[3].file = name3;
+    m_state.PercorsiModifica[11].file = name11;
+    m_state.Avvio = 1;
+    m_questions.answers = {QuestionPort::Answer::No};
+    checker().ControllaCanzoni();
+
+    const QString path = m_state.file(QStringLiteral("CheckCanzoni.ini"));
+    QCOMPARE(readBytes(path), list.isEmpty() ? QByteArray() : list);
+    QCOMPARE(checker().EsisteControllo(), !list.isEmpty());
+    QCOMPARE(m_questions.asked.size(), list.isEmpty() ? 0 : 1);
+    if (!list.isEmpty()) {
+        const auto &asked = m_questions.asked.first();
+        QCOMPARE(asked.title, QStringLiteral("Controllo Canzoni"));
+        QVERIFY(asked.text.startsWith(QStringLiteral("ATTENZIONE!! Alcune caselle")));
+        QCOMPARE(asked.icon, QuestionPort::Icon::Warning);
+        QCOMPARE(asked.buttons, QuestionPort::Buttons::YesNo);
+    }
+    QCOMPARE(m_windows.optionsShown, 0); // answered No
+    QCOMPARE(m_progress.captions.last(), QStringLiteral("Controllo Canzoni..."));
+    QVERIFY(!m_progress.visible);
+}
+
+void TestSongCheck::checkFromOptionsAsksNothing()
+{
+    m_state.Avvio = 2;
+    checker().ControllaCanzoni();
+    QVERIFY(m_questions.asked.isEmpty());
+    QVERIFY(checker().SlotDaControllare(24));
+
+    // At start a Yes opens the options window on its songs tab.
+    m_state.Avvio = 1;
+    m_questions.answers = {QuestionPort::Answer::Yes};
+    checker().ControllaCanzoni();
+    QCOMPARE(m_windows.optionsShown, 1);
+    QCOMPARE(m_state.SchedaIniziale, 1);
+}
+
+void TestSongCheck::slotLookup()
+{
+    QVERIFY(writeBytes(m_state.file(QStringLiteral("CheckCanzoni.ini")), "11;\r\n"));
+    QVERIFY(!checker().SlotDaControllare(1));
+    QVERIFY(checker().SlotDaControllare(11));
+}
+
+void TestSongCheck::copyBringsOutsideSongsIn()
+{
+    fillAll();
+    const QString outside = m_outside->path() + u'/';
+    QVERIFY(writeBytes(outside + QStringLiteral("nuova.mp3"), "nuova"));
+    QVERIFY(writeBytes(songs() + QStringLiteral("nuova.mp3"), "vecchia"));
+    m_state.PercorsiModifica[7] = {QStringLiteral("nuova.mp3"), outside};
+    m_state.PercorsiModifica[8].file = QStringLiteral("s3.wav"); // rename inside the folder
+
+    QVERIFY(checker().ApplicaCanzoni());
+    QCOMPARE(readBytes(songs() + QStringLiteral("nuova.mp3")), QByteArray("nuova"));
+    QCOMPARE(m_state.PercorsiSalvati[7].file, QStringLiteral("nuova.mp3"));
+    QCOMPARE(m_state.PercorsiModifica[7].folder, songs());
+    QCOMPARE(m_state.PercorsiSalvati[8].file, QStringLiteral("s3.wav"));
+    QCOMPARE(m_windows.copyModes, QList<int>{0});
+    QCOMPARE(m_windows.copyCloses, 1);
+    QCOMPARE(m_questions.texts(), QStringList{QStringLiteral("Copia dei file eseguita con successo!")});
+    QVERIFY(readBytes(m_state.pathsFile()).contains("\r\n7=nuova.mp3\r\n8=s3.wav\r\n"));
+    QVERIFY(!folderEntries(songs()).contains(QStringLiteral("nuova.mp3.parziale")));
+}
+
+void TestSongCheck::failedCopyKeepsFormerEntry()
+{
+    fillAll();
+    const QString outside = m_outside->path() + u'/';
+    QVERIFY(writeBytes(outside + QStringLiteral("buona.mp3"), "x"));
+    m_state.PercorsiModifica[2] = {QStringLiteral("sparita.mp3"), outside};
+    m_state.PercorsiModifica[4] = {QStringLiteral("buona.mp3"), outside};
+
+    QVERIFY(!checker().ApplicaCanzoni());
+    QCOMPARE(m_state.PercorsiSalvati[2].file, QStringLiteral("s2.wav"));
+    QCOMPARE(m_state.PercorsiSalvati[4].file, QStringLiteral("buona.mp3"));
+    QCOMPARE(m_questions.asked.size(), 1);
+    QVERIFY(m_questions.asked.first().text.contains(QStringLiteral("sparita.mp3")));
+    QCOMPARE(m_questions.asked.first().icon, QuestionPort::Icon::Warning);
+    QVERIFY(readBytes(m_state.pathsFile()).contains("\r\n2=s2.wav\r\n"));
+}
+
+void TestSongCheck::copyRefusesNamesOutsideTheSongsFolder()
+{
+    fillAll();
+    const QString outside = m_outside->path() + u'/';
+    QVERIFY(QDir().mkpath(outside + QStringLiteral("sub")));
+    QVERIFY(writeBytes(outside + QStringLiteral("sub/x.mp3"), "x"));
+    m_state.PercorsiModifica[5] = {QStringLiteral("../x.mp3"), outside + QStringLiteral("sub/")};
+    QVERIFY(!checker().ApplicaCanzoni());
+    QVERIFY(!QFile::exists(m_state.Path + QStringLiteral("/x.mp3")));
+    QCOMPARE(m_state.PercorsiSalvati[5].file, QStringLiteral("s5.wav"));
+}
+
+void TestSongCheck::applyWithNothingToCopy()
+{
+    fillAll();
+    QVERIFY(checker().ApplicaCanzoni());
+    QVERIFY(m_windows.copyModes.isEmpty());
+    QVERIFY(m_questions.asked.isEmpty());
+    QVERIFY(readBytes(m_state.pathsFile()).startsWith("[Spot]\r\n0=s0.wav\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestSongCheck)
+#include "tst_songcheck.moc"
