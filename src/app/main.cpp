@@ -5,22 +5,42 @@
 #include "progressione.h"
 #include "standins.h"
 #include "terminationsignals.h"
+#include "themes.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+
 namespace {
 
-void loadItalian(QApplication &app, QTranslator &translator)
+// Qt's own buttons and dialogs speak Italian like the rest of the program.
+void installItalian(QTranslator &translator)
 {
     if (translator.load(QStringLiteral("qtbase_it"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
-    (void)app;
 }
+
+// With ZEFIRO_REPORT_FIRST_PAINT=1 the board prints "first-paint" when it first paints, for
+// the start-up benchmark.
+class FirstPaintReport : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            std::fputs("first-paint\n", stdout);
+            std::fflush(stdout);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -30,13 +50,10 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Zefiro"));
     QApplication::setQuitOnLastWindowClosed(false);
     QTranslator translator;
-    loadItalian(app, translator);
+    installItalian(translator);
 
     AppState state;
     MessageBoxQuestions questions;
-    Progressione progress;
-    StandInPeers peers(state);
-
     state.Avvio = 1;
     state.Path = QCoreApplication::applicationDirPath();
     state.FilePercorsi = QStringLiteral("/Percorsi.ini");
@@ -45,14 +62,29 @@ int main(int argc, char **argv)
                          QuestionPort::Icon::Critical);
         return 1;
     }
-    Loader(state, progress, questions).Caricamento(true);
 
+    StandInPeers peers(state);
+    Progressione progress;
+    LoaderWindows windows(peers);
     Principale board(state, peers, questions);
+    // The system ending the program closes the board as its exit button would.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &board,
+                     &Principale::close);
+    QObject::connect(&board, &Principale::terminated, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+
+    const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (!Loader(state, progress, questions, windows, executable).Caricamento(true))
+        return 1;
+    Themes themes(state, progress, questions);
+    themes.ScegliTema();
+    themes.ImpostaTema(board);
+
     board.load();
-    TerminationSignals signalsIn;
-    QObject::connect(&signalsIn, &TerminationSignals::terminationRequested, &board,
-                     [&board] { board.close(); });
-    QObject::connect(&board, &Principale::terminated, &app, &QApplication::quit);
+    FirstPaintReport firstPaint;
+    if (qEnvironmentVariable("ZEFIRO_REPORT_FIRST_PAINT") == u"1")
+        board.installEventFilter(&firstPaint);
     board.showBoard();
     return QApplication::exec();
 }

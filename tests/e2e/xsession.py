@@ -75,8 +75,8 @@ class XSession:
     def screenshot(self, path):
         """Saves the screen as PNG and returns it as (width, height, rgb bytes)."""
         ppm = path + ".ppm"
-        subprocess.run(["import", "-window", "root", ppm], env=self.env, check=True)
-        subprocess.run(["convert", ppm, path], check=True)
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+        subprocess.run(["convert", path, "-depth", "8", ppm], check=True)
         with open(ppm, "rb") as f:
             data = f.read()
         os.remove(ppm)
