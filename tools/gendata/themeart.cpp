@@ -214,7 +214,7 @@ QList<Theme> draw()
 {
     QList<Theme> themes;
     for (const Palette &pal : palettes()) {
-        const QString boardName = QStringLiteral("tabella.png");
+        const QString boardName = QStringLiteral("tabella.jpg");
         const QString exitName = QStringLiteral("esci.png");
         themes.append({pal.folder, themeFile(pal, boardName, exitName), boardName, board(pal),
                        exitName, exitPicture(pal)});
