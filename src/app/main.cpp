@@ -1,6 +1,7 @@
 #include "appstate.h"
 #include "loader.h"
 #include "messagebox.h"
+#include "playermemory.h"
 #include "principale.h"
 #include "progressione.h"
 #include "standins.h"
@@ -63,7 +64,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    StandInPeers peers(state);
+    PlayerMemory playerMemory;
+    StandInPeers peers(state, questions, playerMemory);
     Progressione progress;
     LoaderWindows windows(peers);
     Principale board(state, peers, questions);

@@ -2,28 +2,25 @@
 
 #include "appstate.h"
 #include "copia.h"
+#include "qtmediaplayer.h"
+#include "riproduzione.h"
 
-#include <QDialog>
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QApplication>
 
 StandInPeers::~StandInPeers()
 {
     unloadOthers();
 }
 
+// Each song gets its own player and window; both go when the window closes.
 void StandInPeers::playModal(const QString &path, const QString &title)
 {
-    QDialog dialog;
-    dialog.setObjectName(QStringLiteral("Riproduzione"));
-    dialog.setWindowTitle(QStringLiteral("Riproduzione  ") + title + QStringLiteral("  00,0%"));
-    auto *layout = new QVBoxLayout(&dialog);
-    auto *label = new QLabel(path, &dialog);
-    label->setObjectName(QStringLiteral("lblPercorso"));
-    layout->addWidget(label);
-    dialog.resize(480, 120);
-    m_player = &dialog;
-    dialog.exec();
+    QtMediaPlayer player;
+    Riproduzione window(m_state, m_playerMemory, m_questions, player, path, title,
+                        QApplication::activeWindow());
+    m_player = &window;
+    window.load();
+    window.exec();
 }
 
 void StandInPeers::showOptions()

@@ -7,12 +7,16 @@
 #include <QWidget>
 
 struct AppState;
+struct PlayerMemory;
 
-// Plain windows that take the place of the playback and options windows: the playback window
-// names the song and waits to be closed; the options window keeps the board inert while open.
+// The board's peers: the playback window, shown modally for each played number, and a plain
+// window that takes the place of the options window and keeps the board inert while open.
 class StandInPeers : public BoardPeers {
 public:
-    explicit StandInPeers(AppState &state) : m_state(state) {}
+    StandInPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory)
+        : m_state(state), m_questions(questions), m_playerMemory(playerMemory)
+    {
+    }
     ~StandInPeers() override;
 
     void playModal(const QString &path, const QString &title) override;
@@ -23,6 +27,8 @@ public:
 
 private:
     AppState &m_state;
+    QuestionPort &m_questions;
+    PlayerMemory &m_playerMemory;
     QPointer<QWidget> m_player;
     QPointer<QWidget> m_options;
 };

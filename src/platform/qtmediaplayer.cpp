@@ -1,0 +1,304 @@
+#include "qtmediaplayer.h"
+
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QMouseEvent>
+#include <QUrl>
+#include <QVideoWidget>
+
+#include <cmath>
+
+namespace {
+
+// A seek closer than this to where playback already is changes nothing; skipping it avoids a
+// jump back when a caller "resumes" at a position it read a moment ago.
+constexpr qint64 SeekToleranceMs = 50;
+
+QString minutesSeconds(double seconds)
+{
+    const auto whole = static_cast<qint64>(std::floor(qMax(0.0, seconds)));
+    return QStringLiteral("%1.%2")
+        .arg(whole / 60, 2, 10, QLatin1Char('0'))
+        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QtMediaPlayer::QtMediaPlayer(QObject *parent)
+    : MediaPlayer(parent), m_audio(new QAudioOutput(this)), m_video(new QVideoWidget)
+{
+    // The picture is drawn in a child window container; the pointer lands there, and its moves
+    // reach the video area only if the child tracks the mouse as well.
+    m_video->setMouseTracking(true);
+    const QList<QWidget *> children = m_video->findChildren<QWidget *>();
+    for (QWidget *child : children)
+        child->setMouseTracking(true);
+    m_video->installEventFilter(this);
+    replacePlayer();
+}
+
+QtMediaPlayer::~QtMediaPlayer()
+{
+    if (m_player) {
+        m_player->disconnect(this);
+        delete m_player;
+        m_player = nullptr;
+    }
+    if (m_video && !m_video->parent())
+        delete m_video;
+}
+
+// A QMediaPlayer whose media failed stays "playing" inside, and stop() or setSource() on it then
+// waits about a second for GStreamer; a new player costs a few milliseconds. A new player also
+// starts without the rate and the errors of the previous media.
+void QtMediaPlayer::replacePlayer()
+{
+    ++m_generation;
+    if (QMediaPlayer *old = m_player) {
+        old->disconnect(this);
+
+        // Before the new player takes them: one output can feed one pipeline only.
+        old->setVideoOutput(nullptr);
+        old->setAudioOutput(nullptr);
+        // Not deleted here: we may be inside one of its own signals.
+        old->deleteLater();
+    }
+    m_player = new QMediaPlayer(this);
+    m_player->setAudioOutput(m_audio);
+    m_player->setVideoOutput(m_video.data());
+    m_rateDirty = m_rate != 1.0;
+
+    connect(m_player, &QMediaPlayer::playbackStateChanged, this, &QtMediaPlayer::onQtChanged);
+    connect(m_player, &QMediaPlayer::durationChanged, this, &QtMediaPlayer::onQtChanged);
+    connect(m_player, &QMediaPlayer::seekableChanged, this, &QtMediaPlayer::onQtChanged);
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
+            [this](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::InvalidMedia)
+                    onFailure(m_player->errorString());
+                else
+                    onQtChanged();
+            });
+    connect(m_player, &QMediaPlayer::errorOccurred, this,
+            [this](QMediaPlayer::Error error, const QString &message) {
+                if (error != QMediaPlayer::NoError)
+                    onFailure(message);
+            });
+}
+
+// False when the file failed at once (a missing file fails inside setSource()).
+bool QtMediaPlayer::loadSource()
+{
+    const unsigned generation = m_generation;
+    m_player->setSource(QUrl::fromLocalFile(QFileInfo(m_url).absoluteFilePath()));
+    return generation == m_generation && !m_failed;
+}
+
+void QtMediaPlayer::setURL(const QString &path)
+{
+    QPointer<QtMediaPlayer> self(this);
+    m_url = path;
+    m_pendingSeekMs.reset();
+    m_failed = false;
+    replacePlayer();
+    const unsigned generation = m_generation;
+    if (!path.isEmpty() && loadSource() && m_autoStart)
+        m_player->play();
+    if (self && generation == m_generation)
+        updateState();
+}
+
+void QtMediaPlayer::play()
+{
+    if (!m_enabled || m_url.isEmpty())
+        return;
+    QPointer<QtMediaPlayer> self(this);
+    if (m_failed) {
+        // Try the file again: it may have been put right since.
+        m_failed = false;
+        if (!loadSource())
+            return;
+    }
+    const unsigned generation = m_generation;
+    m_player->play();
+    if (self && generation == m_generation)
+        updateState();
+}
+
+void QtMediaPlayer::pause()
+{
+    if (!m_enabled || m_failed || m_url.isEmpty())
+        return;
+    m_player->pause();
+    updateState();
+}
+
+void QtMediaPlayer::stop()
+{
+    m_pendingSeekMs.reset();
+    if (!m_failed)
+        m_player->stop();
+    updateState();
+}
+
+qint64 QtMediaPlayer::positionMs() const
+{
+    if (m_failed || m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
+        return 0;
+    return m_player->position();
+}
+
+double QtMediaPlayer::currentPosition() const
+{
+    return static_cast<double>(m_pendingSeekMs.value_or(positionMs())) / 1000.0;
+}
+
+void QtMediaPlayer::setCurrentPosition(double seconds)
+{
+    if (!m_enabled || m_failed || m_url.isEmpty() || !std::isfinite(seconds))
+        return;
+    const qint64 target = qMax<qint64>(0, std::llround(seconds * 1000.0));
+    if (!m_pendingSeekMs && qAbs(target - positionMs()) < SeekToleranceMs)
+        return;
+    m_pendingSeekMs = target;
+    applyPending();
+}
+
+QString QtMediaPlayer::currentPositionString() const
+{
+    if (m_url.isEmpty() || m_failed)
+        return {};
+    return minutesSeconds(currentPosition());
+}
+
+void QtMediaPlayer::setRate(double rate)
+{
+    if (!(rate > 0.0) || !std::isfinite(rate))
+        return;
+    m_rate = rate;
+    m_rateDirty = true;
+    applyPending();
+}
+
+void QtMediaPlayer::setVolume(int volume)
+{
+    m_volume = qBound(0, volume, 100);
+    m_audio->setVolume(static_cast<float>(m_volume) / 100.0f);
+}
+
+double QtMediaPlayer::duration() const
+{
+    if (m_failed)
+        return 0.0;
+    return static_cast<double>(m_player->duration()) / 1000.0;
+}
+
+QString QtMediaPlayer::durationString() const
+{
+    const double seconds = duration();
+    return seconds > 0.0 ? minutesSeconds(seconds) : QString();
+}
+
+QWidget *QtMediaPlayer::videoArea()
+{
+    return m_video.data();
+}
+
+bool QtMediaPlayer::hasVideo() const
+{
+    return !m_failed && m_player->hasVideo();
+}
+
+bool QtMediaPlayer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_video.data()) {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+            emit mouseMoved(at.x(), at.y());
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            const QPoint at = mouse->position().toPoint();
+            emit mouseReleased(at.x(), at.y(), mouse->button());
+        } else if (event->type() == QEvent::ChildAdded) {
+            if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
+                child->setMouseTracking(true);
+        }
+    }
+    return MediaPlayer::eventFilter(watched, event);
+}
+
+// GStreamer takes a seek or a rate only once the media is prerolled and its length is known;
+// before that (and for an MP3 without a header, until it has played for a moment) it drops
+// them while reporting them as done.
+bool QtMediaPlayer::isReady() const
+{
+    const auto status = m_player->mediaStatus();
+    return !m_failed && m_player->duration() > 0 && m_player->isSeekable() &&
+           (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia);
+}
+
+void QtMediaPlayer::applyPending()
+{
+    if (!isReady())
+        return;
+    if (m_pendingSeekMs) {
+        const qint64 target = *m_pendingSeekMs;
+        m_pendingSeekMs.reset();
+        m_player->setPosition(target);
+    }
+    if (m_rateDirty) {
+        m_rateDirty = false;
+        m_player->setPlaybackRate(m_rate);
+    }
+}
+
+void QtMediaPlayer::onQtChanged()
+{
+    applyPending();
+    updateState();
+}
+
+void QtMediaPlayer::onFailure(const QString &message)
+{
+    if (m_failed)
+        return;
+    QPointer<QtMediaPlayer> self(this);
+    m_failed = true;
+    m_pendingSeekMs.reset();
+    replacePlayer();
+    const unsigned generation = m_generation;
+    emit errorOccurred(message.isEmpty() ? tr("The file cannot be played.") : message);
+    if (self && generation == m_generation)
+        updateState();
+}
+
+int QtMediaPlayer::mappedState() const
+{
+    if (m_failed)
+        return Stopped;
+    switch (m_player->playbackState()) {
+    case QMediaPlayer::StoppedState:
+        return Stopped;
+    case QMediaPlayer::PausedState:
+        return Paused;
+    case QMediaPlayer::PlayingState:
+        break;
+    }
+    // Qt says "playing" from the moment of the request; the media runs once it is buffered.
+    switch (m_player->mediaStatus()) {
+    case QMediaPlayer::BufferingMedia:
+    case QMediaPlayer::BufferedMedia:
+        return Playing;
+    default:
+        return Transitioning;
+    }
+}
+
+void QtMediaPlayer::updateState()
+{
+    const int state = mappedState();
+    if (state == m_state)
+        return;
+    m_state = state;
+    emit playStateChanged(state);
+}

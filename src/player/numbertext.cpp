@@ -1,0 +1,40 @@
+#include "numbertext.h"
+
+#include <cmath>
+
+namespace NumberText {
+
+QString oneDecimal(double value, int minIntegerDigits)
+{
+    const QString plain = QString::number(std::abs(value), 'f', 1);
+    const qsizetype dot = plain.indexOf(u'.');
+    QString integer = plain.left(dot);
+    const QString fraction = plain.mid(dot + 1);
+    if (integer.size() < minIntegerDigits)
+        integer = QString(minIntegerDigits - integer.size(), u'0') + integer;
+    const bool negative = value < 0 && plain != QStringLiteral("0.0");
+    return (negative ? QStringLiteral("-") : QString()) + integer + u',' + fraction;
+}
+
+int seconds(const QString &text)
+{
+    const qsizetype dot = text.indexOf(u'.');
+    if (dot <= 0)
+        return -1;
+    bool minutesOk = false;
+    bool secondsOk = false;
+    const int minutes = text.left(dot).toInt(&minutesOk);
+    const int secs = text.mid(dot + 1).toInt(&secondsOk);
+    if (!minutesOk || !secondsOk || minutes < 0 || secs < 0)
+        return -1;
+    return minutes * 60 + secs;
+}
+
+QString minutesDotSeconds(int seconds)
+{
+    return QStringLiteral("%1.%2")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace NumberText

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "playerlayout.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+// The image controls of the skin, each showing one picture of gr/ at a time.
+enum class Image {
+    Play1,
+    Play,
+    Play3,
+    Stop,
+    Ripeti,
+    Muto,
+    Aggancia,
+    SlittaBasso,
+    Mixer,
+    Chiudi,
+    PlayMini,
+    StopMini,
+    SlittaAlto,
+    Count
+};
+
+// The texts the transport writes: the window caption, the info line, the Pausa command button
+// and the time fields.
+enum class Text {
+    Caption,
+    Info0,
+    Info1,
+    Pausa,
+    DurataCorr,
+    DurataRim,
+    DurataTot,
+    Label8,
+    Avanzamento,
+    Count
+};
+
+// The window's timers whose on/off state the transport decides.
+enum class Timer { Timer1, Timer2, Timer4, Timer5, Timer6, Count };
+
+// Where the panel and the video area are, in twips.
+struct PanelGeometry {
+    double panelTop = PlayerLayout::PanelHiddenTop;
+    double stripTop = PlayerLayout::StripTop;
+    double backdropHeight = PlayerLayout::BackdropHeight;
+    double playerHeight = PlayerLayout::BackdropHeight + PlayerLayout::PlayerExtraHeight;
+    double sideLeftHeight = PlayerLayout::BackdropHeight;
+    double sideRightHeight = PlayerLayout::BackdropHeight;
+};
+
+// Where the progress bar, its knob and the mini indicator stand.
+struct ProgressDisplay {
+    double value = 0;     // ProgressoMedia, 0..100
+    double knobLeft = 0;  // btnProgressoMedia and Picture1, twips in the strip
+    double miniWidth = 0; // IndicatoreMiniProgresso, twips
+    bool enabled = true;  // ProgressoMedia and SensoreMiniProgresso take the mouse
+};
+
+// Told of every change the logic makes, so the window can show it.
+class PlayerView {
+public:
+    virtual ~PlayerView() = default;
+    virtual void pictureChanged(Image) {}
+    virtual void textChanged(Text) {}
+    virtual void timerChanged(Timer) {}
+    virtual void progressChanged() {}
+    virtual void panelChanged() {}
+    // Lets pending window events run; anything may happen meanwhile.
+    virtual void letEventsRun() {}
+};
+
+// The playback window's state as its logic sees it: the members other code reads, what each
+// control shows, and which timers run. Plain values; a PlayerView hears of each change.
+class PlayerModel {
+public:
+    // Members of the window (true = on).
+    bool Ripeti = false;
+    bool StopRepeat = false;
+    bool FileInesistente = false;
+    bool PulsantePremuto = false;
+    bool PulsanteMiniPremuto = false;
+    int Oggetto = 0;
+    int MiniOggetto = 0;
+    int OggettoXWMP = 0;
+    double TimerIIProtetto = 0;
+    int WMPSempreVisib = 0;
+    bool Fermo = true;
+    bool AggiornaProgresso = true;
+    double VelocitaCorrente = 1.0;
+    // Title of the slot ("Ballo 30").
+    QString Tipo;
+    // The window is closing: nothing may start again.
+    bool unloaded = false;
+
+    void setView(PlayerView *view) { m_view = view; }
+
+    void setPicture(Image image, const QString &name);
+    const QString &picture(Image image) const { return m_pictures.at(size_t(image)); }
+    void setText(Text text, const QString &value);
+    const QString &text(Text text) const { return m_texts.at(size_t(text)); }
+    void setTimer(Timer timer, bool on);
+    bool timerOn(Timer timer) const { return m_timers.at(size_t(timer)); }
+
+    const ProgressDisplay &progress() const { return m_progress; }
+    void setProgressValue(double value);
+    void setKnobLeft(double left);
+    void setMiniWidth(double width);
+    void setProgressEnabled(bool enabled);
+
+    const PanelGeometry &panel() const { return m_panel; }
+    PanelGeometry &panelForUpdate() { return m_panel; }
+    void panelUpdated();
+
+    // "Riproduzione  Ballo 30  " + tail.
+    QString caption(const QString &tail) const;
+
+    void letEventsRun();
+    // Counts the info-line writes, so that "no redraw when nothing changes" can be checked.
+    int infoWrites() const { return m_infoWrites; }
+
+private:
+    PlayerView *m_view = nullptr;
+    std::array<QString, size_t(Image::Count)> m_pictures;
+    std::array<QString, size_t(Text::Count)> m_texts;
+    std::array<bool, size_t(Timer::Count)> m_timers{};
+    ProgressDisplay m_progress;
+    PanelGeometry m_panel;
+    int m_infoWrites = 0;
+};
+
+// The player reports playing for state 3, 4 and 5 (scanning counts as playing).
+bool isPlaying(int playState);

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// The drawn parts of the playback window: every surface the skin's pictures do not cover.
+namespace PlayerColours {
+// The panel's colour; the button pictures are drawn on it.
+inline QColor panel()
+{
+    return {38, 42, 50};
+}
+inline QColor window()
+{
+    return {22, 24, 30};
+}
+inline QColor well()
+{
+    return {17, 19, 24};
+}
+inline QColor accent()
+{
+    return {96, 152, 236};
+}
+inline QColor text()
+{
+    return {232, 236, 242};
+}
+inline QColor caption()
+{
+    return {150, 160, 176};
+}
+} // namespace PlayerColours
+
+// A plain surface: a fill from top to bottom colour, optional rounded corners and an edge.
+class Surface : public QWidget {
+public:
+    Surface(QColor top, QColor bottom, QWidget *parent = nullptr);
+    void setRadius(double radius) { m_radius = radius; }
+    void setEdge(QColor edge) { m_edge = edge; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_top;
+    QColor m_bottom;
+    QColor m_edge;
+    double m_radius = 0;
+};
+
+// The well behind the info line. While the line has nothing to say, it names the song.
+class InfoBox : public Surface {
+public:
+    explicit InfoBox(QWidget *parent = nullptr);
+    void setIdleText(const QString &title, const QString &detail);
+    void setIdle(bool idle);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_title;
+    QString m_detail;
+    bool m_idle = true;
+};
+
+// The backdrop of the video area. A song without a picture shows its title here, large enough
+// to read across a room.
+class Backdrop : public QWidget {
+public:
+    explicit Backdrop(QWidget *parent = nullptr);
+    void setTitle(const QString &title, const QString &subtitle);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_title;
+    QString m_subtitle;
+};
+
+// The large progress bar ProgressoMedia: a well filled up to the value (0..100).
+class SeekBar : public QWidget {
+public:
+    explicit SeekBar(QWidget *parent = nullptr);
+    void setValue(double value);
+    double value() const { return m_value; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    double m_value = 0;
+};
+
+// The knob's picture Picture1: a round knob with the accent ring.
+class Knob : public QWidget {
+public:
+    explicit Knob(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,252 @@
+#include "riproduzione.h"
+
+#include "appstate.h"
+#include "events.h"
+#include "mediaplayer.h"
+#include "playermemory.h"
+#include "playerwidgets.h"
+#include "skinimage.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+
+Riproduzione::Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &questions,
+                           MediaPlayer &player, const QString &percorso, const QString &tipo,
+                           QWidget *parent)
+    : QDialog(parent), m_state(state), m_memory(memory), m_player(player), m_percorso(percorso),
+      m_tipo(tipo), m_logic(player, questions, memory), m_pictures(state.Path)
+{
+    setObjectName(QStringLiteral("Riproduzione"));
+    setModal(true);
+    // A fixed size and a close button of its own: the frame offers only closing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(Twips::toPixels(PlayerLayout::ClientWidth),
+                 Twips::toPixels(PlayerLayout::ClientHeight));
+    setMouseTracking(true);
+    buildControls();
+    // Every control reports the pointer passing over it, so that a move never gets lost on
+    // the way to the control that handles it.
+    const QList<QWidget *> controls = findChildren<QWidget *>();
+    for (QWidget *control : controls)
+        control->setMouseTracking(true);
+    buildTimers();
+    connectMouse();
+    m_logic.model.setView(this);
+
+    connect(&m_player, &MediaPlayer::playStateChanged, this, [this] {
+        m_logic.transport.PlayStateChange();
+        syncVideoArea();
+    });
+    connect(&m_player, &MediaPlayer::mouseMoved, this,
+            [this] { m_logic.skin.NormalizzaMiniPulsanti(0, 0); });
+}
+
+Riproduzione::~Riproduzione()
+{
+    m_logic.model.setView(nullptr);
+    disconnect(&m_player, nullptr, this, nullptr);
+    // The video area belongs to the player: hand it back rather than delete it with the window.
+    if (m_video && m_video->parent() == m_backdrop) {
+        m_video->hide();
+        m_video->setParent(nullptr);
+    }
+}
+
+void Riproduzione::load()
+{
+    ApriMixer();
+    ::letEventsRun();
+    const Settings &settings = m_state.settings;
+    m_volPrinc->setValue(settings.number(QStringLiteral("ckvolprinc")) == 1
+                             ? settings.number(QStringLiteral("volprinc"))
+                             : 50);
+    applyComputerVolume();
+    raisePriority();
+    startCpuMeter();
+
+    Transport::Opening opening;
+    opening.path = m_percorso;
+    opening.tipo = m_tipo;
+    opening.riprodcontinua = settings.number(QStringLiteral("riprodcontinua")) == 1;
+    opening.autoplay = settings.number(QStringLiteral("autoplay")) == 1;
+    opening.wmpsemprevisib = settings.number(QStringLiteral("wmpsemprevisib"));
+    m_logic.open(opening);
+
+    m_volume->setValue(m_memory.varVolume);
+    PosizionaVolume(false, false);
+    applyStoredMute();
+
+    const QString fileName = QFileInfo(m_percorso).fileName();
+    m_backdrop->setTitle(m_tipo, fileName);
+    m_infoBox->setIdleText(m_tipo, fileName);
+    syncVideoArea();
+    centreOnScreen();
+}
+
+// The computer volume's mixer arrives with the sound controls.
+void Riproduzione::ApriMixer() {}
+void Riproduzione::applyComputerVolume() {}
+// Raising the thread and process priority arrives with the sound controls; playback does not
+// depend on it.
+void Riproduzione::raisePriority() {}
+// The CPU meter arrives with the sound controls; its field shows "???" until then.
+void Riproduzione::startCpuMeter() {}
+// The volume swap (Timer8) arrives with the sound controls.
+void Riproduzione::swapVolumeSliders() {}
+
+// The player plays at the volume the slider shows, which the next window starts from. The
+// skinned knob that follows the slider arrives with the sound controls.
+void Riproduzione::PosizionaVolume(bool fromKnob, bool dontRemember)
+{
+    Q_UNUSED(fromKnob)
+    m_player.setVolume(m_volume->value());
+    if (!dontRemember)
+        m_memory.varVolume = m_player.volume();
+}
+
+// A mute left on by an earlier song still holds. Muting and unmuting arrive with the sound
+// controls.
+void Riproduzione::applyStoredMute()
+{
+    if (m_memory.VolumeMuto)
+        m_player.setVolume(0);
+    m_volume->setEnabled(!m_memory.VolumeMuto);
+    m_logic.skin.restore(Image::Muto);
+}
+
+void Riproduzione::done(int result)
+{
+    unloadOnce();
+    QDialog::done(result);
+}
+
+void Riproduzione::closeEvent(QCloseEvent *event)
+{
+    unloadOnce();
+    QDialog::closeEvent(event);
+}
+
+// Closing stops the song first; the slot stays marked (the board marked it before playing).
+void Riproduzione::unloadOnce()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_logic.transport.unload();
+    m_state.settings.setValue(QStringLiteral("volprinc"), QString::number(m_volPrinc->value()));
+}
+
+void Riproduzione::centreOnScreen()
+{
+    const QScreen *screen =
+        parentWidget() ? parentWidget()->screen() : QApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+}
+
+// The deactivated window takes the focus back from the program's other windows, but leaves it
+// to a message box it opened itself and to other programs.
+void Riproduzione::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || isActiveWindow())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        QWidget *active = QApplication::activeWindow();
+        if (!m_unloaded && isVisible() && active && active != this &&
+            QApplication::activeModalWidget() == this)
+            activateWindow();
+    });
+}
+
+void Riproduzione::pictureChanged(Image which)
+{
+    SkinImage *control = m_images.at(size_t(which));
+    if (!control)
+        return;
+    const QString &name = m_logic.model.picture(which);
+    control->setPicture(name, m_pictures.picture(name));
+}
+
+void Riproduzione::textChanged(Text which)
+{
+    const QString &value = m_logic.model.text(which);
+    if (which == Text::Caption) {
+        setWindowTitle(value);
+        return;
+    }
+    if (which == Text::Pausa) {
+        m_pausa->setText(value);
+        return;
+    }
+    if (QLabel *target = m_texts.at(size_t(which)))
+        target->setText(value);
+    if (which == Text::Info0 || which == Text::Info1)
+        m_infoBox->setIdle(m_logic.model.text(Text::Info0).isEmpty() &&
+                           m_logic.model.text(Text::Info1).isEmpty());
+}
+
+void Riproduzione::timerChanged(Timer which)
+{
+    QTimer *timer = m_timers.at(size_t(which));
+    const bool on = m_logic.model.timerOn(which);
+    // Enabling a running timer leaves its count alone.
+    if (on && !timer->isActive())
+        timer->start();
+    else if (!on)
+        timer->stop();
+}
+
+void Riproduzione::progressChanged()
+{
+    const ProgressDisplay &p = m_logic.model.progress();
+    m_bar->setValue(p.value);
+    const int knobLeft = Twips::toPixels(p.knobLeft);
+    m_knob->move(knobLeft, m_knob->y());
+    m_knobSurface->move(knobLeft, m_knobSurface->y());
+    m_miniIndicator->resize(Twips::toPixels(p.miniWidth), m_miniIndicator->height());
+    m_miniIndicator->setVisible(p.miniWidth > 0);
+    m_bar->setEnabled(p.enabled);
+    m_miniSensor->setEnabled(p.enabled);
+}
+
+void Riproduzione::panelChanged()
+{
+    using namespace PlayerLayout;
+    const PanelGeometry &g = m_logic.model.panel();
+    m_panel->move(Twips::toPixels(PanelLeft), Twips::toPixels(g.panelTop));
+    m_backdrop->setGeometry(
+        Twips::toPixels(BackdropLeft, BackdropTop, BackdropWidth, g.backdropHeight));
+    m_sideLeft->setGeometry(
+        Twips::toPixels(SideLeftLeft, BackdropTop, SideLeftWidth, g.sideLeftHeight));
+    m_sideRight->setGeometry(
+        Twips::toPixels(SideRightLeft, BackdropTop, SideRightWidth, g.sideRightHeight));
+    m_strip->move(Twips::toPixels(StripLeft), Twips::toPixels(g.stripTop));
+    // The player draws the picture only, with no controls of its own to hide below the
+    // backdrop, so it takes the backdrop's visible area.
+    if (m_video)
+        m_video->setGeometry(m_backdrop->rect());
+}
+
+void Riproduzione::letEventsRun()
+{
+    ::letEventsRun();
+}
+
+void Riproduzione::syncVideoArea()
+{
+    if (!m_video)
+        return;
+    m_video->setGeometry(m_backdrop->rect());
+    m_video->setVisible(m_player.hasVideo());
+}

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "playerlogic.h"
+#include "skinpictures.h"
+#include "transport.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class Backdrop;
+class InfoBox;
+class Knob;
+class MediaPlayer;
+class QLabel;
+class QMouseEvent;
+class QPushButton;
+class QSlider;
+class QTimer;
+class QuestionPort;
+class SeekBar;
+class SkinImage;
+struct AppState;
+struct PlayerMemory;
+
+// The playback window: plays the song of one slot with a skinned transport, a video area and a
+// control panel that slides in from below. Shown modally by the board; closing it stops the
+// song and keeps the computer volume in the settings for the next run.
+class Riproduzione : public QDialog, private PlayerView {
+    Q_OBJECT
+
+public:
+    Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &questions,
+                 MediaPlayer &player, const QString &percorso, const QString &tipo,
+                 QWidget *parent = nullptr);
+    ~Riproduzione() override;
+
+    // The window's opening; run once before showing it.
+    void load();
+
+    // The public members of the window, for the board and the tests.
+    PlayerModel &model() { return m_logic.model; }
+    PlayerLogic &logic() { return m_logic; }
+
+    // Toggles play and pause as the big button would without the mouse on it.
+    void PlayMouseUp(bool mini, bool untouched) { m_logic.transport.PlayMouseUp(mini, untouched); }
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // PlayerView: the logic's changes shown on the controls.
+    void pictureChanged(Image image) override;
+    void textChanged(Text text) override;
+    void timerChanged(Timer timer) override;
+    void progressChanged() override;
+    void panelChanged() override;
+    void letEventsRun() override;
+
+    // Building (riproduzionebuild.cpp).
+    void buildControls();
+    void buildVideoArea();
+    void buildPanel();
+    void buildStrip();
+    void buildTimers();
+    SkinImage *image(Image which, QWidget *parent, const char *name, double left, double top,
+                     double width, double height);
+    QLabel *label(QWidget *parent, const char *name, const QString &text, double left, double top,
+                  double width, double height);
+
+    // Mouse routing (riproduzionemouse.cpp).
+    struct Route {
+        std::function<void(QMouseEvent *)> press;
+        std::function<void(QMouseEvent *)> move;
+        std::function<void(QMouseEvent *)> release;
+    };
+    void route(QWidget *widget, Route handlers);
+    void connectMouse();
+    void routeMainButtons();
+    void routeMiniButtons();
+    void routeProgress();
+    void routeInfoOnly();
+    void routeBigPlayPiece(Image which, Transport::Piece piece);
+    void routeSimpleButton(Image which, int code, std::function<void()> press,
+                           std::function<void(bool inside, Qt::MouseButton)> release);
+    void routeMiniButton(Image which, int code, std::function<void()> press,
+                         std::function<void(bool inside, Qt::MouseButton)> release);
+    bool inside(Image which, QMouseEvent *event) const;
+
+    // Steps of opening and closing that belong to the sound controls, which come with the
+    // volume sliders, the mixer and the CPU meter.
+    void ApriMixer();
+    void applyComputerVolume();
+    void raisePriority();
+    void startCpuMeter();
+    void PosizionaVolume(bool fromKnob, bool dontRemember);
+    void applyStoredMute();
+    void swapVolumeSliders();
+
+    void unloadOnce();
+    void syncVideoArea();
+    void centreOnScreen();
+
+    AppState &m_state;
+    PlayerMemory &m_memory;
+    MediaPlayer &m_player;
+    QString m_percorso;
+    QString m_tipo;
+    PlayerLogic m_logic;
+    SkinPictures m_pictures;
+
+    std::array<SkinImage *, size_t(Image::Count)> m_images{};
+    std::array<QTimer *, size_t(Timer::Count)> m_timers{};
+    std::array<QLabel *, size_t(Text::Count)> m_texts{};
+    QHash<QObject *, Route> m_routes;
+
+    QWidget *m_panel = nullptr;
+    QWidget *m_strip = nullptr;
+    Backdrop *m_backdrop = nullptr;
+    InfoBox *m_infoBox = nullptr;
+    QWidget *m_sideLeft = nullptr;
+    QWidget *m_sideRight = nullptr;
+    QPointer<QWidget> m_video;
+    SeekBar *m_bar = nullptr;
+    QWidget *m_knobSurface = nullptr;
+    Knob *m_knob = nullptr;
+    QWidget *m_miniIndicator = nullptr;
+    QWidget *m_miniSensor = nullptr;
+    QLabel *m_grip = nullptr;
+    QSlider *m_volPrinc = nullptr;
+    QSlider *m_volume = nullptr;
+    QSlider *m_velocita = nullptr;
+    QPushButton *m_pausa = nullptr;
+    QPushButton *m_stop = nullptr;
+    QPushButton *m_command1 = nullptr;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,256 @@
+#include "riproduzione.h"
+
+#include "playermemory.h"
+#include "playerwidgets.h"
+#include "skinimage.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSlider>
+
+namespace {
+
+double twipsX(QMouseEvent *event)
+{
+    return Twips::fromPixels(event->position().x());
+}
+
+double twipsY(QMouseEvent *event)
+{
+    return Twips::fromPixels(event->position().y());
+}
+
+} // namespace
+
+void Riproduzione::route(QWidget *widget, Route handlers)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+    m_routes.insert(widget, std::move(handlers));
+}
+
+bool Riproduzione::inside(Image which, QMouseEvent *event) const
+{
+    const QWidget *control = m_images.at(size_t(which));
+    const QPointF p = event->position();
+    return p.x() >= 0 && p.x() < control->width() && p.y() >= 0 && p.y() < control->height();
+}
+
+bool Riproduzione::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto found = m_routes.constFind(watched);
+    if (found == m_routes.constEnd())
+        return QDialog::eventFilter(watched, event);
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const Route &r = *found;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (!r.press)
+            return false;
+        r.press(mouse);
+        return true;
+    case QEvent::MouseMove:
+        if (!r.move)
+            return false;
+        r.move(mouse);
+        // A slider under the mouse still takes its own drags.
+        return mouse->buttons() == Qt::NoButton || !qobject_cast<QSlider *>(watched);
+    case QEvent::MouseButtonRelease:
+        if (!r.release)
+            return false;
+        r.release(mouse);
+        return true;
+    case QEvent::MouseButtonDblClick:
+        // A quick second click is a second click, as the buttons count them.
+        if (!r.press)
+            return false;
+        r.press(mouse);
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void Riproduzione::mouseMoveEvent(QMouseEvent *event)
+{
+    m_logic.skin.NormalizzaPulsanti(0, 0);
+    QDialog::mouseMoveEvent(event);
+}
+
+// Leaving the window leaves no button in its hover look.
+void Riproduzione::leaveEvent(QEvent *event)
+{
+    m_logic.skin.NormalizzaPulsanti(0, 0);
+    m_logic.skin.NormalizzaMiniPulsanti(0, 0);
+    QDialog::leaveEvent(event);
+}
+
+void Riproduzione::connectMouse()
+{
+    routeMainButtons();
+    routeMiniButtons();
+    routeProgress();
+    routeInfoOnly();
+
+    SkinButtons &skin = m_logic.skin;
+    const auto background = [&skin](QMouseEvent *) { skin.NormalizzaPulsanti(0, 0); };
+    route(m_panel, {{}, background, {}});
+    const auto miniBackground = [&skin](QMouseEvent *) { skin.NormalizzaMiniPulsanti(0, 0); };
+    route(m_strip, {{}, miniBackground, {}});
+    route(m_backdrop, {{}, miniBackground, {}});
+
+    PanelSlide &panel = m_logic.panel;
+    route(m_grip, {[&panel](QMouseEvent *e) { panel.gripPressed(twipsY(e)); },
+                   [&panel, &skin](QMouseEvent *e) {
+                       if (e->buttons() == Qt::NoButton)
+                           skin.NormalizzaPulsanti(0, 0);
+                       panel.gripMoved(twipsY(e), e->buttons() == Qt::LeftButton);
+                   },
+                   [&panel](QMouseEvent *) { panel.gripReleased(); }});
+}
+
+void Riproduzione::routeBigPlayPiece(Image which, Transport::Piece piece)
+{
+    Transport &transport = m_logic.transport;
+    route(m_images.at(size_t(which)),
+          {[&transport](QMouseEvent *) { transport.bigPlayPressed(); },
+           [this](QMouseEvent *) { m_logic.skin.NormalizzaPulsanti(1, 1); },
+           [this, piece](QMouseEvent *e) {
+               const double w1 = m_images.at(size_t(Image::Play1))->width();
+               const double w2 = m_images.at(size_t(Image::Play))->width();
+               const double w3 = m_images.at(size_t(Image::Play3))->width();
+               const double h = m_images.at(size_t(Image::Play))->height();
+               const QPointF p = e->position();
+               m_logic.transport.bigPlayReleased(
+                   Transport::insideBigPlay(piece, p.x(), p.y(), w1, w2, w3, h));
+           }});
+}
+
+void Riproduzione::routeSimpleButton(Image which, int code, std::function<void()> press,
+                                     std::function<void(bool, Qt::MouseButton)> release)
+{
+    route(m_images.at(size_t(which)),
+          {[press](QMouseEvent *) { press(); },
+           [this, code](QMouseEvent *) { m_logic.skin.NormalizzaPulsanti(code, code); },
+           [this, which, release](QMouseEvent *e) { release(inside(which, e), e->button()); }});
+}
+
+void Riproduzione::routeMiniButton(Image which, int code, std::function<void()> press,
+                                   std::function<void(bool, Qt::MouseButton)> release)
+{
+    route(m_images.at(size_t(which)),
+          {[press](QMouseEvent *) { press(); },
+           [this, code](QMouseEvent *) { m_logic.skin.NormalizzaMiniPulsanti(code, code); },
+           [this, which, release](QMouseEvent *e) { release(inside(which, e), e->button()); }});
+}
+
+void Riproduzione::routeMainButtons()
+{
+    routeBigPlayPiece(Image::Play1, Transport::Piece::Left);
+    routeBigPlayPiece(Image::Play, Transport::Piece::Middle);
+    routeBigPlayPiece(Image::Play3, Transport::Piece::Right);
+
+    Transport &t = m_logic.transport;
+    PanelSlide &panel = m_logic.panel;
+    PlayerModel &model = m_logic.model;
+    routeSimpleButton(
+        Image::Stop, 2, [&t] { t.stopPressed(); },
+        [&t](bool in, Qt::MouseButton button) { t.stopReleased(in, button); });
+    routeSimpleButton(
+        Image::Ripeti, 3, [&t] { t.ripetiPressed(); },
+        [&t](bool in, Qt::MouseButton) { t.ripetiReleased(in); });
+    routeSimpleButton(
+        Image::Aggancia, 5, [&panel] { panel.agganciaPressed(); },
+        [&panel](bool in, Qt::MouseButton) { panel.agganciaReleased(in); });
+    routeSimpleButton(
+        Image::SlittaBasso, 6, [&panel] { panel.slittaBassoPressed(); },
+        [&panel](bool in, Qt::MouseButton) { panel.slittaBassoReleased(in); });
+
+    // Mute and the mixer take their pressed and hover looks here; what they do arrives with
+    // the sound controls.
+    const auto pressLook = [&model](Image which, const QString &name) {
+        model.PulsantePremuto = true;
+        model.setPicture(which, name);
+    };
+    const auto releaseLook = [this, &model](Image which, const QString &hover, bool in) {
+        if (in)
+            model.setPicture(which, hover);
+        else
+            m_logic.skin.NormalizzaPulsanti(0, 0);
+        model.PulsantePremuto = false;
+    };
+    routeSimpleButton(
+        Image::Muto, 4,
+        [this, pressLook] {
+            pressLook(Image::Muto,
+                      m_memory.VolumeMuto ? QStringLiteral("MutoP") : QStringLiteral("SonoroP"));
+        },
+        [this, releaseLook](bool in, Qt::MouseButton) {
+            releaseLook(Image::Muto,
+                        m_memory.VolumeMuto ? QStringLiteral("MutoS") : QStringLiteral("SonoroS"),
+                        in);
+        });
+    routeSimpleButton(
+        Image::Mixer, 8, [pressLook] { pressLook(Image::Mixer, QStringLiteral("MixerP")); },
+        [releaseLook](bool in, Qt::MouseButton) {
+            releaseLook(Image::Mixer, QStringLiteral("MixerS"), in);
+        });
+    routeSimpleButton(
+        Image::Chiudi, 9, [pressLook] { pressLook(Image::Chiudi, QStringLiteral("ChiudiP")); },
+        [this, &model](bool in, Qt::MouseButton) {
+            if (in)
+                close();
+            else
+                m_logic.skin.NormalizzaPulsanti(0, 0);
+            model.PulsantePremuto = false;
+        });
+}
+
+void Riproduzione::routeMiniButtons()
+{
+    Transport &t = m_logic.transport;
+    PanelSlide &panel = m_logic.panel;
+    routeMiniButton(
+        Image::PlayMini, 1, [&t] { t.miniPlayPressed(); },
+        [&t](bool in, Qt::MouseButton) { t.miniPlayReleased(in); });
+    routeMiniButton(
+        Image::StopMini, 2, [&t] { t.miniStopPressed(); },
+        [&t](bool in, Qt::MouseButton button) { t.miniStopReleased(in, button); });
+    routeMiniButton(
+        Image::SlittaAlto, 3, [&panel] { panel.slittaAltoPressed(); },
+        [&panel](bool in, Qt::MouseButton) { panel.slittaAltoReleased(in); });
+}
+
+void Riproduzione::routeProgress()
+{
+    Progress &p = m_logic.progress;
+    route(m_bar, {[&p](QMouseEvent *e) { p.barPressed(twipsX(e), e->button()); },
+                  [&p](QMouseEvent *e) { p.barMoved(twipsX(e), e->buttons()); },
+                  [&p](QMouseEvent *e) { p.barReleased(twipsX(e), twipsY(e)); }});
+    route(m_miniSensor, {[&p](QMouseEvent *e) { p.sensorPressed(twipsX(e), e->button()); },
+                         [&p](QMouseEvent *e) { p.sensorMoved(twipsX(e), e->buttons()); },
+                         [&p](QMouseEvent *e) { p.sensorReleased(twipsX(e), twipsY(e)); }});
+    route(m_knobSurface, {[&p](QMouseEvent *e) { p.knobPressed(twipsX(e)); },
+                          [&p](QMouseEvent *e) { p.knobMoved(twipsX(e), e->buttons()); },
+                          [&p](QMouseEvent *) { p.knobReleased(); }});
+}
+
+// Fields and labels that only tell what they show.
+void Riproduzione::routeInfoOnly()
+{
+    struct Entry {
+        const char *name;
+        int tipo;
+    };
+    const Entry entries[] = {
+        {"DurataCorr", 12}, {"Label4", 12}, {"DurataRim", 13}, {"Label5", 13}, {"DurataTot", 14},
+        {"Label2", 14},     {"Label3", 7},  {"Velocita", 7},   {"Label6", 15}, {"lblCPUUsage", 15},
+    };
+    for (const Entry &entry : entries) {
+        auto *widget = findChild<QWidget *>(QString::fromLatin1(entry.name));
+        Q_ASSERT(widget);
+        const int tipo = entry.tipo;
+        route(widget, {{}, [this, tipo](QMouseEvent *) { m_logic.skin.infoOnly(tipo); }, {}});
+    }
+}

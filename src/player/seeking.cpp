@@ -1,0 +1,214 @@
+#include "mediaplayer.h"
+#include "numbertext.h"
+#include "playerlayout.h"
+#include "playermodel.h"
+#include "progress.h"
+#include "skinbuttons.h"
+
+#include <cmath>
+
+using namespace PlayerLayout;
+
+namespace {
+
+// Coordinates this far out are a pointer beyond the surface's left edge as the system reports
+// it; they count as the start.
+constexpr double FarOutside = 970000;
+
+int rounded(double value)
+{
+    return int(std::nearbyint(value));
+}
+
+} // namespace
+
+void Progress::seekTo(double seconds)
+{
+    m_player.setCurrentPosition(qMax(0.0, seconds));
+}
+
+void Progress::ProgressoDaClic(double x, bool mini)
+{
+    const double sensorWidth = MiniWidth;
+    if (!mini) {
+        if (x <= 0 || x > FarOutside) {
+            m_model.setProgressValue(0);
+            m_model.setMiniWidth(0);
+        } else if (x > BarWidth) {
+            m_model.setMiniWidth(sensorWidth - 30);
+            m_model.setProgressValue(100);
+        } else {
+            m_model.setProgressValue(x * 100 / BarWidth);
+            m_model.setMiniWidth(m_model.progress().value * (sensorWidth - 30) / 100);
+        }
+        return;
+    }
+    if (x <= 15 || x > FarOutside) {
+        m_model.setProgressValue(0);
+        m_model.setMiniWidth(0);
+    } else if (x > sensorWidth - 30) {
+        m_model.setMiniWidth(sensorWidth - 40);
+        m_model.setProgressValue(100);
+    } else {
+        m_model.setMiniWidth(x);
+        m_model.setProgressValue(x * 100 / (sensorWidth - 30));
+    }
+}
+
+void Progress::ProgressoDaCursore()
+{
+    const ProgressDisplay &p = m_model.progress();
+    const int c = rounded(p.knobLeft - BarLeft - 50 + KnobWidth / 2);
+    const int percent = rounded(c * 100.0 / (BarWidth - 60));
+    double value = 0.01;
+    if (percent >= 101)
+        value = 100;
+    else if (percent >= 0.5)
+        value = percent - 0.5;
+    m_model.setProgressValue(value);
+    m_model.setText(Text::Avanzamento, QStringLiteral("Avanzamento Traccia: ") +
+                                           NumberText::oneDecimal(value + 0.5, 1) + u'%');
+}
+
+void Progress::barPressed(double x, Qt::MouseButton button)
+{
+    m_model.AggiornaProgresso = false;
+    if (button != Qt::LeftButton)
+        return;
+    ValProgresso = rounded(m_model.progress().value);
+    ProgressoDaClic(x, false);
+}
+
+void Progress::barMoved(double x, Qt::MouseButtons buttons)
+{
+    if (buttons & Qt::LeftButton) {
+        ProgressoDaClic(x, false);
+        tick();
+    } else if (buttons == Qt::NoButton) {
+        m_skin.NormalizzaMiniPulsanti(0, 0);
+    }
+    m_skin.ApplicaInfo(16, 0);
+    m_model.MiniOggetto = 4;
+}
+
+void Progress::barReleased(double x, double y)
+{
+    const double duration = m_player.duration();
+    if (y >= 0 && y <= BarHeight) {
+        if (x > 0 && x < BarWidth)
+            seekTo((x - 50) * duration / BarWidth);
+        else if (x >= BarWidth && x <= FarOutside)
+            seekTo(duration);
+        else if (x <= 0)
+            seekTo(0);
+    } else {
+        ProgressoFalso = true;
+    }
+    m_model.AggiornaProgresso = true;
+    tick();
+}
+
+void Progress::sensorPressed(double x, Qt::MouseButton button)
+{
+    m_model.AggiornaProgresso = false;
+    if (button != Qt::LeftButton)
+        return;
+    ValProgresso = rounded(m_model.progress().value);
+    ProgressoDaClic(x, true);
+}
+
+void Progress::sensorMoved(double x, Qt::MouseButtons buttons)
+{
+    if (buttons & Qt::LeftButton) {
+        ProgressoDaClic(x, true);
+        tick();
+    } else if (buttons == Qt::NoButton) {
+        m_skin.NormalizzaMiniPulsanti(0, 0);
+    }
+    m_skin.infoOnly(16);
+}
+
+void Progress::sensorReleased(double x, double y)
+{
+    const double duration = m_player.duration();
+    if (y >= 0 && y <= SensorHeight) {
+        if (x > 15 && x < MiniWidth - 15)
+            seekTo(x * duration / (MiniWidth - 30));
+        else if (x >= 15)
+            seekTo(duration);
+        else
+            seekTo(0);
+    } else {
+        ProgressoFalso = true;
+    }
+    m_model.AggiornaProgresso = true;
+    tick();
+}
+
+void Progress::knobPressed(double x)
+{
+    PosX = rounded(x);
+    m_model.AggiornaProgresso = false;
+}
+
+void Progress::knobMoved(double x, Qt::MouseButtons buttons)
+{
+    if (!(buttons & Qt::LeftButton))
+        return;
+    CurX = rounded(x);
+    knobLeftAtMove = m_model.progress().knobLeft;
+    m_model.setTimer(Timer::Timer4, true);
+}
+
+// The grabbed point of the knob follows the pointer, the knob stopping at the bar's ends.
+void Progress::timer4Tick()
+{
+    if (m_model.Fermo || CurX == PosX)
+        return;
+    const double left = m_model.progress().knobLeft;
+    const double w = KnobWidth;
+    const double b = BarLeft;
+    const double width = BarWidth;
+    // Where the pointer is, in the strip, as the last move reported it.
+    const double pointer = knobLeftAtMove + CurX;
+    if (CurX < PosX) {
+        if (b - w / 2 >= left) {
+            m_model.setKnobLeft(b - w / 2);
+        } else if (left + PosX - b > -CurX) {
+            m_model.setKnobLeft(knobLeftAtMove + CurX - PosX);
+            setMiniFromValue();
+            ProgressoDaCursore();
+        } else {
+            m_model.setKnobLeft(b + 30 - w / 2);
+            m_model.setMiniWidth(0);
+            ProgressoDaCursore();
+        }
+    } else {
+        if (b + width - w / 2 <= left) {
+            m_model.setKnobLeft(b + width - w / 2);
+        } else if (b + width <= left + CurX) {
+            m_model.setKnobLeft(b + width - 30 - w / 2);
+            m_model.setMiniWidth(MiniWidth - 30);
+            ProgressoDaCursore();
+        } else {
+            m_model.setKnobLeft(knobLeftAtMove + CurX - PosX);
+            setMiniFromValue();
+            ProgressoDaCursore();
+        }
+    }
+    // The knob moved under a resting pointer: read the pointer again in the knob's
+    // coordinates, as a fresh pointer move would report it.
+    knobLeftAtMove = m_model.progress().knobLeft;
+    CurX = rounded(pointer - knobLeftAtMove);
+}
+
+void Progress::knobReleased()
+{
+    m_model.setTimer(Timer::Timer4, false);
+    const double duration = m_player.duration();
+    const double position = m_model.progress().value * duration / 100;
+    seekTo(position);
+    if (duration > 0)
+        m_model.setProgressValue(position / duration * 100);
+    m_model.AggiornaProgresso = true;
+}

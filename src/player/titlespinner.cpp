@@ -1,0 +1,17 @@
+#include "titlespinner.h"
+
+#include "numbertext.h"
+
+#include <array>
+
+QString TitleSpinner::tick(const QString &tipo, double percent)
+{
+    static const std::array<QString, 4> suffixes = {QStringLiteral("% ---"),
+                                                    QStringLiteral("%  \\"), QStringLiteral("%  |"),
+                                                    QStringLiteral("%  /")};
+    const QString caption = QStringLiteral("Riproduzione  ") + tipo + QStringLiteral("  ") +
+                            NumberText::oneDecimal(percent, 2) +
+                            suffixes.at(size_t(FaseTitolo & 3));
+    FaseTitolo = FaseTitolo >= 3 ? 0 : FaseTitolo + 1;
+    return caption;
+}

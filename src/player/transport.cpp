@@ -1,0 +1,356 @@
+#include "transport.h"
+
+#include "mediaplayer.h"
+#include "playermodel.h"
+#include "ports.h"
+#include "progress.h"
+#include "skinbuttons.h"
+#include "textfile.h"
+
+#include <QScopedValueRollback>
+
+Transport::Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions,
+                     SkinButtons &skin, Progress &progress)
+    : m_model(model), m_player(player), m_questions(questions), m_skin(skin), m_progress(progress)
+{
+}
+
+// "Ripeti" or "NRipeti" after the repeat state, then the state letters.
+QString Transport::ripetiPicture(const char *state) const
+{
+    return (m_model.Ripeti ? QStringLiteral("Ripeti") : QStringLiteral("NRipeti")) +
+           QString::fromLatin1(state);
+}
+
+void Transport::open(const Opening &opening)
+{
+    m_model.Tipo = opening.tipo;
+    m_model.FileInesistente = false;
+    m_model.WMPSempreVisib = opening.wmpsemprevisib;
+
+    m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
+    m_model.setPicture(Image::Play, QStringLiteral("Play2N"));
+    m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
+    m_model.Ripeti = opening.riprodcontinua;
+    m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
+    m_model.setPicture(Image::Stop, QStringLiteral("StopNPN"));
+    m_skin.restore(Image::Muto);
+    m_skin.restore(Image::Aggancia);
+    m_model.setPicture(Image::SlittaBasso, QStringLiteral("ScorriBassoN"));
+    m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMN"));
+    m_model.setPicture(Image::StopMini, QStringLiteral("StopMN"));
+    m_model.setPicture(Image::SlittaAlto, QStringLiteral("ScorriAltoN"));
+    m_model.setPicture(Image::Mixer, QStringLiteral("MixerN"));
+    m_model.setPicture(Image::Chiudi, QStringLiteral("ChiudiN"));
+
+    m_player.setAutoStart(false);
+    m_model.setTimer(Timer::Timer1, false);
+    m_model.setTimer(Timer::Timer2, false);
+
+    m_player.setURL(opening.path);
+    // A folder or an unreadable file is as good as none: the window still opens.
+    if (!TextFile::isReadableFile(opening.path))
+        m_model.FileInesistente = true;
+    m_player.setEnabled(true);
+    m_model.setText(Text::Caption, m_model.caption(QStringLiteral("00,0%")));
+    m_model.setText(Text::Pausa, QStringLiteral("Play"));
+
+    m_model.setKnobLeft(Progress::knobCentredAt(0));
+    m_model.setMiniWidth(0);
+    m_model.AggiornaProgresso = true;
+    m_model.Fermo = true;
+    if (opening.autoplay)
+        m_model.setTimer(Timer::Timer6, true);
+    m_model.VelocitaCorrente = 1.0;
+    m_skin.info().AggiornaInfo();
+}
+
+void Transport::unload()
+{
+    m_model.unloaded = true;
+    m_player.stop();
+    m_model.letEventsRun();
+    m_model.setProgressEnabled(false);
+    m_model.setTimer(Timer::Timer1, false);
+    m_model.setTimer(Timer::Timer2, false);
+    m_model.setTimer(Timer::Timer6, false);
+    m_model.setTimer(Timer::Timer4, false);
+    m_model.setTimer(Timer::Timer5, false);
+}
+
+void Transport::PlayMouseUp(bool mini, bool untouched)
+{
+    // A request that arrives while one is being handled (a click during the yield, the
+    // delayed start during the missing-file message) is the same request again: drop it.
+    if (m_model.unloaded || m_inPlayMouseUp)
+        return;
+    const QScopedValueRollback busy(m_inPlayMouseUp, true);
+    m_player.setRate(m_model.VelocitaCorrente);
+    m_model.letEventsRun();
+    if (m_model.unloaded)
+        return;
+
+    if (isPlaying(m_player.playState())) {
+        if (mini) {
+            m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMS"));
+            m_model.setPicture(Image::Play, QStringLiteral("Play2N"));
+        } else {
+            m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMN"));
+            m_model.setPicture(Image::Play, QStringLiteral("Play2S"));
+            m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
+            m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
+            m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
+            m_model.setPicture(Image::Stop, QStringLiteral("StopNPN"));
+        }
+        // The player keeps its rate while paused; the next play sets the chosen one again.
+        m_player.setRate(1);
+        m_model.letEventsRun();
+        if (m_model.unloaded)
+            return;
+        m_player.pause();
+        m_skin.ApplicaInfo(1, 0);
+        m_model.setTimer(Timer::Timer1, false);
+    } else if (m_model.FileInesistente) {
+        m_questions.inform(
+            QStringLiteral("ATTENZIONE!!! Il file collegato a questo numero è inesistente"),
+            QStringLiteral("Zefiro"), QuestionPort::Icon::Warning);
+        if (mini) {
+            m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMN"));
+        } else {
+            restoreBigButton();
+            m_model.setPicture(Image::Stop, QStringLiteral("StopNPN"));
+            m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
+        }
+    } else {
+        if (mini) {
+            m_model.setPicture(Image::PlayMini, QStringLiteral("PausaMS"));
+            m_model.setPicture(Image::Play, QStringLiteral("Pausa2N"));
+        } else {
+            m_model.setPicture(Image::PlayMini, QStringLiteral("PausaMN"));
+            m_model.setPicture(Image::Play,
+                               untouched ? QStringLiteral("Pausa2N") : QStringLiteral("Pausa2S"));
+            m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
+            m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
+            m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
+            m_model.setPicture(Image::Stop, QStringLiteral("StopNPN"));
+        }
+        m_player.play();
+        m_skin.ApplicaInfo(1, 1);
+        m_model.letEventsRun();
+    }
+    m_model.Fermo = false;
+}
+
+void Transport::restoreBigButton()
+{
+    m_model.setPicture(Image::Play, QStringLiteral("Play2N"));
+    m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
+    m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
+}
+
+void Transport::PlayStateChange()
+{
+    if (m_model.unloaded)
+        return;
+    const int state = m_player.playState();
+    if (isPlaying(state)) {
+        const int hovered = m_model.OggettoXWMP;
+        m_model.setPicture(Image::Play,
+                           hovered == 1 ? QStringLiteral("Pausa2S") : QStringLiteral("Pausa2N"));
+        m_model.setPicture(Image::PlayMini,
+                           hovered == 2 ? QStringLiteral("PausaMS") : QStringLiteral("PausaMN"));
+        // Playback goes on from where the bar stands, so a place chosen on the bar while
+        // paused or stopped is where the song continues.
+        m_player.setCurrentPosition(m_model.progress().value * m_player.duration() / 100);
+        m_model.setTimer(Timer::Timer1, true);
+        m_model.setTimer(Timer::Timer2, true);
+        m_model.setText(Text::DurataTot, m_player.durationString());
+    } else if (state == MediaPlayer::Stopped) {
+        if (!m_model.Ripeti || m_model.StopRepeat) {
+            finalStop();
+        } else {
+            m_model.setTimer(Timer::Timer6, true);
+            m_model.letEventsRun();
+            if (m_model.unloaded)
+                return;
+            m_model.setText(Text::Pausa, QStringLiteral("Pausa"));
+        }
+    } else {
+        m_model.setTimer(Timer::Timer1, false);
+    }
+}
+
+void Transport::finalStop()
+{
+    const QString duration = m_player.durationString();
+    m_model.setPicture(Image::Play, QStringLiteral("Play2N"));
+    m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMN"));
+    m_model.setText(Text::Pausa, QStringLiteral("Play"));
+    m_model.setTimer(Timer::Timer1, false);
+    m_model.TimerIIProtetto = 0;
+    m_model.setTimer(Timer::Timer2, false);
+    m_model.setTimer(Timer::Timer6, false);
+    m_model.setText(Text::Label8, QStringLiteral("00.00 / ") + duration);
+    m_model.setText(Text::Caption, m_model.caption(QStringLiteral("00,0%")));
+    m_model.setText(Text::Avanzamento, QStringLiteral("Avanzamento Traccia: 00,0%"));
+    m_model.setText(Text::DurataCorr, QStringLiteral("00.00"));
+    m_model.setText(Text::DurataRim, QStringLiteral("-") + duration);
+    m_progress.resetToStart();
+    m_model.StopRepeat = false;
+    m_model.Fermo = true;
+}
+
+void Transport::timer6()
+{
+    if (m_inTimer6)
+        return;
+    const QScopedValueRollback busy(m_inTimer6, true);
+    PlayMouseUp(false, true);
+    m_model.setTimer(Timer::Timer6, false);
+}
+
+// The fade-out arrives with the sound controls; until then every stop is immediate.
+void Transport::SfumaStop(Qt::MouseButton button)
+{
+    Q_UNUSED(button)
+    m_model.StopRepeat = true;
+    m_player.stop();
+}
+
+bool Transport::insideBigPlay(Piece piece, double x, double y, double w1, double w2, double w3,
+                              double h)
+{
+    double from = 0;
+    if (piece == Piece::Middle)
+        from = -w1;
+    else if (piece == Piece::Right)
+        from = -(w1 + w2);
+    return x >= from && x < from + w1 + w2 + w3 && y >= 0 && y < h;
+}
+
+void Transport::bigPlayPressed()
+{
+    m_model.PulsantePremuto = true;
+    m_model.setPicture(Image::Play, isPlaying(m_player.playState()) ? QStringLiteral("Pausa2P")
+                                                                    : QStringLiteral("Play2P"));
+    m_model.setPicture(Image::Play1, QStringLiteral("Play1P"));
+    m_model.setPicture(Image::Play3, QStringLiteral("Play3P"));
+    m_model.setPicture(Image::Ripeti, ripetiPicture("NPP"));
+    m_model.setPicture(Image::Stop, QStringLiteral("StopNPP"));
+    m_model.letEventsRun();
+}
+
+void Transport::bigPlayReleased(bool inside)
+{
+    if (inside) {
+        PlayMouseUp(false, false);
+    } else {
+        m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
+        m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
+        m_skin.NormalizzaPulsanti(0, 0);
+    }
+    m_model.PulsantePremuto = false;
+}
+
+void Transport::miniPlayPressed()
+{
+    m_model.PulsanteMiniPremuto = true;
+    m_model.setPicture(Image::PlayMini, isPlaying(m_player.playState()) ? QStringLiteral("PausaMP")
+                                                                        : QStringLiteral("PlayMP"));
+}
+
+void Transport::miniPlayReleased(bool inside)
+{
+    if (inside)
+        PlayMouseUp(true, false);
+    else
+        m_skin.NormalizzaMiniPulsanti(0, 0);
+    m_model.PulsanteMiniPremuto = false;
+}
+
+void Transport::stopPressed()
+{
+    m_model.PulsantePremuto = true;
+    m_model.setPicture(Image::Stop, QStringLiteral("StopPPN"));
+}
+
+void Transport::stopReleased(bool inside, Qt::MouseButton button)
+{
+    if (inside) {
+        SfumaStop(button);
+        m_model.setPicture(Image::Stop, QStringLiteral("StopSPN"));
+    } else {
+        m_skin.NormalizzaPulsanti(0, 0);
+    }
+    m_model.PulsantePremuto = false;
+}
+
+void Transport::miniStopPressed()
+{
+    m_model.PulsanteMiniPremuto = true;
+    m_model.setPicture(Image::StopMini, QStringLiteral("StopMP"));
+}
+
+void Transport::miniStopReleased(bool inside, Qt::MouseButton button)
+{
+    if (inside) {
+        SfumaStop(button);
+        m_model.setPicture(Image::StopMini, QStringLiteral("StopMS"));
+    } else {
+        m_skin.NormalizzaMiniPulsanti(0, 0);
+    }
+    m_model.PulsanteMiniPremuto = false;
+}
+
+void Transport::ripetiPressed()
+{
+    m_model.PulsantePremuto = true;
+    m_model.setPicture(Image::Ripeti, ripetiPicture("PPN"));
+}
+
+// The choice lasts until the window closes; the next window starts from the settings again.
+void Transport::ripetiReleased(bool inside)
+{
+    if (inside) {
+        if (m_model.Ripeti) {
+            m_model.setPicture(Image::Ripeti, QStringLiteral("NRipetiSPN"));
+            m_model.Ripeti = false;
+            m_skin.ApplicaInfo(3, 0);
+        } else {
+            m_model.setPicture(Image::Ripeti, QStringLiteral("RipetiSPN"));
+            m_model.Ripeti = true;
+            m_skin.ApplicaInfo(3, 1);
+        }
+    } else {
+        m_skin.NormalizzaPulsanti(0, 0);
+    }
+    m_model.PulsantePremuto = false;
+}
+
+void Transport::pausaClicked()
+{
+    if (m_model.unloaded)
+        return;
+    if (isPlaying(m_player.playState())) {
+        m_player.pause();
+        m_model.setText(Text::Pausa, QStringLiteral("Play"));
+        m_model.setTimer(Timer::Timer1, false);
+    } else {
+        m_player.play();
+        m_model.setText(Text::Pausa, QStringLiteral("Pausa"));
+    }
+    m_model.Fermo = false;
+}
+
+// A stop without the fade and without StopRepeat: with repeat on the song starts again.
+void Transport::stopClicked()
+{
+    if (m_model.unloaded)
+        return;
+    m_player.stop();
+    m_model.setTimer(Timer::Timer1, false);
+    m_model.setText(Text::Caption, m_model.caption(QStringLiteral("00,0%")));
+    m_model.TimerIIProtetto = 0;
+    m_model.setTimer(Timer::Timer2, false);
+    m_model.setProgressValue(0);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+
+#include <Qt>
+
+class MediaPlayer;
+class PlayerModel;
+class Progress;
+class QuestionPort;
+class SkinButtons;
+
+// Play, pause and stop of the one song the window plays: the big and mini play buttons, the
+// stop buttons, repeat, the delayed start (Timer6), the player's state changes and the hidden
+// command buttons. Pictures and info follow the skin rules.
+class Transport {
+public:
+    enum class Piece { Left, Middle, Right };
+
+    // What the window's opening takes from the settings and the board.
+    struct Opening {
+        QString path;
+        QString tipo;
+        bool riprodcontinua = false;
+        bool autoplay = false;
+        int wmpsemprevisib = 0;
+    };
+
+    Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions, SkinButtons &skin,
+              Progress &progress);
+
+    // The transport's part of the window's opening: pictures, player, caption, bar, timers.
+    void open(const Opening &opening);
+    // The transport's part of closing: the player stops and no timer runs again.
+    void unload();
+
+    // Toggles between playing and paused. mini: from the mini play button; untouched: not from
+    // the mouse resting on the big button (delayed start, repeat restart).
+    void PlayMouseUp(bool mini, bool untouched);
+    void PlayStateChange();
+    // Timer6: the delayed start and the repeat restart.
+    void timer6();
+    // A stop button was released inside with this mouse button.
+    void SfumaStop(Qt::MouseButton button);
+
+    // Whether a release at (x, y) in the pressed piece's pixels lies on the whole big button,
+    // whose pieces are w1, w2 and w3 wide and h high.
+    static bool insideBigPlay(Piece piece, double x, double y, double w1, double w2, double w3,
+                              double h);
+
+    void bigPlayPressed();
+    void bigPlayReleased(bool inside);
+    void miniPlayPressed();
+    void miniPlayReleased(bool inside);
+    void stopPressed();
+    void stopReleased(bool inside, Qt::MouseButton button);
+    void miniStopPressed();
+    void miniStopReleased(bool inside, Qt::MouseButton button);
+    void ripetiPressed();
+    void ripetiReleased(bool inside);
+
+    // The command buttons Pausa and Stop.
+    void pausaClicked();
+    void stopClicked();
+
+private:
+    QString ripetiPicture(const char *state) const;
+    void finalStop();
+    void restoreBigButton();
+
+    PlayerModel &m_model;
+    MediaPlayer &m_player;
+    QuestionPort &m_questions;
+    SkinButtons &m_skin;
+    Progress &m_progress;
+    bool m_inPlayMouseUp = false;
+    bool m_inTimer6 = false;
+};

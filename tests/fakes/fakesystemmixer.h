@@ -1,0 +1,40 @@
+#pragma once
+
+#include "systemmixer.h"
+
+#include <QList>
+
+// A system mixer for tests: says whether it is there and records every value it would send.
+class FakeSystemMixer final : public SystemMixer {
+public:
+    // Whether open() finds the master volume, and the maximum it then reports.
+    bool present = true;
+    int presentMaximum = 65535;
+
+    int openCalls = 0;
+    int closeCalls = 0;
+    // Mixer values sent, in order (already scaled, as a real mixer receives them).
+    QList<int> sentValues;
+
+    bool open() override
+    {
+        ++openCalls;
+        m_open = present;
+        return m_open;
+    }
+    bool isAvailable() const override { return m_open; }
+    int maximum() const override { return m_open ? presentMaximum : 0; }
+    void setVolumeFromSlider(int sliderValue) override
+    {
+        if (m_open)
+            sentValues.append(mixerValueForSlider(sliderValue, presentMaximum));
+    }
+    void close() override
+    {
+        ++closeCalls;
+        m_open = false;
+    }
+
+private:
+    bool m_open = false;
+};
