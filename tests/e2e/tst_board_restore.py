@@ -30,18 +30,7 @@ class BoardRestore(unittest.TestCase):
         self.session.__exit__(None, None, None)
 
     def start_board(self):
-        self.program.start(self.session)
-        window = self.session.wait_window("Zefiro")
-        # The window manager may place the window before it takes the whole screen.
-        geometry, deadline = None, time.time() + 10
-        while time.time() < deadline:
-            time.sleep(0.5)
-            latest = self.session.geometry(window)
-            if latest == geometry and latest[2] > 600:
-                break
-            geometry = latest
-        time.sleep(1.0)  # first layout pass and paint
-        return geometry
+        return self.program.start_board(self.session)
 
     def red_pixels(self, shot, geometry, number):
         return count_colour(shot, number_box(geometry, *number), RED)

@@ -66,17 +66,7 @@ class Playback(unittest.TestCase):
         self.session.__exit__(None, None, None)
 
     def start_board(self):
-        self.program.start(self.session)
-        window = self.session.wait_window("Zefiro")
-        geometry, deadline = None, time.time() + 10
-        while time.time() < deadline:
-            time.sleep(0.5)
-            latest = self.session.geometry(window)
-            if latest == geometry and latest[2] > 600:
-                break
-            geometry = latest
-        time.sleep(1.0)
-        return geometry
+        return self.program.start_board(self.session)
 
     def open_number(self, board, index, caption):
         x0, y0, x1, y1 = number_box(board, 0, index)

@@ -167,6 +167,21 @@ class ProgramCopy:
                                      stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         return self.proc
 
+    def start_board(self, session):
+        """Starts the program and returns the board's geometry once it has settled."""
+        self.start(session)
+        window = session.wait_window("Zefiro")
+        # The window manager may place the window before it takes the whole screen.
+        geometry, deadline = None, time.time() + 10
+        while time.time() < deadline:
+            time.sleep(0.5)
+            latest = session.geometry(window)
+            if latest == geometry and latest[2] > 600:
+                break
+            geometry = latest
+        time.sleep(1.0)  # first layout pass and paint
+        return geometry
+
     def stop(self, sig, timeout=15):
         self.proc.send_signal(sig)
         try:
