@@ -9,13 +9,19 @@ class QWidget;
 // the calls the windows make (URL, playState, controls.*, settings.*, currentMedia.*).
 //
 // Rules every implementation keeps:
-// - Setting the URL loads the file and never starts playback while autoStart is false.
+// - Setting the URL loads the file and never starts playback while autoStart is false
+//   (autoStart is true until set, so a URL alone starts playing). The state stays 1 across a
+//   new URL unless something was playing.
 // - playState() reads 1 stopped, 3 playing, 4 scanning forward, 5 scanning backward; anything
 //   else (2 paused, 9 transitioning, 0 undefined) counts as not playing. A file that cannot be
 //   played (missing, corrupt, unsupported) ends in 1 with errorOccurred(), never stays at 3.
 // - A position or rate set before the media is ready is kept and applied once it is; reading
 //   the duration before it is known gives 0.
-// - play() after the end of the media starts again from the beginning.
+// - play() after the end of the media starts again from the beginning; at the end, and after
+//   stop(), the position reads 0.
+// - Each play() on a file that failed tries it again and reports errorOccurred() again.
+// - While disabled (setEnabled(false)), play(), pause() and seeks are ignored; stop() always
+//   works. A new player is enabled.
 // - playStateChanged() follows every change of playState(), stop() included; it may arrive
 //   while the caller is still inside the call that caused it, so handlers must allow that.
 // - No call blocks the caller for long and none deletes the caller's objects.

@@ -32,8 +32,9 @@ QtMediaPlayer::QtMediaPlayer(QObject *parent)
     // reach the video area only if the child tracks the mouse as well.
     m_video->setMouseTracking(true);
     const QList<QWidget *> children = m_video->findChildren<QWidget *>();
-    for (QWidget *child : children)
+    for (QWidget *child : children) {
         child->setMouseTracking(true);
+    }
     m_video->installEventFilter(this);
     replacePlayer();
 }
@@ -45,8 +46,9 @@ QtMediaPlayer::~QtMediaPlayer()
         delete m_player;
         m_player = nullptr;
     }
-    if (m_video && !m_video->parent())
+    if (m_video && !m_video->parent()) {
         delete m_video;
+    }
 }
 
 // A QMediaPlayer whose media failed stays "playing" inside, and stop() or setSource() on it then
@@ -57,7 +59,9 @@ void QtMediaPlayer::replacePlayer()
     ++m_generation;
     if (QMediaPlayer *old = m_player) {
         old->disconnect(this);
-
+        if (!m_failed) {
+            old->stop();
+        }
         // Before the new player takes them: one output can feed one pipeline only.
         old->setVideoOutput(nullptr);
         old->setAudioOutput(nullptr);
@@ -74,15 +78,17 @@ void QtMediaPlayer::replacePlayer()
     connect(m_player, &QMediaPlayer::seekableChanged, this, &QtMediaPlayer::onQtChanged);
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
             [this](QMediaPlayer::MediaStatus status) {
-                if (status == QMediaPlayer::InvalidMedia)
+                if (status == QMediaPlayer::InvalidMedia) {
                     onFailure(m_player->errorString());
-                else
+                } else {
                     onQtChanged();
+                }
             });
     connect(m_player, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error error, const QString &message) {
-                if (error != QMediaPlayer::NoError)
+                if (error != QMediaPlayer::NoError) {
                     onFailure(message);
+                }
             });
 }
 
@@ -102,33 +108,39 @@ void QtMediaPlayer::setURL(const QString &path)
     m_failed = false;
     replacePlayer();
     const unsigned generation = m_generation;
-    if (!path.isEmpty() && loadSource() && m_autoStart)
+    if (!path.isEmpty() && loadSource() && m_autoStart) {
         m_player->play();
-    if (self && generation == m_generation)
+    }
+    if (self && generation == m_generation) {
         updateState();
+    }
 }
 
 void QtMediaPlayer::play()
 {
-    if (!m_enabled || m_url.isEmpty())
+    if (!m_enabled || m_url.isEmpty()) {
         return;
+    }
     QPointer<QtMediaPlayer> self(this);
     if (m_failed) {
         // Try the file again: it may have been put right since.
         m_failed = false;
-        if (!loadSource())
+        if (!loadSource()) {
             return;
+        }
     }
     const unsigned generation = m_generation;
     m_player->play();
-    if (self && generation == m_generation)
+    if (self && generation == m_generation) {
         updateState();
+    }
 }
 
 void QtMediaPlayer::pause()
 {
-    if (!m_enabled || m_failed || m_url.isEmpty())
+    if (!m_enabled || m_failed || m_url.isEmpty()) {
         return;
+    }
     m_player->pause();
     updateState();
 }
@@ -136,15 +148,17 @@ void QtMediaPlayer::pause()
 void QtMediaPlayer::stop()
 {
     m_pendingSeekMs.reset();
-    if (!m_failed)
+    if (!m_failed) {
         m_player->stop();
+    }
     updateState();
 }
 
 qint64 QtMediaPlayer::positionMs() const
 {
-    if (m_failed || m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
+    if (m_failed || m_player->mediaStatus() == QMediaPlayer::EndOfMedia) {
         return 0;
+    }
     return m_player->position();
 }
 
@@ -155,26 +169,30 @@ double QtMediaPlayer::currentPosition() const
 
 void QtMediaPlayer::setCurrentPosition(double seconds)
 {
-    if (!m_enabled || m_failed || m_url.isEmpty() || !std::isfinite(seconds))
+    if (!m_enabled || m_failed || m_url.isEmpty() || !std::isfinite(seconds)) {
         return;
+    }
     const qint64 target = qMax<qint64>(0, std::llround(seconds * 1000.0));
-    if (!m_pendingSeekMs && qAbs(target - positionMs()) < SeekToleranceMs)
+    if (!m_pendingSeekMs && qAbs(target - positionMs()) < SeekToleranceMs) {
         return;
+    }
     m_pendingSeekMs = target;
     applyPending();
 }
 
 QString QtMediaPlayer::currentPositionString() const
 {
-    if (m_url.isEmpty() || m_failed)
+    if (m_url.isEmpty() || m_failed) {
         return {};
+    }
     return minutesSeconds(currentPosition());
 }
 
 void QtMediaPlayer::setRate(double rate)
 {
-    if (!(rate > 0.0) || !std::isfinite(rate))
+    if (!(rate > 0.0) || !std::isfinite(rate)) {
         return;
+    }
     m_rate = rate;
     m_rateDirty = true;
     applyPending();
@@ -188,8 +206,9 @@ void QtMediaPlayer::setVolume(int volume)
 
 double QtMediaPlayer::duration() const
 {
-    if (m_failed)
+    if (m_failed) {
         return 0.0;
+    }
     return static_cast<double>(m_player->duration()) / 1000.0;
 }
 
@@ -220,8 +239,9 @@ bool QtMediaPlayer::eventFilter(QObject *watched, QEvent *event)
             const QPoint at = mouse->position().toPoint();
             emit mouseReleased(at.x(), at.y(), mouse->button());
         } else if (event->type() == QEvent::ChildAdded) {
-            if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
+            if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child())) {
                 child->setMouseTracking(true);
+            }
         }
     }
     return MediaPlayer::eventFilter(watched, event);
@@ -239,8 +259,9 @@ bool QtMediaPlayer::isReady() const
 
 void QtMediaPlayer::applyPending()
 {
-    if (!isReady())
+    if (!isReady()) {
         return;
+    }
     if (m_pendingSeekMs) {
         const qint64 target = *m_pendingSeekMs;
         m_pendingSeekMs.reset();
@@ -260,22 +281,25 @@ void QtMediaPlayer::onQtChanged()
 
 void QtMediaPlayer::onFailure(const QString &message)
 {
-    if (m_failed)
+    if (m_failed) {
         return;
+    }
     QPointer<QtMediaPlayer> self(this);
     m_failed = true;
     m_pendingSeekMs.reset();
     replacePlayer();
     const unsigned generation = m_generation;
     emit errorOccurred(message.isEmpty() ? tr("The file cannot be played.") : message);
-    if (self && generation == m_generation)
+    if (self && generation == m_generation) {
         updateState();
+    }
 }
 
 int QtMediaPlayer::mappedState() const
 {
-    if (m_failed)
+    if (m_failed) {
         return Stopped;
+    }
     switch (m_player->playbackState()) {
     case QMediaPlayer::StoppedState:
         return Stopped;
@@ -297,8 +321,9 @@ int QtMediaPlayer::mappedState() const
 void QtMediaPlayer::updateState()
 {
     const int state = mappedState();
-    if (state == m_state)
+    if (state == m_state) {
         return;
+    }
     m_state = state;
     emit playStateChanged(state);
 }

@@ -31,10 +31,14 @@ struct Recorder {
     explicit Recorder(MediaPlayer &player)
     {
         QObject::connect(&player, &MediaPlayer::playStateChanged, &player, [this, &player](int s) {
-            if (s != player.playState())
-                faults << QStringLiteral("signal %1 but playState() %2").arg(s).arg(player.playState());
-            if (!states.isEmpty() && states.last() == s)
+            if (s != player.playState()) {
+                faults << QStringLiteral("signal %1 but playState() %2")
+                              .arg(s)
+                              .arg(player.playState());
+            }
+            if (!states.isEmpty() && states.last() == s) {
                 faults << QStringLiteral("state %1 signalled twice").arg(s);
+            }
             states << s;
         });
         QObject::connect(&player, &MediaPlayer::errorOccurred, &player,
@@ -55,8 +59,10 @@ QByteArray sineWav(double seconds, int sampleRate)
         << qint16(2) << qint16(16);
     out.writeRawData("data", 4);
     out << qint32(frames * 2);
-    for (qint32 i = 0; i < frames; ++i)
-        out << static_cast<qint16>(std::lround(8000.0 * std::sin(2.0 * M_PI * 440.0 * i / sampleRate)));
+    for (qint32 i = 0; i < frames; ++i) {
+        out << static_cast<qint16>(
+            std::lround(8000.0 * std::sin(2.0 * M_PI * 440.0 * i / sampleRate)));
+    }
     return bytes;
 }
 
@@ -72,9 +78,10 @@ QString runGst(const QString &pipeline)
     gst.start(QStringLiteral("gst-launch-1.0"),
               QStringList{QStringLiteral("-q")} + QProcess::splitCommand(pipeline));
     if (!gst.waitForFinished(60000) || gst.exitStatus() != QProcess::NormalExit ||
-        gst.exitCode() != 0)
+        gst.exitCode() != 0) {
         return QStringLiteral("gst-launch-1.0 failed: ") + gst.errorString() + u' ' +
                QString::fromLocal8Bit(gst.readAllStandardError());
+    }
     return {};
 }
 
@@ -83,8 +90,9 @@ int playingStreams()
 {
     QProcess pactl;
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
-    if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0)
+    if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0) {
         return -1;
+    }
     return static_cast<int>(pactl.readAllStandardOutput().count("Corked: no"));
 }
 
@@ -95,8 +103,9 @@ bool startPlaying(QtMediaPlayer &player)
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 5000) {
-        if (player.playState() == MediaPlayer::Playing)
+        if (player.playState() == MediaPlayer::Playing) {
             return true;
+        }
         QTest::qWait(20);
     }
     return false;
@@ -163,9 +172,10 @@ void TestQtMediaPlayer::initTestCase()
     QVERIFY(writeFile(path("two.wav"), sineWav(2.0, 44100)));
     QVERIFY(writeFile(path("long.wav"), sineWav(75.0, 8000)));
     QVERIFY(writeFile(path("text.mp3"), "These are not the notes you are looking for.\n"));
-    QByteArray noise(64 * 1024, '\0');
-    for (int i = 0; i < noise.size(); ++i)
+    QByteArray noise(qsizetype{64} * 1024, '\0');
+    for (int i = 0; i < noise.size(); ++i) {
         noise[i] = static_cast<char>((i * 7919 + i / 13) & 0xff);
+    }
     QVERIFY(writeFile(path("noise.wav"), noise));
     // An MP3 without a header that tells its length: GStreamer learns it only while playing.
     QString error = runGst(QStringLiteral("audiotestsrc num-buffers=259 ! audioconvert ! "
@@ -190,8 +200,9 @@ void TestQtMediaPlayer::autoStart()
     QFETCH(bool, autoStart);
     QtMediaPlayer player;
     Recorder rec(player);
-    if (!autoStart)
+    if (!autoStart) {
         player.setAutoStart(false);
+    }
     player.setURL(path("five.wav"));
     QCOMPARE(player.URL(), path("five.wav"));
     if (autoStart) {
@@ -296,11 +307,13 @@ void TestQtMediaPlayer::rate()
     QtMediaPlayer player;
     Recorder rec(player);
     player.setAutoStart(false);
-    if (when == u"before url")
+    if (when == u"before url") {
         player.setRate(rate);
+    }
     player.setURL(path("fourteen.wav"));
-    if (when == u"before play")
+    if (when == u"before play") {
         player.setRate(rate);
+    }
     QVERIFY(startPlaying(player));
     if (when == u"playing") {
         QVERIFY(waitSteady(player, 1.0));
@@ -421,7 +434,8 @@ void TestQtMediaPlayer::durationAndTimeStrings()
     QCOMPARE(player.duration(), 0.0);
     QCOMPARE(player.durationString(), QString());
     QTRY_VERIFY(player.duration() > 0.0);
-    QVERIFY2(std::abs(player.duration() - 75.0) < 0.05, qPrintable(QString::number(player.duration())));
+    QVERIFY2(std::abs(player.duration() - 75.0) < 0.05,
+             qPrintable(QString::number(player.duration())));
     QCOMPARE(player.durationString(), QStringLiteral("01.15"));
     QCOMPARE(player.currentPositionString(), QStringLiteral("00.00"));
 
@@ -500,8 +514,9 @@ void TestQtMediaPlayer::newUrlEndsOldPlayback()
         player.setURL(path("fourteen.wav"));
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 700)
+        while (clock.elapsed() < 700) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
         duringHandler = playingStreams();
         loop.quit();
     });
@@ -544,18 +559,22 @@ void TestQtMediaPlayer::mouseOverVideo()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QList<QList<int>> moves, releases;
-    connect(&player, &MediaPlayer::mouseMoved, this,
-            [&moves](int x, int y) { moves.append({x, y}); });
+    connect(&player, &MediaPlayer::mouseMoved, this, [&moves](int x, int y) {
+        moves.append({x, y});
+    });
     connect(&player, &MediaPlayer::mouseReleased, this,
-            [&releases](int x, int y, Qt::MouseButton b) { releases.append({x, y, int(b)}); });
+            [&releases](int x, int y, Qt::MouseButton b) {
+                releases.append({x, y, int(b)});
+            });
 
     // Sent to the top-level window as the system would, so that Qt routes it through the
     // video area's own children.
     const QPoint inWindow = area->mapTo(&window, at);
-    if (release)
+    if (release) {
         QTest::mouseClick(window.windowHandle(), button, {}, inWindow);
-    else
+    } else {
         QTest::mouseMove(window.windowHandle(), inWindow);
+    }
     if (release) {
         QCOMPARE(releases, (QList<QList<int>>{{at.x(), at.y(), int(button)}}));
     } else {
@@ -589,8 +608,9 @@ void TestQtMediaPlayer::videoAreaDeletedFirst()
 int main(int argc, char **argv)
 {
     QTemporaryDir runtime;
-    if (!runtime.isValid())
+    if (!runtime.isValid()) {
         return 1;
+    }
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QApplication app(argc, argv);
 
@@ -611,8 +631,9 @@ int main(int argc, char **argv)
         QProcess info;
         info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
         ready = info.waitForFinished(2000) && info.exitCode() == 0;
-        if (!ready)
+        if (!ready) {
             QThread::msleep(100);
+        }
     }
     int result = 1;
     if (ready) {
@@ -622,8 +643,9 @@ int main(int argc, char **argv)
         qCritical("pulseaudio did not answer");
     }
     server.terminate();
-    if (!server.waitForFinished(5000))
+    if (!server.waitForFinished(5000)) {
         server.kill();
+    }
     return result;
 }
 
