@@ -1,12 +1,16 @@
+#include "alsamixer.h"
 #include "appstate.h"
 #include "loader.h"
 #include "messagebox.h"
+#include "mixerapp.h"
 #include "playermemory.h"
 #include "principale.h"
+#include "proccpucounters.h"
 #include "progressione.h"
 #include "standins.h"
 #include "terminationsignals.h"
 #include "themes.h"
+#include "unixpriority.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -65,7 +69,13 @@ int main(int argc, char **argv)
     }
 
     PlayerMemory playerMemory;
-    StandInPeers peers(state, questions, playerMemory);
+    // The system services of the playback window's sound controls, one each for the run.
+    AlsaMixer mixer;
+    MixerApp mixerApp;
+    ProcCpuCounters cpuCounters;
+    UnixPriority priority;
+    StandInPeers peers(state, questions, playerMemory,
+                       SoundPorts{mixer, mixerApp, cpuCounters, priority});
     Progressione progress;
     LoaderWindows windows(peers);
     Principale board(state, peers, questions);

@@ -16,7 +16,7 @@ StandInPeers::~StandInPeers()
 void StandInPeers::playModal(const QString &path, const QString &title)
 {
     QtMediaPlayer player;
-    Riproduzione window(m_state, m_playerMemory, m_questions, player, path, title,
+    Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;
     window.load();

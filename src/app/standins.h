@@ -2,6 +2,7 @@
 
 #include "boardpeers.h"
 #include "ports.h"
+#include "soundports.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,8 +14,9 @@ struct PlayerMemory;
 // window that takes the place of the options window and keeps the board inert while open.
 class StandInPeers : public BoardPeers {
 public:
-    StandInPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory)
-        : m_state(state), m_questions(questions), m_playerMemory(playerMemory)
+    StandInPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory,
+                 const SoundPorts &sound)
+        : m_state(state), m_questions(questions), m_playerMemory(playerMemory), m_sound(sound)
     {
     }
     ~StandInPeers() override;
@@ -29,6 +31,7 @@ private:
     AppState &m_state;
     QuestionPort &m_questions;
     PlayerMemory &m_playerMemory;
+    SoundPorts m_sound;
     QPointer<QWidget> m_player;
     QPointer<QWidget> m_options;
 };

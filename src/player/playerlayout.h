@@ -48,4 +48,33 @@ inline constexpr double MiniHeight = 150;
 inline constexpr double SensorTop = 2085;
 inline constexpr double SensorHeight = 270;
 
+// The two standard volume sliders share the clipping box Picture2 on the panel; the one not
+// shown waits beside it, out of sight. Their caption lblVolume slides up out of view and back.
+inline constexpr double SlidersLeft = 180;
+inline constexpr double SlidersTop = 1665;
+inline constexpr double SlidersWidth = 2460;
+inline constexpr double SlidersHeight = 330;
+inline constexpr double SliderParkGap = 50;
+inline constexpr double VolumeLabelShownTop = 1395;
+inline constexpr double VolumeLabelHiddenTop = 1080;
+inline constexpr double VolumeLabelHeight = 240;
+// A little wider than the sliders, short of the speed caption beside it.
+inline constexpr double VolumeLabelWidth = 2580;
+// The caption is drawn through a window that ends where the sliders begin, so at its hidden
+// top it is out of sight.
+inline constexpr double VolumeLabelClipTop = VolumeLabelHiddenTop + VolumeLabelHeight;
+
+// The skinned player-volume slider in the strip, right of the mini stop button: the track
+// imgSliderVolume, the knob imgVolume (drawn by picVolume) and the click surface
+// SensoreimgSliderVolume over the track. The knob's centre travels the track's width.
+inline constexpr double VolumeTrackLeft = 8010;
+inline constexpr double VolumeTrackTop = 465;
+inline constexpr double VolumeTrackWidth = 1230;
+inline constexpr double VolumeTrackHeight = 180;
+inline constexpr double VolumeKnobTop = 465;
+inline constexpr double VolumeKnobWidth = 180;
+inline constexpr double VolumeKnobHeight = 180;
+inline constexpr double VolumeSensorTop = 420;
+inline constexpr double VolumeSensorHeight = 270;
+
 } // namespace PlayerLayout

@@ -2,9 +2,13 @@
 
 #include <QScopedValueRollback>
 
-PlayerLogic::PlayerLogic(MediaPlayer &player, QuestionPort &questions, PlayerMemory &memory)
+PlayerLogic::PlayerLogic(MediaPlayer &player, QuestionPort &questions, PlayerMemory &memory,
+                         Settings &settings, const SoundPorts &ports)
     : skin(model, player, memory), progress(model, player, skin),
-      transport(model, player, questions, skin, progress), panel(model, skin)
+      volume(model, player, memory, skin),
+      transport(model, player, questions, skin, progress, volume, settings), panel(model, skin),
+      swap(model, skin), computer(model, skin, settings, ports.mixer, ports.mixerApp),
+      cpu(model, ports.cpu)
 {
 }
 
@@ -13,6 +17,16 @@ void PlayerLogic::open(const Transport::Opening &opening)
     model.WMPSempreVisib = opening.wmpsemprevisib;
     panel.open();
     transport.open(opening);
+    swap.open();
+}
+
+void PlayerLogic::unload()
+{
+    transport.unload();
+    for (Timer timer : {Timer::Timer7, Timer::Timer8, Timer::Timer9})
+        model.setTimer(timer, false);
+    cpu.stop();
+    computer.unload();
 }
 
 void PlayerLogic::timer1()

@@ -1,33 +1,48 @@
 #pragma once
 
+#include "computervolume.h"
+#include "cpumeter.h"
 #include "panelslide.h"
 #include "playermodel.h"
+#include "playervolume.h"
 #include "progress.h"
 #include "skinbuttons.h"
+#include "soundports.h"
 #include "titlespinner.h"
 #include "transport.h"
+#include "volumeswap.h"
 
 class MediaPlayer;
 class QuestionPort;
+class Settings;
 struct PlayerMemory;
 
 // Everything the playback window decides, without a widget: the window is a view over it.
 // Tests drive it with a fake player and step its timers by hand.
 class PlayerLogic {
 public:
-    PlayerLogic(MediaPlayer &player, QuestionPort &questions, PlayerMemory &memory);
+    PlayerLogic(MediaPlayer &player, QuestionPort &questions, PlayerMemory &memory,
+                Settings &settings, const SoundPorts &ports);
 
-    // The logic's part of the window's opening, in the window's order.
+    // The logic's part of the window's opening after the mixer and the CPU meter, in the
+    // window's order: panel, transport with the player's volume and mute, the sliders' places.
     void open(const Transport::Opening &opening);
+    // The logic's part of closing: the song stops, no timer runs again, the computer volume
+    // goes to the settings and the mixer and the CPU meter are let go.
+    void unload();
     // Timer1: the title spinner's step.
     void timer1();
 
     PlayerModel model;
     SkinButtons skin;
     Progress progress;
+    PlayerVolume volume;
     Transport transport;
     PanelSlide panel;
     TitleSpinner spinner;
+    VolumeSwap swap;
+    ComputerVolume computer;
+    CpuMeter cpu;
 
 private:
     bool m_inTimer1 = false;

@@ -59,6 +59,12 @@ void PlayerModel::panelUpdated()
         m_view->panelChanged();
 }
 
+void PlayerModel::volumeUpdated()
+{
+    if (m_view)
+        m_view->volumeChanged();
+}
+
 QString PlayerModel::caption(const QString &tail) const
 {
     return QStringLiteral("Riproduzione  ") + Tipo + QStringLiteral("  ") + tail;

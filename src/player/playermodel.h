@@ -25,8 +25,8 @@ enum class Image {
     Count
 };
 
-// The texts the transport writes: the window caption, the info line, the Pausa command button
-// and the time fields.
+// The texts the logic writes: the window caption, the info line, the Pausa command button, the
+// time fields, the caption over the volume sliders and the CPU meter.
 enum class Text {
     Caption,
     Info0,
@@ -37,11 +37,25 @@ enum class Text {
     DurataTot,
     Label8,
     Avanzamento,
+    LblVolume,
+    CPUUsage,
     Count
 };
 
-// The window's timers whose on/off state the transport decides.
-enum class Timer { Timer1, Timer2, Timer4, Timer5, Timer6, Count };
+// The window's timers whose on/off state the logic decides.
+enum class Timer {
+    Timer1,
+    Timer2,
+    Timer4,
+    Timer5,
+    Timer6,
+    Timer7,
+    Timer8,
+    Timer9,
+    TmrStop,
+    TmrRefresh,
+    Count
+};
 
 // Where the panel and the video area are, in twips.
 struct PanelGeometry {
@@ -61,6 +75,18 @@ struct ProgressDisplay {
     bool enabled = true;  // ProgressoMedia and SensoreMiniProgresso take the mouse
 };
 
+// Where the volume controls stand and whether they take input.
+struct VolumeDisplay {
+    int volume = 0;            // the player's slider volume, 0..100
+    bool volumeEnabled = true; // volume, imgVolume and SensoreimgSliderVolume (off while muted)
+    double knobLeft = PlayerLayout::VolumeTrackLeft - PlayerLayout::VolumeKnobWidth / 2;
+    int computer = 0;            // the computer's slider VolPrinc, 0..100
+    bool computerEnabled = true; // off without a system mixer
+    double computerLeft = 0;     // VolPrinc in Picture2
+    double playerLeft = PlayerLayout::SlidersWidth + PlayerLayout::SliderParkGap; // volume
+    double labelTop = PlayerLayout::VolumeLabelShownTop; // lblVolume on the panel
+};
+
 // Told of every change the logic makes, so the window can show it.
 class PlayerView {
 public:
@@ -70,6 +96,7 @@ public:
     virtual void timerChanged(Timer) {}
     virtual void progressChanged() {}
     virtual void panelChanged() {}
+    virtual void volumeChanged() {}
     // Lets pending window events run; anything may happen meanwhile.
     virtual void letEventsRun() {}
 };
@@ -116,6 +143,10 @@ public:
     PanelGeometry &panelForUpdate() { return m_panel; }
     void panelUpdated();
 
+    const VolumeDisplay &volume() const { return m_volume; }
+    VolumeDisplay &volumeForUpdate() { return m_volume; }
+    void volumeUpdated();
+
     // "Riproduzione  Ballo 30  " + tail.
     QString caption(const QString &tail) const;
 
@@ -130,6 +161,7 @@ private:
     std::array<bool, size_t(Timer::Count)> m_timers{};
     ProgressDisplay m_progress;
     PanelGeometry m_panel;
+    VolumeDisplay m_volume;
     int m_infoWrites = 0;
 };
 

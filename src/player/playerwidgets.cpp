@@ -161,6 +161,37 @@ void SeekBar::paintEvent(QPaintEvent *)
                       radius, radius);
 }
 
+VolumeTrack::VolumeTrack(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void VolumeTrack::setFilled(int pixels)
+{
+    if (pixels == m_filled)
+        return;
+    m_filled = pixels;
+    update();
+}
+
+void VolumeTrack::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double h = 6;
+    const QRectF well(0.5, (height() - h) / 2, width() - 1.0, h);
+    p.setPen(QPen(QColor(60, 66, 78), 1));
+    p.setBrush(PlayerColours::well());
+    p.drawRoundedRect(well, h / 2, h / 2);
+    const double filled = qBound(0.0, double(m_filled), well.width());
+    if (filled <= 0)
+        return;
+    const QColor fill = isEnabled() ? PlayerColours::accent() : QColor(84, 90, 102);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(well.left(), well.top(), qMax(filled, h), h), h / 2, h / 2);
+}
+
 Knob::Knob(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -171,10 +202,11 @@ void Knob::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-    p.setPen(QPen(PlayerColours::accent(), 2));
+    const bool on = isEnabled();
+    p.setPen(QPen(on ? PlayerColours::accent() : QColor(84, 90, 102), 2));
     QLinearGradient face(0, r.top(), 0, r.bottom());
-    face.setColorAt(0, QColor(250, 252, 255));
-    face.setColorAt(1, QColor(196, 206, 222));
+    face.setColorAt(0, on ? QColor(250, 252, 255) : QColor(150, 156, 166));
+    face.setColorAt(1, on ? QColor(196, 206, 222) : QColor(112, 118, 130));
     p.setBrush(face);
     p.drawEllipse(r);
 }

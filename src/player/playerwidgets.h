@@ -94,7 +94,24 @@ private:
     double m_value = 0;
 };
 
-// The knob's picture Picture1: a round knob with the accent ring.
+// The track of the skinned volume slider imgSliderVolume: a thin well, filled from its left
+// end up to the knob's centre; grey while the player is muted.
+class VolumeTrack : public QWidget {
+public:
+    explicit VolumeTrack(QWidget *parent = nullptr);
+    // The filled length, in pixels from the track's left end.
+    void setFilled(int pixels);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_filled = 0;
+};
+
+// A knob's picture (Picture1 of the progress bar, picVolume of the volume slider): a round
+// knob with the accent ring, grey while disabled. The mouse goes through it to the surface
+// below.
 class Knob : public QWidget {
 public:
     explicit Knob(QWidget *parent = nullptr);

@@ -3,8 +3,8 @@
 #include "appstate.h"
 #include "events.h"
 #include "mediaplayer.h"
-#include "playermemory.h"
 #include "playerwidgets.h"
+#include "processpriority.h"
 #include "skinimage.h"
 #include "twips.h"
 
@@ -14,14 +14,33 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
+namespace {
+
+// A caption too long for its label at the panel's size is drawn a pixel or two smaller rather
+// than cut off ("Volume di Windows Media Player" beside the speed caption).
+void fitToWidth(QLabel *label, int pixelSize)
+{
+    QFont font = label->font();
+    for (int size = pixelSize; size >= pixelSize - 2; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width())
+            break;
+    }
+    label->setFont(font);
+}
+
+} // namespace
+
 Riproduzione::Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &questions,
-                           MediaPlayer &player, const QString &percorso, const QString &tipo,
-                           QWidget *parent)
-    : QDialog(parent), m_state(state), m_memory(memory), m_player(player), m_percorso(percorso),
-      m_tipo(tipo), m_logic(player, questions, memory), m_pictures(state.Path)
+                           MediaPlayer &player, const SoundPorts &ports, const QString &percorso,
+                           const QString &tipo, QWidget *parent)
+    : QDialog(parent), m_state(state), m_player(player), m_ports(ports), m_percorso(percorso),
+      m_tipo(tipo), m_logic(player, questions, memory, state.settings, ports),
+      m_pictures(state.Path)
 {
     setObjectName(QStringLiteral("Riproduzione"));
     setModal(true);
@@ -62,16 +81,11 @@ Riproduzione::~Riproduzione()
 
 void Riproduzione::load()
 {
-    ApriMixer();
-    ::letEventsRun();
-    const Settings &settings = m_state.settings;
-    m_volPrinc->setValue(settings.number(QStringLiteral("ckvolprinc")) == 1
-                             ? settings.number(QStringLiteral("volprinc"))
-                             : 50);
-    applyComputerVolume();
-    raisePriority();
-    startCpuMeter();
+    m_logic.computer.open();
+    m_ports.priority.raise();
+    m_logic.cpu.start();
 
+    const Settings &settings = m_state.settings;
     Transport::Opening opening;
     opening.path = m_percorso;
     opening.tipo = m_tipo;
@@ -80,46 +94,11 @@ void Riproduzione::load()
     opening.wmpsemprevisib = settings.number(QStringLiteral("wmpsemprevisib"));
     m_logic.open(opening);
 
-    m_volume->setValue(m_memory.varVolume);
-    PosizionaVolume(false, false);
-    applyStoredMute();
-
     const QString fileName = QFileInfo(m_percorso).fileName();
     m_backdrop->setTitle(m_tipo, fileName);
     m_infoBox->setIdleText(m_tipo, fileName);
     syncVideoArea();
     centreOnScreen();
-}
-
-// The computer volume's mixer arrives with the sound controls.
-void Riproduzione::ApriMixer() {}
-void Riproduzione::applyComputerVolume() {}
-// Raising the thread and process priority arrives with the sound controls; playback does not
-// depend on it.
-void Riproduzione::raisePriority() {}
-// The CPU meter arrives with the sound controls; its field shows "???" until then.
-void Riproduzione::startCpuMeter() {}
-// The volume swap (Timer8) arrives with the sound controls.
-void Riproduzione::swapVolumeSliders() {}
-
-// The player plays at the volume the slider shows, which the next window starts from. The
-// skinned knob that follows the slider arrives with the sound controls.
-void Riproduzione::PosizionaVolume(bool fromKnob, bool dontRemember)
-{
-    Q_UNUSED(fromKnob)
-    m_player.setVolume(m_volume->value());
-    if (!dontRemember)
-        m_memory.varVolume = m_player.volume();
-}
-
-// A mute left on by an earlier song still holds. Muting and unmuting arrive with the sound
-// controls.
-void Riproduzione::applyStoredMute()
-{
-    if (m_memory.VolumeMuto)
-        m_player.setVolume(0);
-    m_volume->setEnabled(!m_memory.VolumeMuto);
-    m_logic.skin.restore(Image::Muto);
 }
 
 void Riproduzione::done(int result)
@@ -140,8 +119,7 @@ void Riproduzione::unloadOnce()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_logic.transport.unload();
-    m_state.settings.setValue(QStringLiteral("volprinc"), QString::number(m_volPrinc->value()));
+    m_logic.unload();
 }
 
 void Riproduzione::centreOnScreen()
@@ -191,6 +169,8 @@ void Riproduzione::textChanged(Text which)
     }
     if (QLabel *target = m_texts.at(size_t(which)))
         target->setText(value);
+    if (which == Text::LblVolume)
+        fitToWidth(m_volumeCaption, 11);
     if (which == Text::Info0 || which == Text::Info1)
         m_infoBox->setIdle(m_logic.model.text(Text::Info0).isEmpty() &&
                            m_logic.model.text(Text::Info1).isEmpty());
@@ -236,6 +216,35 @@ void Riproduzione::panelChanged()
     // backdrop, so it takes the backdrop's visible area.
     if (m_video)
         m_video->setGeometry(m_backdrop->rect());
+}
+
+// The logic's values shown on the controls; the sliders' own signals stay quiet, since only a
+// change made by the presenter is one the logic has not seen yet.
+void Riproduzione::volumeChanged()
+{
+    using namespace PlayerLayout;
+    const VolumeDisplay &v = m_logic.model.volume();
+    {
+        const QSignalBlocker quiet(m_volume);
+        m_volume->setValue(v.volume);
+    }
+    {
+        const QSignalBlocker quiet(m_volPrinc);
+        m_volPrinc->setValue(v.computer);
+    }
+    m_volume->setEnabled(v.volumeEnabled);
+    m_volPrinc->setEnabled(v.computerEnabled);
+    m_volPrinc->move(Twips::toPixels(v.computerLeft), 0);
+    m_volume->move(Twips::toPixels(v.playerLeft), 0);
+    m_volumeCaption->move(0, Twips::toPixels(v.labelTop - VolumeLabelClipTop));
+
+    const int knobLeft = Twips::toPixels(v.knobLeft);
+    m_volumeKnob->move(knobLeft, m_volumeKnob->y());
+    m_volumeKnobSurface->move(knobLeft, m_volumeKnobSurface->y());
+    m_volumeTrack->setFilled(Twips::toPixels(v.knobLeft + VolumeKnobWidth / 2 - VolumeTrackLeft));
+    for (QWidget *part : {static_cast<QWidget *>(m_volumeTrack), m_volumeSensor,
+                          m_volumeKnobSurface, static_cast<QWidget *>(m_volumeKnob)})
+        part->setEnabled(v.volumeEnabled);
 }
 
 void Riproduzione::letEventsRun()

@@ -2,6 +2,7 @@
 
 #include "playerlogic.h"
 #include "skinpictures.h"
+#include "soundports.h"
 #include "transport.h"
 
 #include <QDialog>
@@ -23,6 +24,7 @@ class QTimer;
 class QuestionPort;
 class SeekBar;
 class SkinImage;
+class VolumeTrack;
 struct AppState;
 struct PlayerMemory;
 
@@ -34,8 +36,8 @@ class Riproduzione : public QDialog, private PlayerView {
 
 public:
     Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &questions,
-                 MediaPlayer &player, const QString &percorso, const QString &tipo,
-                 QWidget *parent = nullptr);
+                 MediaPlayer &player, const SoundPorts &ports, const QString &percorso,
+                 const QString &tipo, QWidget *parent = nullptr);
     ~Riproduzione() override;
 
     // The window's opening; run once before showing it.
@@ -64,6 +66,7 @@ private:
     void timerChanged(Timer timer) override;
     void progressChanged() override;
     void panelChanged() override;
+    void volumeChanged() override;
     void letEventsRun() override;
 
     // Building (riproduzionebuild.cpp).
@@ -71,6 +74,8 @@ private:
     void buildVideoArea();
     void buildPanel();
     void buildStrip();
+    void buildVolumeSlider();
+    void buildVolumeSliders(QWidget *panel);
     void buildTimers();
     SkinImage *image(Image which, QWidget *parent, const char *name, double left, double top,
                      double width, double height);
@@ -89,6 +94,7 @@ private:
     void routeMiniButtons();
     void routeProgress();
     void routeInfoOnly();
+    void routeVolume();
     void routeBigPlayPiece(Image which, Transport::Piece piece);
     void routeSimpleButton(Image which, int code, std::function<void()> press,
                            std::function<void(bool inside, Qt::MouseButton)> release);
@@ -96,23 +102,13 @@ private:
                          std::function<void(bool inside, Qt::MouseButton)> release);
     bool inside(Image which, QMouseEvent *event) const;
 
-    // Steps of opening and closing that belong to the sound controls, which come with the
-    // volume sliders, the mixer and the CPU meter.
-    void ApriMixer();
-    void applyComputerVolume();
-    void raisePriority();
-    void startCpuMeter();
-    void PosizionaVolume(bool fromKnob, bool dontRemember);
-    void applyStoredMute();
-    void swapVolumeSliders();
-
     void unloadOnce();
     void syncVideoArea();
     void centreOnScreen();
 
     AppState &m_state;
-    PlayerMemory &m_memory;
     MediaPlayer &m_player;
+    SoundPorts m_ports;
     QString m_percorso;
     QString m_tipo;
     PlayerLogic m_logic;
@@ -139,6 +135,11 @@ private:
     QSlider *m_volPrinc = nullptr;
     QSlider *m_volume = nullptr;
     QSlider *m_velocita = nullptr;
+    QLabel *m_volumeCaption = nullptr;
+    VolumeTrack *m_volumeTrack = nullptr;
+    QWidget *m_volumeSensor = nullptr;
+    QWidget *m_volumeKnobSurface = nullptr;
+    Knob *m_volumeKnob = nullptr;
     QPushButton *m_pausa = nullptr;
     QPushButton *m_stop = nullptr;
     QPushButton *m_command1 = nullptr;

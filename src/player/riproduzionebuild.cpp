@@ -85,7 +85,7 @@ void Riproduzione::buildControls()
         button->hide();
     connect(m_pausa, &QPushButton::clicked, this, [this] { m_logic.transport.pausaClicked(); });
     connect(m_stop, &QPushButton::clicked, this, [this] { m_logic.transport.stopClicked(); });
-    connect(m_command1, &QPushButton::clicked, this, [this] { swapVolumeSliders(); });
+    connect(m_command1, &QPushButton::clicked, this, [this] { m_logic.swap.swap(false); });
 }
 
 void Riproduzione::buildVideoArea()
@@ -136,6 +136,29 @@ void Riproduzione::buildStrip()
     image(Image::SlittaAlto, strip, "imgSlittaAlto", 6650, 450, 405, 210);
     image(Image::PlayMini, strip, "imgPlayMini", 7050, 420, 420, 270);
     image(Image::StopMini, strip, "imgStopMini", 7470, 420, 420, 270);
+    buildVolumeSlider();
+}
+
+// The skinned player-volume slider: the track shows the level up to the knob's centre; the
+// knob's picture lies over the surfaces that take the mouse and lets the mouse through.
+void Riproduzione::buildVolumeSlider()
+{
+    m_volumeTrack = new VolumeTrack(m_strip);
+    m_volumeTrack->setObjectName(QStringLiteral("imgSliderVolume"));
+    m_volumeTrack->setGeometry(
+        Twips::toPixels(VolumeTrackLeft, VolumeTrackTop, VolumeTrackWidth, VolumeTrackHeight));
+    m_volumeSensor = new QWidget(m_strip);
+    m_volumeSensor->setObjectName(QStringLiteral("SensoreimgSliderVolume"));
+    m_volumeSensor->setGeometry(
+        Twips::toPixels(VolumeTrackLeft, VolumeSensorTop, VolumeTrackWidth, VolumeSensorHeight));
+    const QRect knob = Twips::toPixels(VolumeTrackLeft - VolumeKnobWidth / 2, VolumeKnobTop,
+                                       VolumeKnobWidth, VolumeKnobHeight);
+    m_volumeKnobSurface = new QWidget(m_strip);
+    m_volumeKnobSurface->setObjectName(QStringLiteral("imgVolume"));
+    m_volumeKnobSurface->setGeometry(knob);
+    m_volumeKnob = new Knob(m_strip);
+    m_volumeKnob->setObjectName(QStringLiteral("picVolume"));
+    m_volumeKnob->setGeometry(knob);
 }
 
 void Riproduzione::buildPanel()
@@ -177,23 +200,7 @@ void Riproduzione::buildPanel()
     m_texts.at(size_t(Text::Info1)) = info1;
 
     // Volume, speed, CPU, mixer and close.
-    label(panel, "lblVolume", QStringLiteral("Volume del Computer"), 180, 1395, 2460, 240);
-    auto *sliders = new QWidget(panel);
-    sliders->setObjectName(QStringLiteral("Picture2"));
-    sliders->setGeometry(Twips::toPixels(180, 1665, 2460, 330));
-    m_volPrinc = new QSlider(Qt::Horizontal, sliders);
-    m_volPrinc->setObjectName(QStringLiteral("VolPrinc"));
-    m_volume = new QSlider(Qt::Horizontal, sliders);
-    m_volume->setObjectName(QStringLiteral("volume"));
-    for (QSlider *slider : {m_volPrinc, m_volume}) {
-        slider->setRange(0, 100);
-        slider->setStyleSheet(sliderStyle());
-    }
-    // The computer's slider is shown first; the player's waits to its right.
-    m_volPrinc->setGeometry(Twips::toPixels(0, 0, 2460, 330));
-    m_volume->setGeometry(Twips::toPixels(2460 + 50, 0, 2460, 330));
-    connect(m_volume, &QSlider::valueChanged, this, [this] { PosizionaVolume(false, false); });
-
+    buildVolumeSliders(panel);
     label(panel, "Label3", QStringLiteral("Velocità della traccia"), 2940, 1395, 2250, 240);
     m_velocita = new QSlider(Qt::Horizontal, panel);
     m_velocita->setObjectName(QStringLiteral("Velocita"));
@@ -209,6 +216,7 @@ void Riproduzione::buildPanel()
     QLabel *cpu = label(panel, "lblCPUUsage", QStringLiteral("???"), 5400, 1665, 1050, 330);
     setPixelFont(cpu, 14, true);
     setColour(cpu, PlayerColours::text());
+    m_texts.at(size_t(Text::CPUUsage)) = cpu;
     image(Image::Mixer, panel, "imgMixer", 7050, 1395, 600, 600);
     image(Image::Chiudi, panel, "imgChiudi", 8580, 1485, 420, 420);
 
@@ -255,6 +263,42 @@ void Riproduzione::buildPanel()
     }
 }
 
+// The computer's and the player's sliders share Picture2, which shows one of them; their
+// caption is seen through a window of its own, out of which it rises while the sliders swap.
+void Riproduzione::buildVolumeSliders(QWidget *panel)
+{
+    auto *captionWindow = new QWidget(panel);
+    captionWindow->setObjectName(QStringLiteral("lblVolumeWindow"));
+    captionWindow->setGeometry(Twips::toPixels(SlidersLeft, VolumeLabelClipTop, VolumeLabelWidth,
+                                               SlidersTop - VolumeLabelClipTop));
+    m_volumeCaption =
+        label(captionWindow, "lblVolume", QStringLiteral("Volume del Computer"), 0,
+              VolumeLabelShownTop - VolumeLabelClipTop, VolumeLabelWidth, VolumeLabelHeight);
+    // It is clicked to swap the sliders.
+    m_volumeCaption->setCursor(Qt::PointingHandCursor);
+    m_texts.at(size_t(Text::LblVolume)) = m_volumeCaption;
+
+    auto *sliders = new QWidget(panel);
+    sliders->setObjectName(QStringLiteral("Picture2"));
+    sliders->setGeometry(Twips::toPixels(SlidersLeft, SlidersTop, SlidersWidth, SlidersHeight));
+    m_volPrinc = new QSlider(Qt::Horizontal, sliders);
+    m_volPrinc->setObjectName(QStringLiteral("VolPrinc"));
+    m_volume = new QSlider(Qt::Horizontal, sliders);
+    m_volume->setObjectName(QStringLiteral("volume"));
+    for (QSlider *slider : {m_volPrinc, m_volume}) {
+        slider->setRange(0, 100);
+        slider->setStyleSheet(sliderStyle());
+    }
+    // The computer's slider is shown first; the player's waits to its right.
+    m_volPrinc->setGeometry(Twips::toPixels(0, 0, SlidersWidth, SlidersHeight));
+    m_volume->setGeometry(
+        Twips::toPixels(SlidersWidth + SliderParkGap, 0, SlidersWidth, SlidersHeight));
+    connect(m_volume, &QSlider::valueChanged, this,
+            [this](int value) { m_logic.volume.sliderChanged(value); });
+    connect(m_volPrinc, &QSlider::valueChanged, this,
+            [this](int value) { m_logic.computer.sliderChanged(value); });
+}
+
 void Riproduzione::buildTimers()
 {
     struct Design {
@@ -263,9 +307,11 @@ void Riproduzione::buildTimers()
         int interval;
     };
     const Design designs[] = {
-        {Timer::Timer1, "Timer1", 100}, {Timer::Timer2, "Timer2", 1000},
-        {Timer::Timer4, "Timer4", 10},  {Timer::Timer5, "Timer5", 10},
-        {Timer::Timer6, "Timer6", 500},
+        {Timer::Timer1, "Timer1", 100},  {Timer::Timer2, "Timer2", 1000},
+        {Timer::Timer4, "Timer4", 10},   {Timer::Timer5, "Timer5", 10},
+        {Timer::Timer6, "Timer6", 500},  {Timer::Timer7, "Timer7", 20},
+        {Timer::Timer8, "Timer8", 20},   {Timer::Timer9, "Timer9", 20},
+        {Timer::TmrStop, "tmrStop", 50}, {Timer::TmrRefresh, "tmrRefresh", 1000},
     };
     for (const Design &d : designs) {
         auto *timer = new QTimer(this);
@@ -285,4 +331,16 @@ void Riproduzione::buildTimers()
             [this] { m_logic.panel.tick(); });
     connect(m_timers.at(size_t(Timer::Timer6)), &QTimer::timeout, this,
             [this] { m_logic.transport.timer6(); });
+    connect(m_timers.at(size_t(Timer::Timer7)), &QTimer::timeout, this,
+            [this] { m_logic.volume.timer7Tick(); });
+    connect(m_timers.at(size_t(Timer::Timer8)), &QTimer::timeout, this,
+            [this] { m_logic.swap.timer8Tick(); });
+    connect(m_timers.at(size_t(Timer::Timer9)), &QTimer::timeout, this,
+            [this] { m_logic.swap.timer9Tick(); });
+    // The fade's step follows the timer's interval, whatever it is set to.
+    QTimer *fade = m_timers.at(size_t(Timer::TmrStop));
+    connect(fade, &QTimer::timeout, this,
+            [this, fade] { m_logic.transport.tmrStop(fade->interval()); });
+    connect(m_timers.at(size_t(Timer::TmrRefresh)), &QTimer::timeout, this,
+            [this] { m_logic.cpu.refresh(); });
 }

@@ -1,6 +1,5 @@
 #include "riproduzione.h"
 
-#include "playermemory.h"
 #include "playerwidgets.h"
 #include "skinimage.h"
 #include "twips.h"
@@ -60,7 +59,8 @@ bool Riproduzione::eventFilter(QObject *watched, QEvent *event)
         if (!r.release)
             return false;
         r.release(mouse);
-        return true;
+        // A slider ends its own drag with the release.
+        return !qobject_cast<QSlider *>(watched);
     case QEvent::MouseButtonDblClick:
         // A quick second click is a second click, as the buttons count them.
         if (!r.press)
@@ -92,6 +92,7 @@ void Riproduzione::connectMouse()
     routeMiniButtons();
     routeProgress();
     routeInfoOnly();
+    routeVolume();
 
     SkinButtons &skin = m_logic.skin;
     const auto background = [&skin](QMouseEvent *) { skin.NormalizzaPulsanti(0, 0); };
@@ -167,37 +168,20 @@ void Riproduzione::routeMainButtons()
         Image::SlittaBasso, 6, [&panel] { panel.slittaBassoPressed(); },
         [&panel](bool in, Qt::MouseButton) { panel.slittaBassoReleased(in); });
 
-    // Mute and the mixer take their pressed and hover looks here; what they do arrives with
-    // the sound controls.
-    const auto pressLook = [&model](Image which, const QString &name) {
-        model.PulsantePremuto = true;
-        model.setPicture(which, name);
-    };
-    const auto releaseLook = [this, &model](Image which, const QString &hover, bool in) {
-        if (in)
-            model.setPicture(which, hover);
-        else
-            m_logic.skin.NormalizzaPulsanti(0, 0);
-        model.PulsantePremuto = false;
-    };
+    PlayerVolume &volume = m_logic.volume;
     routeSimpleButton(
-        Image::Muto, 4,
-        [this, pressLook] {
-            pressLook(Image::Muto,
-                      m_memory.VolumeMuto ? QStringLiteral("MutoP") : QStringLiteral("SonoroP"));
+        Image::Muto, 4, [&volume] { volume.mutoPressed(); },
+        [&volume](bool in, Qt::MouseButton) { volume.mutoReleased(in); });
+    ComputerVolume &computer = m_logic.computer;
+    routeSimpleButton(
+        Image::Mixer, 8, [&computer] { computer.mixerPressed(); },
+        [&computer](bool in, Qt::MouseButton) { computer.mixerReleased(in); });
+    routeSimpleButton(
+        Image::Chiudi, 9,
+        [&model] {
+            model.PulsantePremuto = true;
+            model.setPicture(Image::Chiudi, QStringLiteral("ChiudiP"));
         },
-        [this, releaseLook](bool in, Qt::MouseButton) {
-            releaseLook(Image::Muto,
-                        m_memory.VolumeMuto ? QStringLiteral("MutoS") : QStringLiteral("SonoroS"),
-                        in);
-        });
-    routeSimpleButton(
-        Image::Mixer, 8, [pressLook] { pressLook(Image::Mixer, QStringLiteral("MixerP")); },
-        [releaseLook](bool in, Qt::MouseButton) {
-            releaseLook(Image::Mixer, QStringLiteral("MixerS"), in);
-        });
-    routeSimpleButton(
-        Image::Chiudi, 9, [pressLook] { pressLook(Image::Chiudi, QStringLiteral("ChiudiP")); },
         [this, &model](bool in, Qt::MouseButton) {
             if (in)
                 close();
@@ -253,4 +237,39 @@ void Riproduzione::routeInfoOnly()
         const int tipo = entry.tipo;
         route(widget, {{}, [this, tipo](QMouseEvent *) { m_logic.skin.infoOnly(tipo); }, {}});
     }
+}
+
+// The two standard sliders, their caption, and the skinned slider's knob and track.
+void Riproduzione::routeVolume()
+{
+    SkinButtons &skin = m_logic.skin;
+    VolumeSwap &swap = m_logic.swap;
+    // A right click on either slider swaps them; the slider itself ignores that button.
+    const auto swapOnRightClick = [&swap](QMouseEvent *e) {
+        if (e->button() == Qt::RightButton)
+            swap.swap(true);
+    };
+    route(m_volPrinc, {{}, [&skin](QMouseEvent *) { skin.infoOnly(10); }, swapOnRightClick});
+    route(m_volume, {{}, [&skin](QMouseEvent *) { skin.infoOnly(11); }, swapOnRightClick});
+    route(m_volumeCaption, {[](QMouseEvent *) {}, [&swap](QMouseEvent *) { swap.captionHovered(); },
+                            [this, &swap](QMouseEvent *e) {
+                                if (e->button() == Qt::LeftButton &&
+                                    m_volumeCaption->rect().contains(e->position().toPoint()))
+                                    swap.swap(true);
+                            }});
+
+    PlayerVolume &volume = m_logic.volume;
+    route(m_volumeKnobSurface, {[&volume](QMouseEvent *e) { volume.knobPressed(twipsX(e)); },
+                                [&volume](QMouseEvent *e) {
+                                    volume.hovered(e->buttons());
+                                    volume.knobMoved(twipsX(e), e->buttons());
+                                },
+                                [&volume](QMouseEvent *) { volume.knobReleased(); }});
+    route(m_volumeSensor,
+          {[&volume](QMouseEvent *e) { volume.trackPressed(twipsX(e), e->button()); },
+           [&volume](QMouseEvent *e) {
+               volume.hovered(e->buttons());
+               volume.trackMoved(twipsX(e), e->buttons());
+           },
+           [&volume](QMouseEvent *) { volume.trackReleased(); }});
 }

@@ -2,16 +2,20 @@
 
 #include "mediaplayer.h"
 #include "playermodel.h"
+#include "playervolume.h"
 #include "ports.h"
 #include "progress.h"
+#include "settings.h"
 #include "skinbuttons.h"
 #include "textfile.h"
 
 #include <QScopedValueRollback>
 
 Transport::Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions,
-                     SkinButtons &skin, Progress &progress)
-    : m_model(model), m_player(player), m_questions(questions), m_skin(skin), m_progress(progress)
+                     SkinButtons &skin, Progress &progress, PlayerVolume &volume,
+                     const Settings &settings)
+    : m_model(model), m_player(player), m_questions(questions), m_skin(skin), m_progress(progress),
+      m_volume(volume), m_settings(settings)
 {
 }
 
@@ -44,6 +48,8 @@ void Transport::open(const Opening &opening)
     m_model.setPicture(Image::Chiudi, QStringLiteral("ChiudiN"));
 
     m_player.setAutoStart(false);
+    // The player gets its volume before it loads the song.
+    m_volume.open();
     m_model.setTimer(Timer::Timer1, false);
     m_model.setTimer(Timer::Timer2, false);
 
@@ -76,6 +82,7 @@ void Transport::unload()
     m_model.setTimer(Timer::Timer6, false);
     m_model.setTimer(Timer::Timer4, false);
     m_model.setTimer(Timer::Timer5, false);
+    m_model.setTimer(Timer::TmrStop, false);
 }
 
 void Transport::PlayMouseUp(bool mini, bool untouched)
@@ -209,12 +216,48 @@ void Transport::timer6()
     m_model.setTimer(Timer::Timer6, false);
 }
 
-// The fade-out arrives with the sound controls; until then every stop is immediate.
 void Transport::SfumaStop(Qt::MouseButton button)
 {
-    Q_UNUSED(button)
+    if (m_model.unloaded)
+        return;
+    if (FadeOut::fades(m_settings.number(QStringLiteral("sfumadx")), button)) {
+        // Pressed again during a fade, the fade starts over from the level reached.
+        fade.start(m_volume.value());
+        m_model.setTimer(Timer::TmrStop, true);
+        return;
+    }
+    m_model.setTimer(Timer::TmrStop, false);
+    stopForGood();
+}
+
+void Transport::tmrStop(int intervalMs)
+{
+    if (m_model.unloaded)
+        return;
+    const std::optional<int> lowered =
+        fade.tick(m_settings.number(QStringLiteral("abbvolume")), intervalMs);
+    if (lowered) {
+        m_volume.setValue(*lowered);
+    } else {
+        m_volume.setValue(0);
+        m_model.setTimer(Timer::TmrStop, false);
+        stopForGood();
+    }
+    // The level before the fade stays the one the next window starts with.
+    m_volume.PosizionaVolume(false, true);
+}
+
+// A stop that repeat does not undo.
+void Transport::stopForGood()
+{
+    const bool alreadyStopped = m_player.playState() == MediaPlayer::Stopped;
     m_model.StopRepeat = true;
     m_player.stop();
+    // A player that is stopped already reports no change. Its stopped state is handled here,
+    // so that the stop cancels a restart still pending and leaves no flag behind that would
+    // make a later end of the song final.
+    if (alreadyStopped && m_model.StopRepeat && !m_model.unloaded)
+        PlayStateChange();
 }
 
 bool Transport::insideBigPlay(Piece piece, double x, double y, double w1, double w2, double w3,

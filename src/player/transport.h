@@ -1,18 +1,24 @@
 #pragma once
 
+#include "fadeout.h"
+
 #include <QString>
 
 #include <Qt>
 
 class MediaPlayer;
 class PlayerModel;
+class PlayerVolume;
 class Progress;
 class QuestionPort;
+class Settings;
 class SkinButtons;
 
 // Play, pause and stop of the one song the window plays: the big and mini play buttons, the
-// stop buttons, repeat, the delayed start (Timer6), the player's state changes and the hidden
-// command buttons. Pictures and info follow the skin rules.
+// stop buttons with their fade (tmrStop), repeat, the delayed start (Timer6), the player's
+// state changes and the hidden command buttons. Pictures and info follow the skin rules. The
+// stop buttons read sfumadx and abbvolume from the settings at every use, so a change made
+// meanwhile applies to the next stop.
 class Transport {
 public:
     enum class Piece { Left, Middle, Right };
@@ -27,7 +33,10 @@ public:
     };
 
     Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions, SkinButtons &skin,
-              Progress &progress);
+              Progress &progress, PlayerVolume &volume, const Settings &settings);
+
+    // The running fade of a stop button.
+    FadeOut fade;
 
     // The transport's part of the window's opening: pictures, player, caption, bar, timers.
     void open(const Opening &opening);
@@ -40,8 +49,11 @@ public:
     void PlayStateChange();
     // Timer6: the delayed start and the repeat restart.
     void timer6();
-    // A stop button was released inside with this mouse button.
+    // A stop button was released inside with this mouse button: the song stops at once or
+    // fades out, after sfumadx.
     void SfumaStop(Qt::MouseButton button);
+    // tmrStop: one step of the fade; intervalMs is the timer's interval.
+    void tmrStop(int intervalMs);
 
     // Whether a release at (x, y) in the pressed piece's pixels lies on the whole big button,
     // whose pieces are w1, w2 and w3 wide and h high.
@@ -66,6 +78,7 @@ public:
 private:
     QString ripetiPicture(const char *state) const;
     void finalStop();
+    void stopForGood();
     void restoreBigButton();
 
     PlayerModel &m_model;
@@ -73,6 +86,8 @@ private:
     QuestionPort &m_questions;
     SkinButtons &m_skin;
     Progress &m_progress;
+    PlayerVolume &m_volume;
+    const Settings &m_settings;
     bool m_inPlayMouseUp = false;
     bool m_inTimer6 = false;
 };

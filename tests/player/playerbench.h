@@ -1,8 +1,13 @@
 #pragma once
 
+#include "fakecpucounters.h"
 #include "fakemediaplayer.h"
+#include "fakemixerlauncher.h"
+#include "fakepriority.h"
+#include "fakesystemmixer.h"
 #include "playerlogic.h"
 #include "playermemory.h"
+#include "settings.h"
 #include "startupfakes.h"
 
 #include <QFile>
@@ -35,13 +40,25 @@ private:
     const PlayerModel *m_model = nullptr;
 };
 
+// The system services of the sound controls, all fakes.
+struct SoundFakes {
+    FakeSystemMixer mixer;
+    FakeMixerLauncher mixerApp;
+    FakeCpuCounters cpu;
+    FakePriority priority;
+
+    SoundPorts ports() { return {mixer, mixerApp, cpu, priority}; }
+};
+
 // The playback window's logic on a fake player, wired as the window wires it, with a song file
 // in a temporary folder.
 struct PlayerBench {
     FakeMediaPlayer player;
     ScriptedQuestions questions;
     PlayerMemory memory;
-    PlayerLogic logic{player, questions, memory};
+    Settings settings;
+    SoundFakes sound;
+    PlayerLogic logic{player, questions, memory, settings, sound.ports()};
     RecordingView view;
     QTemporaryDir dir;
     QString song;

@@ -1,9 +1,5 @@
-#include "appstate.h"
-#include "fakemediaplayer.h"
-#include "playermemory.h"
-#include "riproduzione.h"
 #include "skinimage.h"
-#include "startupfakes.h"
+#include "windowbench.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,62 +11,6 @@
 #include <QTimer>
 
 #include <memory>
-
-namespace {
-
-// A playback window on the fake player in a temporary program folder.
-struct WindowBench {
-    QTemporaryDir dir;
-    AppState state;
-    FakeMediaPlayer player;
-    ScriptedQuestions questions;
-    PlayerMemory memory;
-    std::unique_ptr<Riproduzione> window;
-
-    WindowBench()
-    {
-        state.Path = dir.path();
-        state.settings.setValue(QStringLiteral("autoplay"), QStringLiteral("0"));
-        QFile song(song_path());
-        if (!song.open(QIODevice::WriteOnly) || song.write("RIFF") != 4)
-            qFatal("cannot write the test song");
-    }
-    QString song_path() const { return dir.filePath(QStringLiteral("song.wav")); }
-
-    bool open(const QString &path = {})
-    {
-        window = std::make_unique<Riproduzione>(state, memory, questions, player,
-                                                path.isNull() ? song_path() : path,
-                                                QStringLiteral("Spot 10"));
-        window->load();
-        window->show();
-        return QTest::qWaitForWindowExposed(window.get());
-    }
-    QWidget *child(const char *name) const
-    {
-        auto *found = window->findChild<QWidget *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    QString picture(const char *name) const { return child(name)->property("picture").toString(); }
-    QString text(const char *name) const { return qobject_cast<QLabel *>(child(name))->text(); }
-    void click(const char *name, QPoint at = {5, 5}, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QWidget *w = child(name);
-        QTest::mouseMove(w, at);
-        QTest::mousePress(w, button, {}, at);
-        QTest::mouseRelease(w, button, {}, at);
-    }
-    // The panel slid up by its own button and timer.
-    bool showPanel()
-    {
-        click("imgSlittaAlto");
-        return QTest::qWaitFor([this] { return child("SchedaControlli")->y() == 288; }, 3000);
-    }
-};
-
-} // namespace
 
 class TestRiproduzione : public QObject {
     Q_OBJECT
@@ -237,6 +177,7 @@ void TestRiproduzione::closeButtonStopsAndKeepsTheComputerVolume()
     b.click("imgPlayMini");
     QCOMPARE(b.player.state, 3);
     qobject_cast<QSlider *>(b.child("VolPrinc"))->setValue(37);
+    QCOMPARE(b.sound.mixer.sentValues.last(), 24247);
     QVERIFY(b.showPanel());
     QWidget *close = b.child("imgChiudi");
     QTest::mouseMove(close, {10, 10});
@@ -248,6 +189,7 @@ void TestRiproduzione::closeButtonStopsAndKeepsTheComputerVolume()
     QCOMPARE(b.player.calls.last(), QStringLiteral("stop"));
     QCOMPARE(b.player.state, 1);
     QCOMPARE(b.state.settings.value(QStringLiteral("volprinc")), QStringLiteral("37"));
+    QCOMPARE(b.sound.mixer.closeCalls, 1);
     // With repeat on, the stop of the closing does not bring the song back.
     QTest::qWait(700);
     QCOMPARE(b.player.count(QStringLiteral("play")), 1);
@@ -257,8 +199,9 @@ void TestRiproduzione::closingFromOutsideEndsTheModalRun()
 {
     WindowBench b;
     b.state.settings.setValue(QStringLiteral("autoplay"), QStringLiteral("1"));
-    b.window = std::make_unique<Riproduzione>(b.state, b.memory, b.questions, b.player,
-                                              b.song_path(), QStringLiteral("Ballo 30"));
+    b.window =
+        std::make_unique<Riproduzione>(b.state, b.memory, b.questions, b.player, b.sound.ports(),
+                                       b.song_path(), QStringLiteral("Ballo 30"));
     b.window->load();
     bool playedBeforeClose = false;
     QTimer::singleShot(900, b.window.get(), [&] {

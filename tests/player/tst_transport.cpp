@@ -84,10 +84,11 @@ void TestTransport::opening()
     QCOMPARE(b.picture(Image::Aggancia), aggancia);
     QCOMPARE(b.picture(Image::PlayMini), QStringLiteral("PlayMN"));
     QCOMPARE(m.text(Text::Caption), QStringLiteral("Riproduzione  Spot 10  00,0%"));
-    // Nothing may start before the player has been told not to start by itself.
+    // Nothing may start before the player has been told not to start by itself, and the
+    // song loads at the remembered volume.
     QCOMPARE(b.player.calls,
-             QStringList({QStringLiteral("autostart 0"), QStringLiteral("url ") + file,
-                          QStringLiteral("enabled 1")}));
+             QStringList({QStringLiteral("autostart 0"), QStringLiteral("volume 50"),
+                          QStringLiteral("url ") + file, QStringLiteral("enabled 1")}));
     QCOMPARE(m.timerOn(Timer::Timer6), autoplay);
     QVERIFY(!m.timerOn(Timer::Timer1));
     QVERIFY(!m.timerOn(Timer::Timer2));
@@ -247,7 +248,9 @@ void TestTransport::delayedStartWarnsOnceAboutAMissingFile()
     FakeMediaPlayer player;
     ReenteringQuestions questions;
     PlayerMemory memory;
-    PlayerLogic logic(player, questions, memory);
+    Settings settings;
+    SoundFakes sound;
+    PlayerLogic logic(player, questions, memory, settings, sound.ports());
     Transport::Opening opening;
     QTemporaryDir dir;
     opening.path = dir.filePath(QStringLiteral("gone.mp3"));
@@ -297,7 +300,7 @@ void TestTransport::songStops()
         t.stopReleased(true, Qt::LeftButton);
     } else if (how == u"mini stop button") {
         t.miniStopPressed();
-        t.miniStopReleased(true, Qt::RightButton);
+        t.miniStopReleased(true, Qt::LeftButton);
     } else {
         t.stopClicked();
     }

@@ -1,0 +1,63 @@
+#include "computervolume.h"
+
+#include "mixerlauncher.h"
+#include "playermodel.h"
+#include "settings.h"
+#include "skinbuttons.h"
+#include "systemmixer.h"
+
+ComputerVolume::ComputerVolume(PlayerModel &model, SkinButtons &skin, Settings &settings,
+                               SystemMixer &mixer, MixerLauncher &launcher)
+    : m_model(model), m_skin(skin), m_settings(settings), m_mixer(mixer), m_launcher(launcher)
+{
+}
+
+// A mixer without a master volume could take nothing from the slider either: both leave
+// the slider disabled.
+void ComputerVolume::ApriMixer()
+{
+    m_model.volumeForUpdate().computerEnabled = m_mixer.open();
+    m_model.volumeUpdated();
+}
+
+void ComputerVolume::open()
+{
+    ApriMixer();
+    m_model.letEventsRun();
+    if (m_model.unloaded)
+        return;
+    sliderChanged(m_settings.number(QStringLiteral("ckvolprinc")) == 1
+                      ? m_settings.number(QStringLiteral("volprinc"))
+                      : 50);
+}
+
+void ComputerVolume::sliderChanged(int value)
+{
+    m_model.volumeForUpdate().computer = qBound(0, value, 100);
+    m_model.volumeUpdated();
+    m_mixer.setVolumeFromSlider(m_model.volume().computer);
+}
+
+void ComputerVolume::unload()
+{
+    m_settings.setValue(QStringLiteral("volprinc"), QString::number(m_model.volume().computer));
+    m_mixer.close();
+}
+
+void ComputerVolume::mixerPressed()
+{
+    m_model.PulsantePremuto = true;
+    m_model.setPicture(Image::Mixer, QStringLiteral("MixerP"));
+}
+
+void ComputerVolume::mixerReleased(bool inside)
+{
+    if (inside) {
+        // No mixer application on this system: the button does nothing.
+        m_launcher.start();
+        m_model.setPicture(Image::Mixer, QStringLiteral("MixerS"));
+    } else {
+        m_skin.NormalizzaPulsanti(0, 0);
+    }
+    m_model.PulsantePremuto = false;
+}

@@ -1,0 +1,222 @@
+"""A fade-out stop on the real executable with real sound: a private PulseAudio with a null sink
+takes the song, a right click on the mini stop button fades it out, and the level of what the
+sink receives falls step by step to silence before the stream ends.
+
+The player's volume is applied to the samples inside the player (GStreamer's volume element),
+not to the stream's volume on the sound server: the sink input keeps its volume while the song
+fades. So the fade is measured on the null sink's monitor, and the sink input is watched only
+to see the stream go."""
+
+import array
+import math
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import ProgramCopy, XSession, number_box  # noqa: E402
+from tst_playback import CAPTION, MINI_PLAY, STRIP_LEFT, STRIP_TOP_HIDDEN, tone_wav  # noqa: E402
+
+MINI_STOP = (498 + 14, 28 + 9)          # in the strip
+RATE = 8000
+CHUNK = RATE // 10                      # 100 ms of samples
+FADE_SECONDS = 16 - 11                  # abbvolume 11
+
+
+class PrivatePulse:
+    """A PulseAudio of our own, reached through its own XDG_RUNTIME_DIR."""
+
+    def __init__(self):
+        self.runtime = tempfile.mkdtemp(prefix="zefiro-pulse-")
+        self.env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
+        subprocess.run(["pulseaudio", "--daemonize=yes", "--exit-idle-time=-1", "-n",
+                        "--load=module-native-protocol-unix",
+                        "--load=module-null-sink sink_name=nullsink"],
+                       env=self.env, check=True, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30)
+        deadline = time.time() + 10
+        while self.pactl("info").returncode != 0:
+            if time.time() > deadline:
+                raise RuntimeError("the private PulseAudio did not start")
+            time.sleep(0.2)
+
+    def pactl(self, *args):
+        return subprocess.run(["pactl", *args], env=self.env, capture_output=True, text=True,
+                              timeout=10)
+
+    def sink_inputs(self):
+        """(index, corked, volume percent) of every stream playing into the sinks."""
+        out = self.pactl("list", "sink-inputs").stdout
+        inputs = []
+        for block in re.split(r"\n(?=Sink Input #)", out.strip()):
+            found = re.match(r"Sink Input #(\d+)", block)
+            if not found:
+                continue
+            corked = re.search(r"Corked: (\w+)", block)
+            volume = re.search(r"Volume:.*?(\d+)%", block)
+            inputs.append((int(found.group(1)), corked and corked.group(1) == "yes",
+                           int(volume.group(1)) if volume else None))
+        return inputs
+
+    def close(self):
+        subprocess.run(["pulseaudio", "--kill"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=15)
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+def levels(raw):
+    """RMS of each 100 ms of signed 16-bit mono samples."""
+    samples = array.array("h")
+    samples.frombytes(raw[:len(raw) // 2 * 2])
+    return [math.sqrt(sum(s * s for s in samples[i:i + CHUNK]) / CHUNK)
+            for i in range(0, len(samples) - CHUNK + 1, CHUNK)]
+
+
+class FadeOut(unittest.TestCase):
+    def setUp(self):
+        for tool in ("pulseaudio", "pactl", "parec"):
+            self.assertIsNotNone(shutil.which(tool), f"{tool} is needed for the sound test")
+        self.pulse = PrivatePulse()
+        self.session = XSession().__enter__()
+        self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
+        self.program = ProgramCopy()
+        tone_wav(self.program.path("Musiche", "song0.wav"), 40.0)
+        tone_wav(self.program.path("Musiche", "song1.wav"), 20.0)
+        self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=0\r\n"
+                           "sfumadx=1\r\nabbvolume=11\r\nckvolprinc=1\r\nvolprinc=100\r\n")
+        self.recorder = None
+
+    def tearDown(self):
+        if self.recorder and self.recorder.poll() is None:
+            self.recorder.kill()
+            self.recorder.wait()
+        self.program.cleanup()
+        self.session.__exit__(None, None, None)
+        self.pulse.close()
+
+    def client_geometry(self, window):
+        out = subprocess.run(["xwininfo", "-id", window], env=self.session.env, check=True,
+                             capture_output=True, text=True).stdout
+        values = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]))
+
+    def click_strip(self, origin, point, button):
+        self.session.click(origin[0] + STRIP_LEFT + point[0],
+                           origin[1] + STRIP_TOP_HIDDEN + point[1], button)
+
+    def open_number(self, board, index, caption):
+        x0, y0, x1, y1 = number_box(board, 0, index)
+        self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
+        window = self.session.wait_window(caption)
+        time.sleep(1.5)
+        return window, self.client_geometry(window)
+
+    def record(self):
+        return subprocess.Popen(
+            ["parec", "--device=nullsink.monitor", "--format=s16le", f"--rate={RATE}",
+             "--channels=1", "--raw", "--latency-msec=20"],
+            env=self.pulse.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+
+    def stop_recording(self):
+        self.recorder.terminate()
+        raw, _ = self.recorder.communicate(timeout=10)
+        self.recorder = None
+        return levels(raw)
+
+    def wait_for(self, what, test, timeout):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            value = test()
+            if value:
+                return value
+            time.sleep(0.1)
+        self.fail(f"{what} within {timeout} s")
+
+    def test_right_click_on_stop_fades_the_song_out(self):
+        self.program.start(self.session)
+        board_window = self.session.wait_window("Zefiro")
+        time.sleep(2.0)
+        board = self.session.geometry(board_window)
+        _window, origin = self.open_number(board, 0, CAPTION)
+
+        self.click_strip(origin, MINI_PLAY, 1)
+        inputs = self.wait_for("a stream on the null sink", self.pulse.sink_inputs, 10)
+        stream, _corked, stream_volume = inputs[0]
+
+        self.recorder = self.record()
+        time.sleep(3.5)
+        self.click_strip(origin, MINI_STOP, 3)
+        clicked = time.time()
+
+        # The stream stays while the song fades, and goes (the player here corks it) once it
+        # stops.
+        seen_volumes = set()
+        ended = None
+        while time.time() < clicked + FADE_SECONDS + 6:
+            mine = [i for i in self.pulse.sink_inputs() if i[0] == stream]
+            if not mine or mine[0][1]:
+                ended = time.time() - clicked
+                break
+            seen_volumes.add(mine[0][2])
+            time.sleep(0.1)
+        time.sleep(0.5)
+        level = self.stop_recording()
+
+        self.assertIsNotNone(ended, "the stream did not end after the fade")
+        self.assertGreater(ended, FADE_SECONDS - 1.0, f"the stream ended too soon: {ended:.1f} s")
+        # The server's volume of the stream takes no part in the fade.
+        self.assertEqual(seen_volumes, {stream_volume})
+
+        # The monitor delivers silence for a moment before the first samples arrive.
+        first = next((i for i, v in enumerate(level) if v > 1), None)
+        self.assertIsNotNone(first, "nothing reached the null sink")
+        baseline = sorted(level[first + 2:first + 9])[3]
+        self.assertGreater(baseline, 500, f"the song should be heard before the stop: {level}")
+        start = next(i for i, v in enumerate(level) if i > first + 9 and v < 0.9 * baseline)
+        silent = next((i for i, v in enumerate(level) if i > start and v < 0.02 * baseline), None)
+        self.assertIsNotNone(silent, f"the song never fell silent: {level}")
+        duration = (silent - start) / 10
+        self.assertTrue(FADE_SECONDS - 1.5 <= duration <= FADE_SECONDS + 1.0,
+                        f"the fade took {duration:.1f} s: {[round(v) for v in level]}")
+        fading = level[start:silent]
+        # Step by step, never up again by more than a step's worth...
+        for before, after in zip(fading, fading[1:]):
+            self.assertLessEqual(after, before + 0.05 * baseline,
+                                 f"the level rose during the fade: {[round(v) for v in fading]}")
+        # ... and through the levels in between, not cut off.
+        middle = [v for v in fading if 0.1 * baseline < v < 0.9 * baseline]
+        self.assertGreaterEqual(len(middle), (FADE_SECONDS - 1) * 10,
+                                f"too few levels between: {[round(v) for v in fading]}")
+
+        # The next song starts at the volume from before the fade.
+        self.session.xdotool("mousemove", origin[0] + 200, origin[1] + 100)
+        self.session.xdotool("key", "Escape")
+        self.wait_for("the playback window to close", lambda: not subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
+            env=self.session.env, capture_output=True, text=True).stdout.strip(), 10)
+        time.sleep(1.0)
+        _window, origin = self.open_number(board, 1, "Riproduzione  Spot 20  00,0%")
+        self.click_strip(origin, MINI_PLAY, 1)
+        self.wait_for("a stream for the next song",
+                      lambda: [i for i in self.pulse.sink_inputs() if i[0] != stream], 10)
+        self.recorder = self.record()
+        time.sleep(3.0)
+        next_level = self.stop_recording()
+        first = next((i for i, v in enumerate(next_level) if v > 1), len(next_level))
+        steady = sorted(next_level[first + 2:first + 9]) or [0.0]
+        again = steady[len(steady) // 2]
+        self.assertLess(abs(again - baseline), 0.1 * baseline,
+                        f"the next song plays at {again:.0f}, the first did at {baseline:.0f}")
+
+        code, out = self.program.stop(signal.SIGTERM)
+        self.assertEqual(code, 0, out)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
