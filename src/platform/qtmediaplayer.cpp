@@ -289,7 +289,7 @@ void QtMediaPlayer::onFailure(const QString &message)
     m_pendingSeekMs.reset();
     replacePlayer();
     const unsigned generation = m_generation;
-    emit errorOccurred(message.isEmpty() ? tr("The file cannot be played.") : message);
+    emit errorOccurred(message.isEmpty() ? QStringLiteral("Il formato del file non è riconosciuto.") : message);
     if (self && generation == m_generation) {
         updateState();
     }

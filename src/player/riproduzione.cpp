@@ -64,6 +64,10 @@ Riproduzione::Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &
         m_logic.transport.PlayStateChange();
         syncVideoArea();
     });
+    // Queued: the player has reported its stopped state by the time the presenter is told.
+    connect(&m_player, &MediaPlayer::errorOccurred, this,
+            [this](const QString &message) { m_logic.transport.mediaFailed(message); },
+            Qt::QueuedConnection);
     connect(&m_player, &MediaPlayer::mouseMoved, this,
             [this] { m_logic.skin.NormalizzaMiniPulsanti(0, 0); });
 }

@@ -260,6 +260,21 @@ void Transport::stopForGood()
         PlayStateChange();
 }
 
+// Repeat would only fail again every half second, so the stop is final.
+void Transport::mediaFailed(const QString &message)
+{
+    if (m_model.unloaded)
+        return;
+    stopForGood();
+    if (m_model.unloaded)
+        return;
+    m_questions.inform(
+        QStringLiteral("ATTENZIONE!!! Il file collegato a questo numero non può essere "
+                       "riprodotto:\n")
+            + m_player.URL() + QStringLiteral("\n\n") + message,
+        QStringLiteral("Zefiro"), QuestionPort::Icon::Warning);
+}
+
 bool Transport::insideBigPlay(Piece piece, double x, double y, double w1, double w2, double w3,
                               double h)
 {

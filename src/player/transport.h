@@ -74,6 +74,8 @@ public:
     // The command buttons Pausa and Stop.
     void pausaClicked();
     void stopClicked();
+    // The player could not play the file: stopped for good and reported, naming the file.
+    void mediaFailed(const QString &message);
 
 private:
     QString ripetiPicture(const char *state) const;

@@ -22,6 +22,8 @@ private slots:
     void bigPlayButtonWithTheMouse();
     void releaseOutsideTheBigButton();
     void missingFileWarnsAtEveryPlay();
+    void fileThatCannotPlayIsReportedOnce_data();
+    void fileThatCannotPlayIsReportedOnce();
     void closeButtonStopsAndKeepsTheComputerVolume_data();
     void closeButtonStopsAndKeepsTheComputerVolume();
     void closingFromOutsideEndsTheModalRun();
@@ -159,6 +161,34 @@ void TestRiproduzione::missingFileWarnsAtEveryPlay()
                                 "ATTENZIONE!!! Il file collegato a questo numero è inesistente")));
     QCOMPARE(b.player.count(QStringLiteral("play")), 0);
     QCOMPARE(b.picture("imgPlayMini"), QStringLiteral("PlayMN"));
+}
+
+void TestRiproduzione::fileThatCannotPlayIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("riprodcontinua");
+    QTest::newRow("repeat off") << "0";
+    QTest::newRow("repeat on") << "1";
+}
+
+// A file the player cannot decode: the presenter is told which file, and repeat does not keep
+// retrying it.
+void TestRiproduzione::fileThatCannotPlayIsReportedOnce()
+{
+    QFETCH(QString, riprodcontinua);
+    WindowBench b;
+    b.state.settings.setValue(QStringLiteral("riprodcontinua"), riprodcontinua);
+    QVERIFY(b.open());
+    b.player.failsToPlay = true;
+    b.click("imgPlayMini");
+    QTest::qWait(700);
+    QCOMPARE(b.questions.texts(),
+             QStringList{QStringLiteral("ATTENZIONE!!! Il file collegato a questo numero non può "
+                                        "essere riprodotto:\n")
+                         + b.player.url + QStringLiteral("\n\nResource not found.")});
+    QCOMPARE(b.player.count(QStringLiteral("play")), 1);
+    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.picture("imgPlayMini"), QStringLiteral("PlayMN"));
+    QCOMPARE(b.window->windowTitle(), QStringLiteral("Riproduzione  Spot 10  00,0%"));
 }
 
 void TestRiproduzione::closeButtonStopsAndKeepsTheComputerVolume_data()
