@@ -50,8 +50,6 @@ public:
     void PosizionaRiga(int category);
     // Closes the board and with it every other window.
     void Termina();
-    // Kept for the start-up sequence; there is no control class to register on this system.
-    static bool InitCommonControlsVB() { return true; }
 
     QLabel *number(int category, int index) const;
     bool isPlayed(int category, int index) const;

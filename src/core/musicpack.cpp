@@ -4,6 +4,7 @@
 #include "casefind.h"
 #include "events.h"
 #include "filetree.h"
+#include "pathsfile.h"
 #include "ports.h"
 #include "songpaths.h"
 
@@ -122,12 +123,14 @@ void MusicPack::saveAndReport()
                m_state.FilePercorsi.mid(1) + QStringLiteral(": ") + saved.error);
 }
 
+// The migration reads the paths file once per step and looks every entry up in those lines.
 void MusicPack::RinumeraPercorsi()
 {
+    const QStringList lines = TextFile::readLines(m_state.pathsFile());
     for (int c = 0; c < CategoryCount; ++c) {
         for (int k = 0; k < SlotsPerCategory; ++k) {
             m_state.PercorsiSalvati.at(static_cast<size_t>(slotIndex(c, k))).file =
-                LeggiPercorso(m_state, c * 7 + 2 + k, false, 0);
+                PathsFile::lookup(lines, c * 7 + 2 + k).value;
         }
     }
     saveAndReport();
@@ -135,8 +138,9 @@ void MusicPack::RinumeraPercorsi()
 
 void MusicPack::TogliCommenti()
 {
+    const QStringList lines = TextFile::readLines(m_state.pathsFile());
     for (int slot = 0; slot < SlotCount; ++slot) {
-        const QString value = LeggiPercorso(m_state, slot, false, 0);
+        const QString value = PathsFile::lookup(lines, slot).value;
         const qsizetype semicolon = value.indexOf(u';');
         m_state.PercorsiSalvati.at(static_cast<size_t>(slot)).file =
             semicolon >= 0 ? value.left(semicolon) : value;
@@ -147,14 +151,15 @@ void MusicPack::TogliCommenti()
 void MusicPack::MigraPercorsi()
 {
     SpostaVecchiPercorsi();
+    const QStringList lines = TextFile::readLines(m_state.pathsFile());
     for (int number = 25; number <= 34; ++number) {
-        if (!LeggiPercorso(m_state, number, false, 0).isEmpty()) {
+        if (!PathsFile::lookup(lines, number).value.isEmpty()) {
             showCopyWindow();
             RinumeraPercorsi();
             return;
         }
     }
-    if (LeggiPercorso(m_state, 0, false, 1) == u"1") {
+    if (PathsFile::hasSemicolon(lines)) {
         showCopyWindow();
         TogliCommenti();
     }
