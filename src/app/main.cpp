@@ -7,7 +7,7 @@
 #include "principale.h"
 #include "proccpucounters.h"
 #include "progressione.h"
-#include "standins.h"
+#include "peers.h"
 #include "terminationsignals.h"
 #include "themes.h"
 #include "unixpriority.h"
@@ -74,7 +74,7 @@ int main(int argc, char **argv)
     MixerApp mixerApp;
     ProcCpuCounters cpuCounters;
     UnixPriority priority;
-    StandInPeers peers(state, questions, playerMemory,
+    AppPeers peers(state, questions, playerMemory,
                        SoundPorts{mixer, mixerApp, cpuCounters, priority});
     Progressione progress;
     LoaderWindows windows(peers);

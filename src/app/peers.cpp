@@ -1,4 +1,4 @@
-#include "standins.h"
+#include "peers.h"
 
 #include "appstate.h"
 #include "copia.h"
@@ -7,13 +7,13 @@
 
 #include <QApplication>
 
-StandInPeers::~StandInPeers()
+AppPeers::~AppPeers()
 {
     unloadOthers();
 }
 
 // Each song gets its own player and window; both go when the window closes.
-void StandInPeers::playModal(const QString &path, const QString &title)
+void AppPeers::playModal(const QString &path, const QString &title)
 {
     QtMediaPlayer player;
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
@@ -23,7 +23,7 @@ void StandInPeers::playModal(const QString &path, const QString &title)
     window.exec();
 }
 
-void StandInPeers::showOptions()
+void AppPeers::showOptions()
 {
     if (!m_options) {
         auto *window = new QWidget(nullptr, Qt::Window);
@@ -40,7 +40,7 @@ void StandInPeers::showOptions()
     focusOptions();
 }
 
-void StandInPeers::focusOptions()
+void AppPeers::focusOptions()
 {
     if (!m_options)
         return;
@@ -48,7 +48,7 @@ void StandInPeers::focusOptions()
     m_options->activateWindow();
 }
 
-void StandInPeers::unloadOthers()
+void AppPeers::unloadOthers()
 {
     if (m_player)
         m_player->close();

@@ -12,14 +12,14 @@ struct PlayerMemory;
 
 // The board's peers: the playback window, shown modally for each played number, and a plain
 // window that takes the place of the options window and keeps the board inert while open.
-class StandInPeers : public BoardPeers {
+class AppPeers : public BoardPeers {
 public:
-    StandInPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory,
+    AppPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory,
                  const SoundPorts &sound)
         : m_state(state), m_questions(questions), m_playerMemory(playerMemory), m_sound(sound)
     {
     }
-    ~StandInPeers() override;
+    ~AppPeers() override;
 
     void playModal(const QString &path, const QString &title) override;
     void showOptions() override;
