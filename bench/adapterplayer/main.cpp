@@ -1,7 +1,7 @@
 // The playback figures through our media player adapter, as the playback window drives it.
 // Usage: bench_adapter_player FILE [cold|warm|SECONDS], as bench_bare_player; MS is the time
 // from play() to playState() reading 3 (playing).
-#include "qtmediaplayer.h"
+#include "platform/qtmediaplayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,16 +1,16 @@
-#include "alsamixer.h"
-#include "appstate.h"
-#include "loader.h"
-#include "messagebox.h"
-#include "mixerapp.h"
-#include "playermemory.h"
-#include "principale.h"
-#include "proccpucounters.h"
-#include "progressione.h"
-#include "peers.h"
-#include "terminationsignals.h"
-#include "themes.h"
-#include "unixpriority.h"
+#include "app/peers.h"
+#include "board/principale.h"
+#include "core/appstate.h"
+#include "core/loader.h"
+#include "core/themes.h"
+#include "platform/alsamixer.h"
+#include "platform/mixerapp.h"
+#include "platform/proccpucounters.h"
+#include "platform/terminationsignals.h"
+#include "platform/unixpriority.h"
+#include "player/playermemory.h"
+#include "widgets/messagebox.h"
+#include "widgets/progressione.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -75,7 +75,7 @@ int main(int argc, char **argv)
     ProcCpuCounters cpuCounters;
     UnixPriority priority;
     AppPeers peers(state, questions, playerMemory,
-                       SoundPorts{mixer, mixerApp, cpuCounters, priority});
+                   SoundPorts{mixer, mixerApp, cpuCounters, priority});
     Progressione progress;
     LoaderWindows windows(peers);
     Principale board(state, peers, questions);

@@ -1,9 +1,9 @@
-#include "peers.h"
+#include "app/peers.h"
 
-#include "appstate.h"
-#include "copia.h"
-#include "qtmediaplayer.h"
-#include "riproduzione.h"
+#include "core/appstate.h"
+#include "platform/qtmediaplayer.h"
+#include "player/riproduzione.h"
+#include "widgets/copia.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "boardpeers.h"
-#include "ports.h"
-#include "soundports.h"
+#include "board/boardpeers.h"
+#include "core/ports.h"
+#include "player/soundports.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,7 +15,7 @@ struct PlayerMemory;
 class AppPeers : public BoardPeers {
 public:
     AppPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory,
-                 const SoundPorts &sound)
+             const SoundPorts &sound)
         : m_state(state), m_questions(questions), m_playerMemory(playerMemory), m_sound(sound)
     {
     }

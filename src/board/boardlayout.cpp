@@ -1,4 +1,4 @@
-#include "boardlayout.h"
+#include "board/boardlayout.h"
 
 #include <cstddef>
 
@@ -70,8 +70,8 @@ void posizionaRiga(Geometry &g, int category)
 {
     const Box &t = g.tabella;
     auto &row = g.numbers.at(static_cast<std::size_t>(category));
-    const double top = t.height / 45 * RowCentre.at(static_cast<std::size_t>(category)) + t.top
-                       - row[0].height / 2;
+    const double top = t.height / 45 * RowCentre.at(static_cast<std::size_t>(category)) + t.top -
+                       row[0].height / 2;
     const double spotWidth = g.numbers[0][0].width;
     for (std::size_t i = 0; i < row.size(); ++i) {
         row[i].top = top;

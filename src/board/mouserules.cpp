@@ -1,4 +1,4 @@
-#include "mouserules.h"
+#include "board/mouserules.h"
 
 namespace MouseRules {
 

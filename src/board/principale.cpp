@@ -1,13 +1,13 @@
-#include "principale.h"
+#include "board/principale.h"
 
-#include "appstate.h"
-#include "boardpeers.h"
-#include "categories.h"
-#include "restorefile.h"
-#include "settingsfile.h"
-#include "textfile.h"
-#include "titlebar.h"
-#include "twips.h"
+#include "board/boardpeers.h"
+#include "board/titlebar.h"
+#include "core/appstate.h"
+#include "core/categories.h"
+#include "core/restorefile.h"
+#include "core/settingsfile.h"
+#include "core/textfile.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -17,7 +17,6 @@
 #include <QTimer>
 
 namespace {
-
 
 QTimer *boardTimer(const QString &name, int interval, QObject *parent)
 {
@@ -29,11 +28,8 @@ QTimer *boardTimer(const QString &name, int interval, QObject *parent)
 
 } // namespace
 
-Principale::Principale(AppState &state, BoardPeers &peers, QuestionPort &questions,
-                       QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_state(state),
-      m_peers(peers),
+Principale::Principale(AppState &state, BoardPeers &peers, QuestionPort &questions, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_state(state), m_peers(peers),
       m_questions(questions)
 {
     setObjectName(QStringLiteral("Principale"));
@@ -180,8 +176,7 @@ void Principale::applyRow(int category)
 {
     for (int i = 0; i < SlotsPerCategory; ++i) {
         const BoardLayout::Box &box = m_geometry.numbers.at(size_t(category)).at(size_t(i));
-        number(category, i)->setGeometry(
-            Twips::toPixels(box.left, box.top, box.width, box.height));
+        number(category, i)->setGeometry(Twips::toPixels(box.left, box.top, box.width, box.height));
     }
 }
 
@@ -265,11 +260,11 @@ void Principale::endRun()
     TextFile::removeIfExists(m_state.file(QStringLiteral("CheckCanzoni.ini")));
     const TextFile::WriteResult saved = SalvaImpostazioni(m_state);
     if (!saved.ok) {
-        m_questions.inform(QStringLiteral("Impossibile salvare le impostazioni nel file ")
-                               + m_state.file(QStringLiteral("Impostazioni.ini"))
-                               + QStringLiteral(":\n") + saved.error
-                               + QStringLiteral("\n\nLe modifiche di questa sessione sono "
-                                                "andate perse."),
+        m_questions.inform(QStringLiteral("Impossibile salvare le impostazioni nel file ") +
+                               m_state.file(QStringLiteral("Impostazioni.ini")) +
+                               QStringLiteral(":\n") + saved.error +
+                               QStringLiteral("\n\nLe modifiche di questa sessione sono "
+                                              "andate perse."),
                            QStringLiteral("Zefiro"), QuestionPort::Icon::Warning);
     }
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "boardlayout.h"
-#include "mouserules.h"
-#include "ports.h"
-#include "titlebaranimation.h"
-#include "windowdrag.h"
+#include "board/boardlayout.h"
+#include "board/mouserules.h"
+#include "board/titlebaranimation.h"
+#include "board/windowdrag.h"
+#include "core/ports.h"
 
 #include <QPixmap>
 #include <QString>

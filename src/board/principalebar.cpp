@@ -1,9 +1,9 @@
 // The board's title bar: window modes, the slide and width animations, the drag.
-#include "principale.h"
+#include "board/principale.h"
 
-#include "events.h"
-#include "titlebar.h"
-#include "twips.h"
+#include "board/titlebar.h"
+#include "core/events.h"
+#include "widgets/twips.h"
 
 #include <QPushButton>
 #include <QScreen>

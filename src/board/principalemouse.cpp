@@ -1,11 +1,11 @@
 // The board's numbers: clicks, marks, hover, Reset.
-#include "principale.h"
+#include "board/principale.h"
 
-#include "appstate.h"
-#include "boardpeers.h"
-#include "categories.h"
-#include "restorefile.h"
-#include "twips.h"
+#include "board/boardpeers.h"
+#include "core/appstate.h"
+#include "core/categories.h"
+#include "core/restorefile.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -51,8 +51,8 @@ void Principale::paintPlayed(int category, int index)
 bool Principale::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
-        && type != QEvent::MouseMove)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseMove)
         return QWidget::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
     if (watched == m_tabella) {
@@ -153,11 +153,11 @@ void Principale::reportRestoreWrite(bool ok, const QString &error)
     if (ok || m_restoreWarned)
         return;
     m_restoreWarned = true;
-    m_questions.inform(QStringLiteral("Impossibile aggiornare il file ")
-                           + m_state.file(QStringLiteral("Ripristino.sav")) + QStringLiteral(":\n")
-                           + error
-                           + QStringLiteral("\n\nSe il programma si chiude in modo imprevisto, "
-                                            "i numeri giocati non verranno ripristinati."),
+    m_questions.inform(QStringLiteral("Impossibile aggiornare il file ") +
+                           m_state.file(QStringLiteral("Ripristino.sav")) + QStringLiteral(":\n") +
+                           error +
+                           QStringLiteral("\n\nSe il programma si chiude in modo imprevisto, "
+                                          "i numeri giocati non verranno ripristinati."),
                        QStringLiteral("Zefiro"), QuestionPort::Icon::Warning);
 }
 

@@ -1,6 +1,6 @@
-#include "titlebar.h"
+#include "board/titlebar.h"
 
-#include "twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "titlebaranimation.h"
+#include "board/titlebaranimation.h"
 
 #include <QFrame>
 

@@ -1,4 +1,4 @@
-#include "titlebaranimation.h"
+#include "board/titlebaranimation.h"
 
 void TitleBarAnimation::mostraBarra()
 {

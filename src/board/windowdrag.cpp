@@ -1,4 +1,4 @@
-#include "windowdrag.h"
+#include "board/windowdrag.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pathsfile.h"
-#include "settings.h"
+#include "core/pathsfile.h"
+#include "core/settings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "casefind.h"
+#include "core/casefind.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "categories.h"
+#include "core/categories.h"
 
 namespace {
 

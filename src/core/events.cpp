@@ -1,4 +1,4 @@
-#include "events.h"
+#include "core/events.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "filetree.h"
+#include "core/filetree.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,8 +40,7 @@ bool moveEntry(const QString &from, const QString &to)
     if (exists(to))
         return false;
     // rename() moves a link as a link and never copies what it points at.
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
-           0;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 } // namespace FileTree

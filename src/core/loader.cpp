@@ -1,13 +1,13 @@
-#include "loader.h"
+#include "core/loader.h"
 
-#include "appstate.h"
-#include "musicpack.h"
-#include "ports.h"
-#include "settingsfile.h"
-#include "songcheck.h"
-#include "songpaths.h"
-#include "textfile.h"
-#include "themes.h"
+#include "core/appstate.h"
+#include "core/musicpack.h"
+#include "core/ports.h"
+#include "core/settingsfile.h"
+#include "core/songcheck.h"
+#include "core/songpaths.h"
+#include "core/textfile.h"
+#include "core/themes.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
-#include "musicpack.h"
+#include "core/musicpack.h"
 
-#include "appstate.h"
-#include "casefind.h"
-#include "events.h"
-#include "filetree.h"
-#include "pathsfile.h"
-#include "ports.h"
-#include "songpaths.h"
+#include "core/appstate.h"
+#include "core/casefind.h"
+#include "core/events.h"
+#include "core/filetree.h"
+#include "core/pathsfile.h"
+#include "core/ports.h"
+#include "core/songpaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,10 +46,10 @@ void MusicPack::PulisciCartella()
     for (const QString &name : files) {
         if (name == m_executable)
             continue;
-        const bool stale = name.contains(u"rozefi") ||
-                           (name.contains(u"zefiro") ? !name.contains(version)
-                                                     : name.contains(u".jpg") ||
-                                                           name.contains(u".jpeg"));
+        const bool stale =
+            name.contains(u"rozefi") ||
+            (name.contains(u"zefiro") ? !name.contains(version)
+                                      : name.contains(u".jpg") || name.contains(u".jpeg"));
         if (stale && !QFile::remove(m_state.file(name)))
             report(QStringLiteral("Impossibile eliminare il file ") + name);
     }

@@ -1,9 +1,9 @@
-#include "appstate.h"
-#include "casefind.h"
-#include "filetree.h"
-#include "musicpack.h"
-#include "ports.h"
-#include "songpaths.h"
+#include "core/appstate.h"
+#include "core/casefind.h"
+#include "core/filetree.h"
+#include "core/musicpack.h"
+#include "core/ports.h"
+#include "core/songpaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,8 +13,7 @@ bool MusicPack::EliminaSvn(const QString &packFolder)
     return FileTree::removeTree(m_state.file(packFolder) + QStringLiteral("/.svn"));
 }
 
-bool MusicPack::SpostaConNuovoNome(const QString &packPath, const QString &entry,
-                                   int categoryIndex)
+bool MusicPack::SpostaConNuovoNome(const QString &packPath, const QString &entry, int categoryIndex)
 {
     const QString from = packPath + u'/' + entry;
     const QFileInfo info(from);
@@ -52,8 +51,7 @@ void MusicPack::InstallaPack()
         report(QStringLiteral("Impossibile creare la cartella Musiche"));
 
     for (int c = 0; c < CategoryCount; ++c) {
-        const QString folder =
-            CaseFind::entryName(m_state.Path, category(c).packFolder.toString());
+        const QString folder = CaseFind::entryName(m_state.Path, category(c).packFolder.toString());
         const QString packPath = m_state.file(folder);
         const QFileInfo packInfo(packPath);
         // A pack folder that is a link leads outside the program folder: left alone.

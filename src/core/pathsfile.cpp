@@ -1,4 +1,4 @@
-#include "pathsfile.h"
+#include "core/pathsfile.h"
 
 namespace PathsFile {
 

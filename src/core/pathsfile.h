@@ -1,6 +1,6 @@
 #pragma once
 
-#include "categories.h"
+#include "core/categories.h"
 
 #include <QString>
 #include <QStringList>

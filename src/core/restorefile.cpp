@@ -1,6 +1,6 @@
-#include "restorefile.h"
+#include "core/restorefile.h"
 
-#include "categories.h"
+#include "core/categories.h"
 
 #include <QFileInfo>
 
@@ -74,8 +74,8 @@ TextFile::WriteResult rewrite(const QString &programFolder, const QString &entry
 {
     const QString path = restorePath(programFolder);
     const QString before = readAsText(path);
-    const QString after = mark ? RestoreFile::withMark(before, entry)
-                               : RestoreFile::withoutMark(before, entry);
+    const QString after =
+        mark ? RestoreFile::withMark(before, entry) : RestoreFile::withoutMark(before, entry);
     if (after == before)
         return {true, {}};
     return TextFile::writeText(path, after);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textfile.h"
+#include "core/textfile.h"
 
 #include <QList>
 #include <QString>
@@ -24,7 +24,8 @@ QList<Mark> marks(const QString &text);
 
 // The file operations; programFolder has no trailing separator. A write that fails leaves the
 // former file in place and is reported.
-TextFile::WriteResult RegistraGiocata(const QString &programFolder, const QString &code, int number);
+TextFile::WriteResult RegistraGiocata(const QString &programFolder, const QString &code,
+                                      int number);
 TextFile::WriteResult AnnullaGiocata(const QString &programFolder, const QString &code, int number);
 QList<RestoreFile::Mark> RipristinaGiocate(const QString &programFolder);
 // Removes the file (normal end, Reset); false when it exists and could not be removed.

@@ -1,8 +1,8 @@
-#include "settingsfile.h"
+#include "core/settingsfile.h"
 
-#include "appstate.h"
-#include "events.h"
-#include "ports.h"
+#include "core/appstate.h"
+#include "core/events.h"
+#include "core/ports.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "songcheck.h"
+#include "core/songcheck.h"
 
-#include "appstate.h"
-#include "casefind.h"
-#include "events.h"
-#include "filetree.h"
-#include "ports.h"
-#include "songpaths.h"
-#include "textfile.h"
+#include "core/appstate.h"
+#include "core/casefind.h"
+#include "core/events.h"
+#include "core/filetree.h"
+#include "core/ports.h"
+#include "core/songpaths.h"
+#include "core/textfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "songpaths.h"
+#include "core/songpaths.h"
 
-#include "appstate.h"
-#include "pathsfile.h"
+#include "core/appstate.h"
+#include "core/pathsfile.h"
 
 QString LeggiPercorso(AppState &state, int slot, bool flags, int mode)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textfile.h"
+#include "core/textfile.h"
 
 struct AppState;
 

@@ -1,4 +1,4 @@
-#include "textfile.h"
+#include "core/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +22,8 @@ QString decodeCp1252(const QByteArray &bytes)
     out.reserve(bytes.size());
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        out.append(b >= 0x80 && b < 0xA0 ? QChar(Cp1252High[b - 0x80]) : QChar(static_cast<char16_t>(b)));
+        out.append(b >= 0x80 && b < 0xA0 ? QChar(Cp1252High[b - 0x80])
+                                         : QChar(static_cast<char16_t>(b)));
     }
     return out;
 }

@@ -1,10 +1,10 @@
-#include "themes.h"
+#include "core/themes.h"
 
-#include "appstate.h"
-#include "casefind.h"
-#include "events.h"
-#include "ports.h"
-#include "textfile.h"
+#include "core/appstate.h"
+#include "core/casefind.h"
+#include "core/events.h"
+#include "core/ports.h"
+#include "core/textfile.h"
 
 #include <QDir>
 
@@ -54,9 +54,9 @@ bool Themes::CaricaTemi()
     m_progress.setCaption(QStringLiteral("Caricamento Temi..."));
     letEventsRun();
     if (!m_state.InCaricamento) {
-        m_state.CartelleTemi = QDir(m_state.file(QStringLiteral("Temi")))
-                                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                              QDir::Name);
+        m_state.CartelleTemi =
+            QDir(m_state.file(QStringLiteral("Temi")))
+                .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
         m_progress.setMaximum(static_cast<int>(m_state.CartelleTemi.size()));
         m_progress.setValue(1);
     } else {

@@ -1,4 +1,4 @@
-#include "alsamixer.h"
+#include "platform/alsamixer.h"
 
 #include <alsa/asoundlib.h>
 

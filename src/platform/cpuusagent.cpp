@@ -1,4 +1,4 @@
-#include "cpuusagent.h"
+#include "platform/cpuusagent.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cpucounters.h"
+#include "platform/cpucounters.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mixerlauncher.h"
+#include "platform/mixerlauncher.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "proccpucounters.h"
+#include "platform/proccpucounters.h"
 
 #include <QFile>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "qtmediaplayer.h"
+#include "platform/qtmediaplayer.h"
 
 #include <QAudioOutput>
 #include <QFileInfo>
@@ -289,7 +289,8 @@ void QtMediaPlayer::onFailure(const QString &message)
     m_pendingSeekMs.reset();
     replacePlayer();
     const unsigned generation = m_generation;
-    emit errorOccurred(message.isEmpty() ? QStringLiteral("Il formato del file non è riconosciuto.") : message);
+    emit errorOccurred(message.isEmpty() ? QStringLiteral("Il formato del file non è riconosciuto.")
+                                         : message);
     if (self && generation == m_generation) {
         updateState();
     }

@@ -1,4 +1,4 @@
-#include "unixpriority.h"
+#include "platform/unixpriority.h"
 
 #include <QDir>
 

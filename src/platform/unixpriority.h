@@ -1,6 +1,6 @@
 #pragma once
 
-#include "processpriority.h"
+#include "platform/processpriority.h"
 
 // Priority through the nice values of the process's threads: every thread of the process to
 // ProcessNice, the calling thread (the user interface's) further to CallerNice. Threads started

@@ -1,10 +1,10 @@
-#include "computervolume.h"
+#include "player/computervolume.h"
 
-#include "mixerlauncher.h"
-#include "playermodel.h"
-#include "settings.h"
-#include "skinbuttons.h"
-#include "systemmixer.h"
+#include "core/settings.h"
+#include "platform/mixerlauncher.h"
+#include "platform/systemmixer.h"
+#include "player/playermodel.h"
+#include "player/skinbuttons.h"
 
 ComputerVolume::ComputerVolume(PlayerModel &model, SkinButtons &skin, Settings &settings,
                                SystemMixer &mixer, MixerLauncher &launcher)

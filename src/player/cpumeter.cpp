@@ -1,6 +1,6 @@
-#include "cpumeter.h"
+#include "player/cpumeter.h"
 
-#include "playermodel.h"
+#include "player/playermodel.h"
 
 CpuMeter::CpuMeter(PlayerModel &model, CpuCounterSource &source) : m_model(model), objCPU(source) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cpuusagent.h"
+#include "platform/cpuusagent.h"
 
 class CpuCounterSource;
 class PlayerModel;

@@ -1,4 +1,4 @@
-#include "fadeout.h"
+#include "player/fadeout.h"
 
 #include <QtGlobal>
 

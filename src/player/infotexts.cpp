@@ -1,4 +1,4 @@
-#include "infotexts.h"
+#include "player/infotexts.h"
 
 void InfoTexts::set(int entry, int variant, const QString &title, const QString &description)
 {

@@ -1,4 +1,4 @@
-#include "numbertext.h"
+#include "player/numbertext.h"
 
 #include <cmath>
 

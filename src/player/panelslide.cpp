@@ -1,8 +1,8 @@
-#include "panelslide.h"
+#include "player/panelslide.h"
 
-#include "playerlayout.h"
-#include "playermodel.h"
-#include "skinbuttons.h"
+#include "player/playerlayout.h"
+#include "player/playermodel.h"
+#include "player/skinbuttons.h"
 
 #include <QScopedValueRollback>
 

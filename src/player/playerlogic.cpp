@@ -1,4 +1,4 @@
-#include "playerlogic.h"
+#include "player/playerlogic.h"
 
 #include <QScopedValueRollback>
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "computervolume.h"
-#include "cpumeter.h"
-#include "panelslide.h"
-#include "playermodel.h"
-#include "playervolume.h"
-#include "progress.h"
-#include "skinbuttons.h"
-#include "soundports.h"
-#include "titlespinner.h"
-#include "transport.h"
-#include "volumeswap.h"
+#include "player/computervolume.h"
+#include "player/cpumeter.h"
+#include "player/panelslide.h"
+#include "player/playermodel.h"
+#include "player/playervolume.h"
+#include "player/progress.h"
+#include "player/skinbuttons.h"
+#include "player/soundports.h"
+#include "player/titlespinner.h"
+#include "player/transport.h"
+#include "player/volumeswap.h"
 
 class MediaPlayer;
 class QuestionPort;

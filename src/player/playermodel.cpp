@@ -1,6 +1,6 @@
-#include "playermodel.h"
+#include "player/playermodel.h"
 
-#include "events.h"
+#include "core/events.h"
 
 void PlayerModel::setPicture(Image image, const QString &name)
 {

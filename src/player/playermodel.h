@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playerlayout.h"
+#include "player/playerlayout.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "playervolume.h"
+#include "player/playervolume.h"
 
-#include "mediaplayer.h"
-#include "playerlayout.h"
-#include "playermemory.h"
-#include "playermodel.h"
-#include "skinbuttons.h"
+#include "platform/mediaplayer.h"
+#include "player/playerlayout.h"
+#include "player/playermemory.h"
+#include "player/playermodel.h"
+#include "player/skinbuttons.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "playerwidgets.h"
+#include "player/playerwidgets.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "progress.h"
+#include "player/progress.h"
 
-#include "mediaplayer.h"
-#include "numbertext.h"
-#include "playerlayout.h"
-#include "playermodel.h"
+#include "platform/mediaplayer.h"
+#include "player/numbertext.h"
+#include "player/playerlayout.h"
+#include "player/playermodel.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
-#include "riproduzione.h"
+#include "player/riproduzione.h"
 
-#include "appstate.h"
-#include "events.h"
-#include "mediaplayer.h"
-#include "playerwidgets.h"
-#include "processpriority.h"
-#include "skinimage.h"
-#include "twips.h"
+#include "core/appstate.h"
+#include "core/events.h"
+#include "platform/mediaplayer.h"
+#include "platform/processpriority.h"
+#include "player/playerwidgets.h"
+#include "player/skinimage.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,9 +65,10 @@ Riproduzione::Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &
         syncVideoArea();
     });
     // Queued: the player has reported its stopped state by the time the presenter is told.
-    connect(&m_player, &MediaPlayer::errorOccurred, this,
-            [this](const QString &message) { m_logic.transport.mediaFailed(message); },
-            Qt::QueuedConnection);
+    connect(
+        &m_player, &MediaPlayer::errorOccurred, this,
+        [this](const QString &message) { m_logic.transport.mediaFailed(message); },
+        Qt::QueuedConnection);
     connect(&m_player, &MediaPlayer::mouseMoved, this,
             [this] { m_logic.skin.NormalizzaMiniPulsanti(0, 0); });
 }

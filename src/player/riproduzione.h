@@ -1,9 +1,9 @@
 #pragma once
 
-#include "playerlogic.h"
-#include "skinpictures.h"
-#include "soundports.h"
-#include "transport.h"
+#include "player/playerlogic.h"
+#include "player/skinpictures.h"
+#include "player/soundports.h"
+#include "player/transport.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,9 +1,9 @@
-#include "riproduzione.h"
+#include "player/riproduzione.h"
 
-#include "mediaplayer.h"
-#include "playerwidgets.h"
-#include "skinimage.h"
-#include "twips.h"
+#include "platform/mediaplayer.h"
+#include "player/playerwidgets.h"
+#include "player/skinimage.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "riproduzione.h"
+#include "player/riproduzione.h"
 
-#include "playerwidgets.h"
-#include "skinimage.h"
-#include "twips.h"
+#include "player/playerwidgets.h"
+#include "player/skinimage.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
-#include "mediaplayer.h"
-#include "numbertext.h"
-#include "playerlayout.h"
-#include "playermodel.h"
-#include "progress.h"
-#include "skinbuttons.h"
+#include "platform/mediaplayer.h"
+#include "player/numbertext.h"
+#include "player/playerlayout.h"
+#include "player/playermodel.h"
+#include "player/progress.h"
+#include "player/skinbuttons.h"
 
 #include <cmath>
 

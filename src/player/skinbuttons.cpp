@@ -1,8 +1,8 @@
-#include "skinbuttons.h"
+#include "player/skinbuttons.h"
 
-#include "mediaplayer.h"
-#include "playermemory.h"
-#include "playermodel.h"
+#include "platform/mediaplayer.h"
+#include "player/playermemory.h"
+#include "player/playermodel.h"
 
 SkinButtons::SkinButtons(PlayerModel &model, MediaPlayer &player, PlayerMemory &memory)
     : m_model(model), m_player(player), m_memory(memory)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "infotexts.h"
+#include "player/infotexts.h"
 
 class MediaPlayer;
 class PlayerModel;

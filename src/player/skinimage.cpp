@@ -1,4 +1,4 @@
-#include "skinimage.h"
+#include "player/skinimage.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "skinpictures.h"
+#include "player/skinpictures.h"
 
-#include "casefind.h"
+#include "core/casefind.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "titlespinner.h"
+#include "player/titlespinner.h"
 
-#include "numbertext.h"
+#include "player/numbertext.h"
 
 #include <array>
 

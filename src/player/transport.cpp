@@ -1,13 +1,13 @@
-#include "transport.h"
+#include "player/transport.h"
 
-#include "mediaplayer.h"
-#include "playermodel.h"
-#include "playervolume.h"
-#include "ports.h"
-#include "progress.h"
-#include "settings.h"
-#include "skinbuttons.h"
-#include "textfile.h"
+#include "core/ports.h"
+#include "core/settings.h"
+#include "core/textfile.h"
+#include "platform/mediaplayer.h"
+#include "player/playermodel.h"
+#include "player/playervolume.h"
+#include "player/progress.h"
+#include "player/skinbuttons.h"
 
 #include <QScopedValueRollback>
 
@@ -270,8 +270,8 @@ void Transport::mediaFailed(const QString &message)
         return;
     m_questions.inform(
         QStringLiteral("ATTENZIONE!!! Il file collegato a questo numero non può essere "
-                       "riprodotto:\n")
-            + m_player.URL() + QStringLiteral("\n\n") + message,
+                       "riprodotto:\n") +
+            m_player.URL() + QStringLiteral("\n\n") + message,
         QStringLiteral("Zefiro"), QuestionPort::Icon::Warning);
 }
 

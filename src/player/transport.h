@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fadeout.h"
+#include "player/fadeout.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "volumeswap.h"
+#include "player/volumeswap.h"
 
-#include "playerlayout.h"
-#include "playermodel.h"
-#include "skinbuttons.h"
+#include "player/playerlayout.h"
+#include "player/playermodel.h"
+#include "player/skinbuttons.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "copia.h"
+#include "widgets/copia.h"
 
-#include "twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 

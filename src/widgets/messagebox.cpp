@@ -1,4 +1,4 @@
-#include "messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -8,11 +8,16 @@ namespace {
 QMessageBox::Icon toQt(QuestionPort::Icon icon)
 {
     switch (icon) {
-    case QuestionPort::Icon::Information: return QMessageBox::Information;
-    case QuestionPort::Icon::Warning: return QMessageBox::Warning;
-    case QuestionPort::Icon::Critical: return QMessageBox::Critical;
-    case QuestionPort::Icon::Question: return QMessageBox::Question;
-    case QuestionPort::Icon::None: break;
+    case QuestionPort::Icon::Information:
+        return QMessageBox::Information;
+    case QuestionPort::Icon::Warning:
+        return QMessageBox::Warning;
+    case QuestionPort::Icon::Critical:
+        return QMessageBox::Critical;
+    case QuestionPort::Icon::Question:
+        return QMessageBox::Question;
+    case QuestionPort::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -20,11 +25,14 @@ QMessageBox::Icon toQt(QuestionPort::Icon icon)
 QMessageBox::StandardButtons toQt(QuestionPort::Buttons buttons)
 {
     switch (buttons) {
-    case QuestionPort::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case QuestionPort::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case QuestionPort::Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case QuestionPort::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case QuestionPort::Buttons::Ok: break;
+    case QuestionPort::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case QuestionPort::Buttons::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -32,27 +40,35 @@ QMessageBox::StandardButtons toQt(QuestionPort::Buttons buttons)
 QMessageBox::StandardButton toQt(QuestionPort::Answer answer)
 {
     switch (answer) {
-    case QuestionPort::Answer::Yes: return QMessageBox::Yes;
-    case QuestionPort::Answer::No: return QMessageBox::No;
-    case QuestionPort::Answer::Cancel: return QMessageBox::Cancel;
-    case QuestionPort::Answer::Ok: break;
+    case QuestionPort::Answer::Yes:
+        return QMessageBox::Yes;
+    case QuestionPort::Answer::No:
+        return QMessageBox::No;
+    case QuestionPort::Answer::Cancel:
+        return QMessageBox::Cancel;
+    case QuestionPort::Answer::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
 
 } // namespace
 
-QuestionPort::Answer MessageBoxQuestions::ask(const QString &text, const QString &title,
-                                              Icon icon, Buttons buttons, Answer defaultAnswer)
+QuestionPort::Answer MessageBoxQuestions::ask(const QString &text, const QString &title, Icon icon,
+                                              Buttons buttons, Answer defaultAnswer)
 {
     QMessageBox box(toQt(icon), title, text, toQt(buttons), QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setDefaultButton(toQt(defaultAnswer));
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: break;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        break;
     }
     // A box closed without a button answers as its escape button would.
     return buttons == Buttons::YesNo ? Answer::No

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports.h"
+#include "core/ports.h"
 
 // The program's one way of asking the presenter something: a standard message box with the
 // program's Italian texts. Modal over whatever window is active.

@@ -1,6 +1,6 @@
-#include "progressione.h"
+#include "widgets/progressione.h"
 
-#include "twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QProgressBar>

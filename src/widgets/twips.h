@@ -12,8 +12,14 @@ namespace Twips {
 
 inline constexpr double PerPixel = 15.0;
 
-inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / PerPixel)); }
-inline double fromPixels(double pixels) { return pixels * PerPixel; }
+inline int toPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / PerPixel));
+}
+inline double fromPixels(double pixels)
+{
+    return pixels * PerPixel;
+}
 
 inline QRect toPixels(double left, double top, double width, double height)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "boardpeers.h"
+#include "board/boardpeers.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "boardlayout.h"
-#include "mouserules.h"
-#include "titlebaranimation.h"
-#include "windowdrag.h"
+#include "board/boardlayout.h"
+#include "board/mouserules.h"
+#include "board/titlebaranimation.h"
+#include "board/windowdrag.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "appstate.h"
-#include "principale.h"
-#include "recordingpeers.h"
-#include "startupfakes.h"
-#include "testfiles.h"
+#include "board/principale.h"
+#include "core/appstate.h"
+#include "tests/board/recordingpeers.h"
+#include "tests/core/startupfakes.h"
+#include "tests/core/testfiles.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports.h"
+#include "core/ports.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -14,7 +14,8 @@
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 // The whole file, or a null array when it cannot be opened.
@@ -32,8 +33,7 @@ inline QByteArray readBytes(const QString &path)
 // Names left in a folder, so a failed save can be checked for stray temporary files.
 inline QStringList folderEntries(const QString &path)
 {
-    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                QDir::Name);
+    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 class FakeProgress : public ProgressPort {

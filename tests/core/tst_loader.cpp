@@ -1,7 +1,7 @@
-#include "appstate.h"
-#include "loader.h"
-#include "startupfakes.h"
-#include "testfiles.h"
+#include "core/appstate.h"
+#include "core/loader.h"
+#include "tests/core/startupfakes.h"
+#include "tests/core/testfiles.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
-#include "appstate.h"
-#include "musicpack.h"
-#include "settingsfile.h"
-#include "songpaths.h"
-#include "startupfakes.h"
-#include "testfiles.h"
+#include "core/appstate.h"
+#include "core/musicpack.h"
+#include "core/settingsfile.h"
+#include "core/songpaths.h"
+#include "tests/core/startupfakes.h"
+#include "tests/core/testfiles.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,15 +1,16 @@
-#include "appstate.h"
-#include "settingsfile.h"
-#include "testfiles.h"
+#include "core/appstate.h"
+#include "core/settingsfile.h"
+#include "tests/core/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-const QByteArray DefaultForm = "indextema=0\r\ncommpercorsi=0\r\nriprodcontinua=0\r\nwmpsemprevisib=1\r\n"
-                               "autoplay=1\r\nvolprinc=50\r\nckvolprinc=1\r\nallungacella=1\r\n"
-                               "abbvolume=3\r\nsfumadx=1\r\nveragg=1\r\ncleanpath=0\r\nusazmp=2\r\n";
+const QByteArray DefaultForm =
+    "indextema=0\r\ncommpercorsi=0\r\nriprodcontinua=0\r\nwmpsemprevisib=1\r\n"
+    "autoplay=1\r\nvolprinc=50\r\nckvolprinc=1\r\nallungacella=1\r\n"
+    "abbvolume=3\r\nsfumadx=1\r\nveragg=1\r\ncleanpath=0\r\nusazmp=2\r\n";
 
 // The default form with some key lines replaced ("volprinc=7").
 QByteArray formWith(const QList<QByteArray> &lines)
@@ -73,20 +74,36 @@ void TestSettings::readsValues_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("key case and blanks") << QByteArray("  IndexTema  =  3  \r\n") << QStringLiteral("indextema") << QStringLiteral("3");
-    QTest::newRow("empty abbvolume gives 1") << QByteArray("abbvolume=\r\n") << QStringLiteral("abbvolume") << QStringLiteral("1");
-    QTest::newRow("absent abbvolume keeps 3") << QByteArray("volprinc=20\r\n") << QStringLiteral("abbvolume") << QStringLiteral("3");
-    QTest::newRow("empty usazmp gives 0") << QByteArray("usazmp=  \r\n") << QStringLiteral("usazmp") << QStringLiteral("0");
-    QTest::newRow("empty volprinc gives 50") << QByteArray("volprinc=\r\n") << QStringLiteral("volprinc") << QStringLiteral("50");
-    QTest::newRow("empty wmpsemprevisib gives 1") << QByteArray("wmpsemprevisib=\n") << QStringLiteral("wmpsemprevisib") << QStringLiteral("1");
-    QTest::newRow("last line wins") << QByteArray("volprinc=10\r\nvolprinc=90\r\n") << QStringLiteral("volprinc") << QStringLiteral("90");
-    QTest::newRow("value lower-cased") << QByteArray("sfumadx=ABC\r\n") << QStringLiteral("sfumadx") << QStringLiteral("abc");
-    QTest::newRow("value holds =") << QByteArray("volprinc= A=B \r\n") << QStringLiteral("volprinc") << QStringLiteral("a=b");
-    QTest::newRow("hash line is not a key") << QByteArray("#volprinc=10\r\n") << QStringLiteral("volprinc") << QStringLiteral("50");
-    QTest::newRow("percorsi lower-cased") << QByteArray("Percorsi = Vecchio.INI\r\n") << QStringLiteral("percorsi") << QStringLiteral("vecchio.ini");
-    QTest::newRow("lf and bom") << QByteArray("\xef\xbb\xbfindextema=4\nveragg=0\n") << QStringLiteral("indextema") << QStringLiteral("4");
-    QTest::newRow("lone cr") << QByteArray("veragg=1\rautoplay=0\r") << QStringLiteral("autoplay") << QStringLiteral("0");
-    QTest::newRow("binary does not set keys") << QByteArray("\x00\xff=\x01\r\n=\r\n\x7f", 10) << QStringLiteral("indextema") << QStringLiteral("0");
+    QTest::newRow("key case and blanks") << QByteArray("  IndexTema  =  3  \r\n")
+                                         << QStringLiteral("indextema") << QStringLiteral("3");
+    QTest::newRow("empty abbvolume gives 1")
+        << QByteArray("abbvolume=\r\n") << QStringLiteral("abbvolume") << QStringLiteral("1");
+    QTest::newRow("absent abbvolume keeps 3")
+        << QByteArray("volprinc=20\r\n") << QStringLiteral("abbvolume") << QStringLiteral("3");
+    QTest::newRow("empty usazmp gives 0")
+        << QByteArray("usazmp=  \r\n") << QStringLiteral("usazmp") << QStringLiteral("0");
+    QTest::newRow("empty volprinc gives 50")
+        << QByteArray("volprinc=\r\n") << QStringLiteral("volprinc") << QStringLiteral("50");
+    QTest::newRow("empty wmpsemprevisib gives 1")
+        << QByteArray("wmpsemprevisib=\n") << QStringLiteral("wmpsemprevisib")
+        << QStringLiteral("1");
+    QTest::newRow("last line wins") << QByteArray("volprinc=10\r\nvolprinc=90\r\n")
+                                    << QStringLiteral("volprinc") << QStringLiteral("90");
+    QTest::newRow("value lower-cased")
+        << QByteArray("sfumadx=ABC\r\n") << QStringLiteral("sfumadx") << QStringLiteral("abc");
+    QTest::newRow("value holds =")
+        << QByteArray("volprinc= A=B \r\n") << QStringLiteral("volprinc") << QStringLiteral("a=b");
+    QTest::newRow("hash line is not a key")
+        << QByteArray("#volprinc=10\r\n") << QStringLiteral("volprinc") << QStringLiteral("50");
+    QTest::newRow("percorsi lower-cased")
+        << QByteArray("Percorsi = Vecchio.INI\r\n") << QStringLiteral("percorsi")
+        << QStringLiteral("vecchio.ini");
+    QTest::newRow("lf and bom") << QByteArray("\xef\xbb\xbfindextema=4\nveragg=0\n")
+                                << QStringLiteral("indextema") << QStringLiteral("4");
+    QTest::newRow("lone cr") << QByteArray("veragg=1\rautoplay=0\r") << QStringLiteral("autoplay")
+                             << QStringLiteral("0");
+    QTest::newRow("binary does not set keys") << QByteArray("\x00\xff=\x01\r\n=\r\n\x7f", 10)
+                                              << QStringLiteral("indextema") << QStringLiteral("0");
 }
 
 void TestSettings::readsValues()
@@ -106,20 +123,24 @@ void TestSettings::savesWrittenForm_data()
 
     QTest::newRow("no file") << false << QByteArray() << DefaultForm;
     QTest::newRow("empty file") << true << QByteArray("") << DefaultForm;
-    QTest::newRow("keys in any order")
-        << true << QByteArray("usazmp=1\r\nindextema=2\r\n") << formWith({"indextema=2", "usazmp=1"});
+    QTest::newRow("keys in any order") << true << QByteArray("usazmp=1\r\nindextema=2\r\n")
+                                       << formWith({"indextema=2", "usazmp=1"});
     QTest::newRow("hash line kept after the keys")
-        << true << QByteArray("# Nota=Mia\r\nveragg=0\r\n") << formWith({"veragg=0"}) + "# Nota=Mia\r\n";
-    QTest::newRow("hash line without = lost") << true << QByteArray("# solo testo\r\n") << DefaultForm;
+        << true << QByteArray("# Nota=Mia\r\nveragg=0\r\n")
+        << formWith({"veragg=0"}) + "# Nota=Mia\r\n";
+    QTest::newRow("hash line without = lost")
+        << true << QByteArray("# solo testo\r\n") << DefaultForm;
     QTest::newRow("line without = lost") << true << QByteArray("indextema\r\n") << DefaultForm;
     QTest::newRow("unknown key kept verbatim")
         << true << QByteArray("  Altro = Valore \r\n#a=b\nZ=1\r\n")
         << DefaultForm + "  Altro = Valore \r\n#a=b\r\nZ=1\r\n";
-    QTest::newRow("percorsi never written") << true << QByteArray("percorsi=Vecchio.ini\r\n") << DefaultForm;
+    QTest::newRow("percorsi never written")
+        << true << QByteArray("percorsi=Vecchio.ini\r\n") << DefaultForm;
     QTest::newRow("capitals come back lower-cased")
         << true << QByteArray("AUTOPLAY=ZERO\r\n") << formWith({"autoplay=zero"});
     QTest::newRow("windows-1252 comment saved as utf-8")
-        << true << QByteArray("#Perch\xe9=s\xec\r\n") << DefaultForm + "#Perch\xc3\xa9=s\xc3\xac\r\n";
+        << true << QByteArray("#Perch\xe9=s\xec\r\n")
+        << DefaultForm + "#Perch\xc3\xa9=s\xc3\xac\r\n";
 }
 
 void TestSettings::savesWrittenForm()
@@ -149,10 +170,14 @@ void TestSettings::packChoice_data()
 
     // In memory before each load: usazmp=1.
     QTest::newRow("start reads the file") << 1 << QByteArray("usazmp=0\r\n") << QStringLiteral("0");
-    QTest::newRow("start without key takes default") << 1 << QByteArray("veragg=0\r\n") << QStringLiteral("2");
-    QTest::newRow("options reload keeps memory") << 2 << QByteArray("usazmp=0\r\n") << QStringLiteral("1");
-    QTest::newRow("options reload without key keeps memory") << 2 << QByteArray("veragg=0\r\n") << QStringLiteral("1");
-    QTest::newRow("idle board reads the file") << 0 << QByteArray("usazmp=0\r\n") << QStringLiteral("0");
+    QTest::newRow("start without key takes default")
+        << 1 << QByteArray("veragg=0\r\n") << QStringLiteral("2");
+    QTest::newRow("options reload keeps memory")
+        << 2 << QByteArray("usazmp=0\r\n") << QStringLiteral("1");
+    QTest::newRow("options reload without key keeps memory")
+        << 2 << QByteArray("veragg=0\r\n") << QStringLiteral("1");
+    QTest::newRow("idle board reads the file")
+        << 0 << QByteArray("usazmp=0\r\n") << QStringLiteral("0");
 }
 
 void TestSettings::packChoice()

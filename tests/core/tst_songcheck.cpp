@@ -1,8 +1,8 @@
-#include "appstate.h"
-#include "songcheck.h"
-#include "songpaths.h"
-#include "startupfakes.h"
-#include "testfiles.h"
+#include "core/appstate.h"
+#include "core/songcheck.h"
+#include "core/songpaths.h"
+#include "tests/core/startupfakes.h"
+#include "tests/core/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,10 +65,14 @@ void TestSongCheck::check_data()
     QTest::addColumn<QString>("name3");
     QTest::addColumn<QString>("name11");
     QTest::addColumn<QByteArray>("list");
-    QTest::newRow("all present") << "s3.wav" << "s11.wav" << QByteArray();
-    QTest::newRow("blank and missing") << "  " << "manca.wav" << QByteArray("3;\r\n11;\r\n");
-    QTest::newRow("path outside") << "../s3.wav" << "s11.wav" << QByteArray("3;\r\n");
-    QTest::newRow("dot dot") << ".." << "s11.wav" << QByteArray("3;\r\n");
+    QTest::newRow("all present") << "s3.wav"
+                                 << "s11.wav" << QByteArray();
+    QTest::newRow("blank and missing") << "  "
+                                       << "manca.wav" << QByteArray("3;\r\n11;\r\n");
+    QTest::newRow("path outside") << "../s3.wav"
+                                  << "s11.wav" << QByteArray("3;\r\n");
+    QTest::newRow("dot dot") << ".."
+                             << "s11.wav" << QByteArray("3;\r\n");
 }
 
 void TestSongCheck::check()
@@ -138,7 +142,8 @@ void TestSongCheck::copyBringsOutsideSongsIn()
     QCOMPARE(m_state.PercorsiSalvati[8].file, QStringLiteral("s3.wav"));
     QCOMPARE(m_windows.copyModes, QList<int>{0});
     QCOMPARE(m_windows.copyCloses, 1);
-    QCOMPARE(m_questions.texts(), QStringList{QStringLiteral("Copia dei file eseguita con successo!")});
+    QCOMPARE(m_questions.texts(),
+             QStringList{QStringLiteral("Copia dei file eseguita con successo!")});
     QVERIFY(readBytes(m_state.pathsFile()).contains("\r\n7=nuova.mp3\r\n8=s3.wav\r\n"));
     QVERIFY(!folderEntries(songs()).contains(QStringLiteral("nuova.mp3.parziale")));
 }

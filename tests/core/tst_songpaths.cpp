@@ -1,6 +1,6 @@
-#include "appstate.h"
-#include "songpaths.h"
-#include "testfiles.h"
+#include "core/appstate.h"
+#include "core/songpaths.h"
+#include "tests/core/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,31 +44,50 @@ void TestSongPaths::lookup_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("commented");
 
-    QTest::newRow("plain") << QByteArray("3=Canzone.mp3\r\n") << 3 << QStringLiteral("Canzone.mp3") << false;
-    QTest::newRow("12 before 2, slot 2") << QByteArray("12=Dodici.mp3\r\n2=Due.mp3\r\n") << 2 << QStringLiteral("Due.mp3") << false;
-    QTest::newRow("12 before 2, slot 12") << QByteArray("12=Dodici.mp3\r\n2=Due.mp3\r\n") << 12 << QStringLiteral("Dodici.mp3") << false;
+    QTest::newRow("plain") << QByteArray("3=Canzone.mp3\r\n") << 3 << QStringLiteral("Canzone.mp3")
+                           << false;
+    QTest::newRow("12 before 2, slot 2")
+        << QByteArray("12=Dodici.mp3\r\n2=Due.mp3\r\n") << 2 << QStringLiteral("Due.mp3") << false;
+    QTest::newRow("12 before 2, slot 12") << QByteArray("12=Dodici.mp3\r\n2=Due.mp3\r\n") << 12
+                                          << QStringLiteral("Dodici.mp3") << false;
     QTest::newRow("20 is not 0") << QByteArray("20=Venti.mp3\r\n") << 0 << QString() << false;
-    QTest::newRow("numeric with blanks is not a comment") << QByteArray("1 2=X.mp3\r\n") << 2 << QString() << false;
-    QTest::newRow("semicolon") << QByteArray(";2=Due.mp3\r\n") << 2 << QStringLiteral("Due.mp3") << true;
-    QTest::newRow("semicolon blank") << QByteArray("; 2=Due.mp3\r\n") << 2 << QStringLiteral("Due.mp3") << true;
-    QTest::newRow("leading blank") << QByteArray(" 2=Due.mp3\r\n") << 2 << QStringLiteral("Due.mp3") << true;
-    QTest::newRow("x12 matches 2") << QByteArray("x12=X.mp3\r\n") << 2 << QStringLiteral("X.mp3") << true;
-    QTest::newRow("x12 matches 12") << QByteArray("x12=X.mp3\r\n") << 12 << QStringLiteral("X.mp3") << true;
-    QTest::newRow("inf is not a number") << QByteArray("inf2=X.mp3\r\n") << 2 << QStringLiteral("X.mp3") << true;
-    QTest::newRow("nan is not a number") << QByteArray("nan4=Y.mp3\r\n") << 4 << QStringLiteral("Y.mp3") << true;
+    QTest::newRow("numeric with blanks is not a comment")
+        << QByteArray("1 2=X.mp3\r\n") << 2 << QString() << false;
+    QTest::newRow("semicolon") << QByteArray(";2=Due.mp3\r\n") << 2 << QStringLiteral("Due.mp3")
+                               << true;
+    QTest::newRow("semicolon blank")
+        << QByteArray("; 2=Due.mp3\r\n") << 2 << QStringLiteral("Due.mp3") << true;
+    QTest::newRow("leading blank")
+        << QByteArray(" 2=Due.mp3\r\n") << 2 << QStringLiteral("Due.mp3") << true;
+    QTest::newRow("x12 matches 2")
+        << QByteArray("x12=X.mp3\r\n") << 2 << QStringLiteral("X.mp3") << true;
+    QTest::newRow("x12 matches 12")
+        << QByteArray("x12=X.mp3\r\n") << 12 << QStringLiteral("X.mp3") << true;
+    QTest::newRow("inf is not a number")
+        << QByteArray("inf2=X.mp3\r\n") << 2 << QStringLiteral("X.mp3") << true;
+    QTest::newRow("nan is not a number")
+        << QByteArray("nan4=Y.mp3\r\n") << 4 << QStringLiteral("Y.mp3") << true;
     QTest::newRow("other slot's line names the key")
         << QByteArray("1=Mio 2=brano.mp3\r\n") << 2 << QStringLiteral("Mio 2=brano.mp3") << true;
-    QTest::newRow("blanks trimmed, inner kept") << QByteArray("4=   Mia  canzone.mp3  \r\n") << 4 << QStringLiteral("Mia  canzone.mp3") << false;
-    QTest::newRow("value holds =") << QByteArray("5=a=b.mp3\r\n") << 5 << QStringLiteral("a=b.mp3") << false;
-    QTest::newRow("first match wins") << QByteArray("6=Primo.mp3\r\n6=Secondo.mp3\r\n") << 6 << QStringLiteral("Primo.mp3") << false;
+    QTest::newRow("blanks trimmed, inner kept") << QByteArray("4=   Mia  canzone.mp3  \r\n") << 4
+                                                << QStringLiteral("Mia  canzone.mp3") << false;
+    QTest::newRow("value holds =")
+        << QByteArray("5=a=b.mp3\r\n") << 5 << QStringLiteral("a=b.mp3") << false;
+    QTest::newRow("first match wins") << QByteArray("6=Primo.mp3\r\n6=Secondo.mp3\r\n") << 6
+                                      << QStringLiteral("Primo.mp3") << false;
     QTest::newRow("commented line above plain one")
-        << QByteArray(";7=Vecchio.mp3\r\n7=Nuovo.mp3\r\n") << 7 << QStringLiteral("Vecchio.mp3") << true;
+        << QByteArray(";7=Vecchio.mp3\r\n7=Nuovo.mp3\r\n") << 7 << QStringLiteral("Vecchio.mp3")
+        << true;
     QTest::newRow("empty value") << QByteArray("8=\r\n") << 8 << QString() << false;
     QTest::newRow("sections ignored")
-        << QByteArray("[Spot]\r\n\r\n[Scelte dagli educatori]\r\n24=Ultimo.mp3") << 24 << QStringLiteral("Ultimo.mp3") << false;
+        << QByteArray("[Spot]\r\n\r\n[Scelte dagli educatori]\r\n24=Ultimo.mp3") << 24
+        << QStringLiteral("Ultimo.mp3") << false;
     QTest::newRow("lf only") << QByteArray("0=a\n1=b\n") << 1 << QStringLiteral("b") << false;
-    QTest::newRow("windows-1252") << QByteArray("9=Perch\xe9.mp3\r\n") << 9 << QStringLiteral("Perch\u00e9.mp3") << false;
-    QTest::newRow("utf-8 with bom") << QByteArray("\xef\xbb\xbf" "0=Perch\xc3\xa9.mp3\r\n") << 0 << QStringLiteral("Perch\u00e9.mp3") << false;
+    QTest::newRow("windows-1252") << QByteArray("9=Perch\xe9.mp3\r\n") << 9
+                                  << QStringLiteral("Perch\u00e9.mp3") << false;
+    QTest::newRow("utf-8 with bom") << QByteArray("\xef\xbb\xbf"
+                                                  "0=Perch\xc3\xa9.mp3\r\n")
+                                    << 0 << QStringLiteral("Perch\u00e9.mp3") << false;
 
     QByteArray many;
     for (int i = 0; i < 100000; ++i)
@@ -78,7 +97,8 @@ void TestSongPaths::lookup_data()
 
     QByteArray huge = "3=Perch\xc3\xa9.mp3\r\n";
     huge.append(QByteArray("\xc3\xa9").repeated(25 * 1024 * 1024));
-    QTest::newRow("50 MB line after the entry") << huge << 3 << QStringLiteral("Perch\u00e9.mp3") << false;
+    QTest::newRow("50 MB line after the entry")
+        << huge << 3 << QStringLiteral("Perch\u00e9.mp3") << false;
 }
 
 void TestSongPaths::lookup()
@@ -89,7 +109,9 @@ void TestSongPaths::lookup()
     QFETCH(bool, commented);
 
     QVERIFY(writeBytes(pathsFile(), bytes));
-    const auto flag = [this, slot] { return m_state.PercorsoCommentato.at(static_cast<size_t>(slot)); };
+    const auto flag = [this, slot] {
+        return m_state.PercorsoCommentato.at(static_cast<size_t>(slot));
+    };
 
     QCOMPARE(LeggiPercorso(m_state, slot, false, 0), value);
     QVERIFY(!flag());
@@ -125,14 +147,16 @@ void TestSongPaths::loadsTables()
 
     const QString songs = m_state.Path + QStringLiteral("/Musiche/");
     for (size_t slot = 0; slot < SlotCount; ++slot) {
-        const QString expected = slot == 3 && kind == u"file" ? QStringLiteral("Canzone.mp3") : QString();
+        const QString expected =
+            slot == 3 && kind == u"file" ? QStringLiteral("Canzone.mp3") : QString();
         QCOMPARE(m_state.PercorsiSalvati.at(slot).file, expected);
         QCOMPARE(m_state.PercorsiModifica.at(slot).file, expected);
         QCOMPARE(m_state.PercorsiSalvati.at(slot).folder, songs);
         QCOMPARE(m_state.PercorsiModifica.at(slot).folder, songs);
         QVERIFY(!m_state.PercorsoCommentato.at(slot));
     }
-    QCOMPARE(m_state.PercorsiSalvati.at(3).fullPath(), songs + (kind == u"file" ? QStringLiteral("Canzone.mp3") : QString()));
+    QCOMPARE(m_state.PercorsiSalvati.at(3).fullPath(),
+             songs + (kind == u"file" ? QStringLiteral("Canzone.mp3") : QString()));
     // Reading never creates the file.
     QCOMPARE(QFileInfo::exists(pathsFile()), kind != u"absent");
 }
@@ -143,7 +167,8 @@ void TestSongPaths::probe_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("result");
 
-    QTest::newRow("semicolon in a song name") << true << QByteArray("0=a\r\n1=Tu;io.mp3\r\n") << QStringLiteral("1");
+    QTest::newRow("semicolon in a song name")
+        << true << QByteArray("0=a\r\n1=Tu;io.mp3\r\n") << QStringLiteral("1");
     QTest::newRow("commented layout") << true << QByteArray(";0=a\r\n") << QStringLiteral("1");
     QTest::newRow("no semicolon") << true << QByteArray("[Spot]\r\n0=a\r\n") << QStringLiteral("0");
     QTest::newRow("no file") << false << QByteArray() << QStringLiteral("0");
@@ -173,11 +198,12 @@ void TestSongPaths::savesWrittenForm()
     const auto result = SalvaPercorsi(m_state);
     QVERIFY2(result.ok, qPrintable(result.error));
 
-    const QByteArray expected = "[Spot]\r\n0=Commentata.mp3\r\n1=\r\n2=\r\n3=\r\n4=\r\n"
-                                "\r\n[Canto]\r\n5=Nuova.mp3\r\n6=\r\n7=\r\n8=\r\n9=\r\n"
-                                "\r\n[Colonne Sonore]\r\n10=\r\n11=\r\n12=\r\n13=\r\n14=\r\n"
-                                "\r\n[Ballo]\r\n15=\r\n16=\r\n17=Ballo Perch\xc3\xa9.mp3\r\n18=\r\n19=\r\n"
-                                "\r\n[Scelte dagli educatori]\r\n20=\r\n21=\r\n22=\r\n23=\r\n24=a=b.mp3\r\n";
+    const QByteArray expected =
+        "[Spot]\r\n0=Commentata.mp3\r\n1=\r\n2=\r\n3=\r\n4=\r\n"
+        "\r\n[Canto]\r\n5=Nuova.mp3\r\n6=\r\n7=\r\n8=\r\n9=\r\n"
+        "\r\n[Colonne Sonore]\r\n10=\r\n11=\r\n12=\r\n13=\r\n14=\r\n"
+        "\r\n[Ballo]\r\n15=\r\n16=\r\n17=Ballo Perch\xc3\xa9.mp3\r\n18=\r\n19=\r\n"
+        "\r\n[Scelte dagli educatori]\r\n20=\r\n21=\r\n22=\r\n23=\r\n24=a=b.mp3\r\n";
     QCOMPARE(readBytes(pathsFile()), expected);
     QCOMPARE(expected.count("\r\n"), 34);
 

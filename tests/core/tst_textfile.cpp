@@ -1,5 +1,5 @@
-#include "testfiles.h"
-#include "textfile.h"
+#include "core/textfile.h"
+#include "tests/core/testfiles.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -30,24 +30,31 @@ void TestTextFile::readsLines_data()
     QTest::addColumn<QStringList>("lines");
 
     const QString perche = QStringLiteral("Perch\u00e9.mp3");
-    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("lf") << QByteArray("a\nb\n") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("lone cr") << QByteArray("a\rb\r") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("mixed, no final break")
-        << QByteArray("a\r\nb\nc\rd") << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n")
+                          << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("lf") << QByteArray("a\nb\n")
+                        << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("lone cr") << QByteArray("a\rb\r")
+                             << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("mixed, no final break") << QByteArray("a\r\nb\nc\rd")
+                                           << QStringList{QStringLiteral("a"), QStringLiteral("b"),
+                                                          QStringLiteral("c"), QStringLiteral("d")};
     QTest::newRow("empty lines kept")
         << QByteArray("\r\na\r\n\r\n") << QStringList{QString(), QStringLiteral("a"), QString()};
-    QTest::newRow("lf cr is two breaks") << QByteArray("a\n\rb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
+    QTest::newRow("lf cr is two breaks")
+        << QByteArray("a\n\rb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
     QTest::newRow("empty file") << QByteArray("") << QStringList{};
     QTest::newRow("utf-8") << QByteArray("Perch\xc3\xa9.mp3\r\n") << QStringList{perche};
     QTest::newRow("utf-8 bom skipped")
         << QByteArray("\xef\xbb\xbfx=1\r\n") << QStringList{QStringLiteral("x=1")};
     QTest::newRow("cp1252") << QByteArray("Perch\xe9.mp3\r\n") << QStringList{perche};
     QTest::newRow("cp1252 high range")
-        << QByteArray("\x80 \x93x\x94 \x9f") << QStringList{QStringLiteral("\u20ac \u201cx\u201d \u0178")};
+        << QByteArray("\x80 \x93x\x94 \x9f")
+        << QStringList{QStringLiteral("\u20ac \u201cx\u201d \u0178")};
     // One stray byte turns the whole file to Windows-1252, including valid-looking pairs.
     QTest::newRow("mostly utf-8 with one bad byte")
-        << QByteArray("\xc3\xa9\r\n\xe9") << QStringList{QStringLiteral("\u00c3\u00a9"), QStringLiteral("\u00e9")};
+        << QByteArray("\xc3\xa9\r\n\xe9")
+        << QStringList{QStringLiteral("\u00c3\u00a9"), QStringLiteral("\u00e9")};
 }
 
 void TestTextFile::readsLines()
@@ -152,7 +159,8 @@ void TestTextFile::writesCrlfUtf8()
     // A longer old file must not leave its tail behind.
     QVERIFY(writeBytes(path, QByteArray(500, 'z')));
 
-    const auto result = TextFile::writeLines(path, {QStringLiteral("Perch\u00e9.mp3"), QString(), QStringLiteral("x")});
+    const auto result = TextFile::writeLines(
+        path, {QStringLiteral("Perch\u00e9.mp3"), QString(), QStringLiteral("x")});
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(readBytes(path), QByteArray("Perch\xc3\xa9.mp3\r\n\r\nx\r\n"));
     QCOMPARE(folderEntries(dir.path()), QStringList{QStringLiteral("f.ini")});

@@ -1,7 +1,7 @@
-#include "appstate.h"
-#include "startupfakes.h"
-#include "testfiles.h"
-#include "themes.h"
+#include "core/appstate.h"
+#include "core/themes.h"
+#include "tests/core/startupfakes.h"
+#include "tests/core/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,9 +65,10 @@ void TestThemes::validation_data()
         << "Blu.ini" << QByteArray("tabella=t.jpg\nesci=e.jpg\ncoloresfondo=1\n TiTolo =  Mare \n")
         << "Mare";
     QTest::newRow("english title key")
-        << "Blu.ini" << QByteArray("tabella=t\nesci=e\nsfondo=1\ntitle=Sea\ntitolo=Mare\n") << "Sea";
-    QTest::newRow("empty colour only") << "Blu.ini"
-                                       << QByteArray("tabella=t\nesci=e\ncoloresfondo=\n") << "";
+        << "Blu.ini" << QByteArray("tabella=t\nesci=e\nsfondo=1\ntitle=Sea\ntitolo=Mare\n")
+        << "Sea";
+    QTest::newRow("empty colour only")
+        << "Blu.ini" << QByteArray("tabella=t\nesci=e\ncoloresfondo=\n") << "";
     QTest::newRow("empty then full colour")
         << "Blu.ini" << QByteArray("tabella=t\nesci=e\ncoloresfondo=\nsfondo=3\n") << "Blu";
     QTest::newRow("no exit picture") << "Blu.ini" << QByteArray("tabella=t\nsfondo=3\n") << "";
@@ -150,8 +151,8 @@ void TestThemes::applyRunsEveryLineInOrder()
     RecordingTheme target;
     Themes(m_state, m_progress, m_questions).ApplicaTema(QStringLiteral("A"), target);
     const QString folder = m_state.file(QStringLiteral("Temi/A/"));
-    QCOMPARE(target.boards, (QStringList{folder + QStringLiteral("uno.jpg"),
-                                         folder + QStringLiteral("due.jpg")}));
+    QCOMPARE(target.boards,
+             (QStringList{folder + QStringLiteral("uno.jpg"), folder + QStringLiteral("due.jpg")}));
     QCOMPARE(target.exits, QStringList{folder + QStringLiteral("x.jpg")});
     QCOMPARE(target.colours, (QList<int>{16711680, 255}));
 }

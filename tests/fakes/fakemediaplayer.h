@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mediaplayer.h"
+#include "platform/mediaplayer.h"
 
 #include <QMetaObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mixerlauncher.h"
+#include "platform/mixerlauncher.h"
 
 // A mixer launcher for tests: counts the starts it was asked for.
 class FakeMixerLauncher final : public MixerLauncher {

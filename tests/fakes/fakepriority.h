@@ -1,6 +1,6 @@
 #pragma once
 
-#include "processpriority.h"
+#include "platform/processpriority.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "systemmixer.h"
+#include "platform/systemmixer.h"
 
 #include <QList>
 

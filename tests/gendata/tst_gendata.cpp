@@ -2,17 +2,17 @@
 // the player's skin pictures, the themes, the demo music pack, and how a first start takes the
 // pack over without a later build delivering it again.
 
-#include "appstate.h"
-#include "casefind.h"
-#include "categories.h"
-#include "loader.h"
-#include "musicpack.h"
-#include "pathsfile.h"
-#include "settingsfile.h"
-#include "startupfakes.h"
-#include "testfiles.h"
-#include "textfile.h"
-#include "themes.h"
+#include "core/appstate.h"
+#include "core/casefind.h"
+#include "core/categories.h"
+#include "core/loader.h"
+#include "core/musicpack.h"
+#include "core/pathsfile.h"
+#include "core/settingsfile.h"
+#include "core/textfile.h"
+#include "core/themes.h"
+#include "tests/core/startupfakes.h"
+#include "tests/core/testfiles.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "alsamixer.h"
+#include "platform/alsamixer.h"
 
 #include <QDir>
 #include <QProcess>

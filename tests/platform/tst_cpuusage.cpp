@@ -1,6 +1,6 @@
-#include "cpuusagent.h"
-#include "fakecpucounters.h"
-#include "proccpucounters.h"
+#include "platform/cpuusagent.h"
+#include "platform/proccpucounters.h"
+#include "tests/fakes/fakecpucounters.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "mixerapp.h"
+#include "platform/mixerapp.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // The Qt media player adapter on real files, through the real back end and a private sound
 // server with a null sink, so that playback runs as it does on a desktop.
-#include "qtmediaplayer.h"
+#include "platform/qtmediaplayer.h"
 
 #include <QApplication>
 #include <QAudioDevice>

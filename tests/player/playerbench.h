@@ -1,14 +1,14 @@
 #pragma once
 
-#include "fakecpucounters.h"
-#include "fakemediaplayer.h"
-#include "fakemixerlauncher.h"
-#include "fakepriority.h"
-#include "fakesystemmixer.h"
-#include "playerlogic.h"
-#include "playermemory.h"
-#include "settings.h"
-#include "startupfakes.h"
+#include "core/settings.h"
+#include "player/playerlogic.h"
+#include "player/playermemory.h"
+#include "tests/core/startupfakes.h"
+#include "tests/fakes/fakecpucounters.h"
+#include "tests/fakes/fakemediaplayer.h"
+#include "tests/fakes/fakemixerlauncher.h"
+#include "tests/fakes/fakepriority.h"
+#include "tests/fakes/fakesystemmixer.h"
 
 #include <QFile>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "playerbench.h"
+#include "tests/player/playerbench.h"
 
 namespace {
 

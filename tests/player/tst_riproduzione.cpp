@@ -1,5 +1,5 @@
-#include "skinimage.h"
-#include "windowbench.h"
+#include "player/skinimage.h"
+#include "tests/player/windowbench.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -183,8 +183,8 @@ void TestRiproduzione::fileThatCannotPlayIsReportedOnce()
     QTest::qWait(700);
     QCOMPARE(b.questions.texts(),
              QStringList{QStringLiteral("ATTENZIONE!!! Il file collegato a questo numero non può "
-                                        "essere riprodotto:\n")
-                         + b.player.url + QStringLiteral("\n\nResource not found.")});
+                                        "essere riprodotto:\n") +
+                         b.player.url + QStringLiteral("\n\nResource not found.")});
     QCOMPARE(b.player.count(QStringLiteral("play")), 1);
     QCOMPARE(b.player.state, 1);
     QCOMPARE(b.picture("imgPlayMini"), QStringLiteral("PlayMN"));

@@ -1,4 +1,4 @@
-#include "windowbench.h"
+#include "tests/player/windowbench.h"
 
 #include <QSlider>
 #include <QTimer>
@@ -221,8 +221,7 @@ void TestSoundWindow::mixerButton()
 void TestSoundWindow::cpuMeter()
 {
     WindowBench b;
-    b.sound.cpu.script = {CpuCounters{0, 0, 2}, CpuCounters{100, 100, 2},
-                          CpuCounters{260, 200, 2}};
+    b.sound.cpu.script = {CpuCounters{0, 0, 2}, CpuCounters{100, 100, 2}, CpuCounters{260, 200, 2}};
     QVERIFY(b.open());
     QCOMPARE(b.text("lblCPUUsage"), QStringLiteral("50%"));
     QTRY_COMPARE_WITH_TIMEOUT(b.text("lblCPUUsage"), QStringLiteral("20%"), 2500);

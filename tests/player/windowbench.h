@@ -1,11 +1,11 @@
 #pragma once
 
-#include "appstate.h"
-#include "fakemediaplayer.h"
-#include "playerbench.h"
-#include "playermemory.h"
-#include "riproduzione.h"
-#include "startupfakes.h"
+#include "core/appstate.h"
+#include "player/playermemory.h"
+#include "player/riproduzione.h"
+#include "tests/core/startupfakes.h"
+#include "tests/fakes/fakemediaplayer.h"
+#include "tests/player/playerbench.h"
 
 #include <QLabel>
 #include <QTemporaryDir>

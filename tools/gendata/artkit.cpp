@@ -1,4 +1,4 @@
-#include "artkit.h"
+#include "tools/gendata/artkit.h"
 
 #include <QLinearGradient>
 #include <QPainter>

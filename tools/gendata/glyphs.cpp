@@ -1,4 +1,4 @@
-#include "glyphs.h"
+#include "tools/gendata/glyphs.h"
 
 #include <QPolygonF>
 #include <QTransform>

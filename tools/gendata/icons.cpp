@@ -1,6 +1,6 @@
-#include "icons.h"
+#include "tools/gendata/icons.h"
 
-#include "artkit.h"
+#include "tools/gendata/artkit.h"
 
 #include <QPainter>
 #include <QPainterPath>

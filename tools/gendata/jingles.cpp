@@ -1,7 +1,7 @@
-#include "jingles.h"
+#include "tools/gendata/jingles.h"
 
-#include "categories.h"
-#include "synth.h"
+#include "core/categories.h"
+#include "tools/gendata/synth.h"
 
 #include <algorithm>
 #include <array>

@@ -2,12 +2,12 @@
 // pictures, the icon and pointer, and the demo music pack. Run by the build; a second run with
 // nothing changed writes nothing.
 
-#include "icons.h"
-#include "jingles.h"
-#include "outputfiles.h"
-#include "packdelivery.h"
-#include "skins.h"
-#include "themeart.h"
+#include "tools/gendata/icons.h"
+#include "tools/gendata/jingles.h"
+#include "tools/gendata/outputfiles.h"
+#include "tools/gendata/packdelivery.h"
+#include "tools/gendata/skins.h"
+#include "tools/gendata/themeart.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "outputfiles.h"
+#include "tools/gendata/outputfiles.h"
 
 #include <QBuffer>
 #include <QDir>

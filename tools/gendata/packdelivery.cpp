@@ -1,11 +1,11 @@
-#include "packdelivery.h"
+#include "tools/gendata/packdelivery.h"
 
-#include "casefind.h"
-#include "categories.h"
-#include "outputfiles.h"
-#include "pathsfile.h"
-#include "settings.h"
-#include "textfile.h"
+#include "core/casefind.h"
+#include "core/categories.h"
+#include "core/pathsfile.h"
+#include "core/settings.h"
+#include "core/textfile.h"
+#include "tools/gendata/outputfiles.h"
 
 namespace {
 

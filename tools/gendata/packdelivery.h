@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jingles.h"
+#include "tools/gendata/jingles.h"
 
 #include <QList>
 #include <QString>

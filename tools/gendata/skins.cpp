@@ -1,7 +1,7 @@
-#include "skins.h"
+#include "tools/gendata/skins.h"
 
-#include "artkit.h"
-#include "glyphs.h"
+#include "tools/gendata/artkit.h"
+#include "tools/gendata/glyphs.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -1,4 +1,4 @@
-#include "synth.h"
+#include "tools/gendata/synth.h"
 
 #include <QtEndian>
 

@@ -1,9 +1,9 @@
-#include "themeart.h"
+#include "tools/gendata/themeart.h"
 
-#include "artkit.h"
-#include "boardgrid.h"
-#include "categories.h"
-#include "glyphs.h"
+#include "core/categories.h"
+#include "tools/gendata/artkit.h"
+#include "tools/gendata/boardgrid.h"
+#include "tools/gendata/glyphs.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
