@@ -2,6 +2,7 @@
 #include "board/principale.h"
 #include "core/appstate.h"
 #include "core/loader.h"
+#include "core/programfolder.h"
 #include "core/themes.h"
 #include "platform/alsamixer.h"
 #include "platform/mixerapp.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <cstdio>
@@ -60,7 +62,15 @@ int main(int argc, char **argv)
     AppState state;
     MessageBoxQuestions questions;
     state.Avvio = 1;
-    state.Path = QCoreApplication::applicationDirPath();
+    const ProgramFolder folder =
+        ProgramFolder::resolve(QCoreApplication::applicationFilePath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (folder.path.isEmpty()) {
+        questions.inform(u"Impossibile preparare la cartella dei dati: " + folder.error,
+                         QStringLiteral("Zefiro"), QuestionPort::Icon::Critical);
+        return 1;
+    }
+    state.Path = folder.path;
     state.FilePercorsi = QStringLiteral("/Percorsi.ini");
     if (!QFileInfo(state.file(QStringLiteral("Temi"))).isDir()) {
         questions.inform(QStringLiteral("Errore: Nessun tema esistente"), QStringLiteral("Zefiro"),

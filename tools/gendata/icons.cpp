@@ -8,32 +8,38 @@
 
 namespace Icons {
 
-QImage programIcon()
+QImage programIcon(int size)
 {
-    return ArtKit::render(QSize(64, 64), Qt::transparent, [](QPainter &p) {
-        ArtKit::body(p, QRectF(2, 2, 60, 60), 13, QColor(66, 112, 196), QColor(22, 40, 96));
+    // Drawn on a 64-pixel grid, scaled to the size asked for.
+    const int oversample = size >= 128 ? 2 : ArtKit::Oversample;
+    return ArtKit::render(
+        QSize(size, size), Qt::transparent,
+        [size](QPainter &p) {
+            p.scale(size / 64.0, size / 64.0);
+            ArtKit::body(p, QRectF(2, 2, 60, 60), 13, QColor(66, 112, 196), QColor(22, 40, 96));
 
-        // A little board: three rows of cells behind a note.
-        p.setPen(Qt::NoPen);
-        for (int r = 0; r < 3; ++r) {
-            for (int c = 0; c < 3; ++c) {
-                p.setBrush(QColor(158, 192, 240, 150));
-                p.drawRoundedRect(QRectF(27 + c * 10.5, 11 + r * 10.5, 8.5, 8.5), 2, 2);
+            // A little board: three rows of cells behind a note.
+            p.setPen(Qt::NoPen);
+            for (int r = 0; r < 3; ++r) {
+                for (int c = 0; c < 3; ++c) {
+                    p.setBrush(QColor(158, 192, 240, 150));
+                    p.drawRoundedRect(QRectF(27 + c * 10.5, 11 + r * 10.5, 8.5, 8.5), 2, 2);
+                }
             }
-        }
 
-        // A pair of beamed eighth notes in gold.
-        QPainterPath note;
-        note.addEllipse(QRectF(8, 42, 13, 9.5));
-        note.addEllipse(QRectF(30, 46, 13, 9.5));
-        note.addRect(QRectF(18.2, 18, 3, 28));
-        note.addRect(QRectF(40.2, 22, 3, 28));
-        QPolygonF beam{{18.2, 16}, {43.2, 20}, {43.2, 27}, {18.2, 23}};
-        note.addPolygon(beam);
-        note.closeSubpath();
-        note.setFillRule(Qt::WindingFill);
-        ArtKit::glyph(p, note, QColor(255, 214, 110));
-    });
+            // A pair of beamed eighth notes in gold.
+            QPainterPath note;
+            note.addEllipse(QRectF(8, 42, 13, 9.5));
+            note.addEllipse(QRectF(30, 46, 13, 9.5));
+            note.addRect(QRectF(18.2, 18, 3, 28));
+            note.addRect(QRectF(40.2, 22, 3, 28));
+            QPolygonF beam{{18.2, 16}, {43.2, 20}, {43.2, 27}, {18.2, 23}};
+            note.addPolygon(beam);
+            note.closeSubpath();
+            note.setFillRule(Qt::WindingFill);
+            ArtKit::glyph(p, note, QColor(255, 214, 110));
+        },
+        oversample);
 }
 
 QImage pointer()

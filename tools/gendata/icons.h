@@ -6,7 +6,7 @@
 // the tip of the arrow at the top-left pixel.
 namespace Icons {
 
-QImage programIcon();
+QImage programIcon(int size = 64);
 QImage pointer();
 
 } // namespace Icons

@@ -54,6 +54,18 @@ void writeThemes(OutputFiles &out)
     }
 }
 
+// The icon in the sizes a desktop's icon theme looks for: DIR/<N>x<N>/apps/zefiro.png.
+int writeThemeIcons(const QString &folder)
+{
+    OutputFiles out(QDir(folder).absolutePath());
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        out.writeImage(QStringLiteral("%1x%1/apps/zefiro.png").arg(size), Icons::programIcon(size),
+                       "PNG");
+    for (const QString &error : out.errors())
+        QTextStream(stderr) << "gendata: " << error << '\n';
+    return out.errors().isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -61,8 +73,10 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args.at(1) == u"--icons")
+        return writeThemeIcons(args.at(2));
     if (args.size() != 2) {
-        err << "usage: gendata <program folder>\n";
+        err << "usage: gendata <program folder> | gendata --icons <icon theme folder>\n";
         return 2;
     }
 
