@@ -107,13 +107,14 @@ bool SongCheck::copySong(int slot)
         const QString partial = target + QStringLiteral(".parziale");
         FileTree::removeTree(partial);
         QFile source(picked.fullPath());
-        if (source.copy(partial) && (!FileTree::exists(target) || QFile::remove(target)) &&
-            QFile::rename(partial, target)) {
+        if (source.copy(partial) && FileTree::replaceDurably(partial, target, source.size())) {
             m_state.PercorsiSalvati.at(index).file = picked.file;
             m_state.PercorsiModifica.at(index).folder = m_state.PercorsiSalvati.at(index).folder;
             return true;
         }
-        error = source.errorString();
+        error = source.error() != QFile::NoError
+                    ? source.errorString()
+                    : QStringLiteral("la copia non è completa (disco pieno?)");
         QFile::remove(partial);
     }
     m_questions.inform(QStringLiteral("Impossibile copiare il file \"") + picked.fullPath() +

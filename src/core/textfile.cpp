@@ -1,9 +1,16 @@
 #include "core/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace TextFile {
 
@@ -42,6 +49,58 @@ void dropPartialUtf8Tail(QByteArray &bytes)
             bytes.chop(back);
         return;
     }
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// After a rename the folder entry itself must reach the disk, or a power cut can bring back
+// the old entry, or none. Best effort: the new file is in place whatever this says.
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// A link that leads out of the file's own folder (the program folder) is never written
+// through: the program writes nothing outside its folder.
+bool linksOutOfFolder(const QFileInfo &info)
+{
+    if (!info.isSymLink())
+        return false;
+    const QString folder = QDir(info.absolutePath()).canonicalPath();
+    const QFileInfo target(info.symLinkTarget());
+    const QString targetFolder = QDir(target.absolutePath()).canonicalPath();
+    return targetFolder.isEmpty() || targetFolder != folder;
+}
+
+// Writes bytes to path's target through a temporary file: unbuffered, so a full disk shows at
+// the write itself, and synced before the rename, so the data is on the disk before it
+// replaces the old file.
+WriteResult saveBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (::fsync(file.handle()) != 0) {
+        const QString error = systemError();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    syncFolder(QFileInfo(path).absolutePath());
+    return {true, {}};
 }
 
 QString decodeBounded(QIODevice &device)
@@ -113,18 +172,30 @@ QStringList readLines(const QString &path)
 
 WriteResult writeText(const QString &path, const QString &text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
+    const QFileInfo info(path);
+    if (!linksOutOfFolder(info))
+        return saveBytes(path, bytes);
+
+    // The link is replaced by a regular file, its target left as it was: the new file is
+    // written beside the link, then renamed over the link itself.
+    const QString fresh = path + QStringLiteral(".nuovo");
+    if (QFileInfo(fresh).exists() || QFileInfo(fresh).isSymLink())
+        QFile::remove(fresh);
+    WriteResult result = saveBytes(fresh, bytes);
+    if (!result.ok) {
+        QFile::remove(fresh);
+        return result;
+    }
+    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()) !=
+        0) {
+        const QString error = systemError();
+        QFile::remove(fresh);
         return {false, error};
     }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    syncFolder(info.absolutePath());
+    result.replacedLink = true;
+    return result;
 }
 
 WriteResult writeLines(const QString &path, const QStringList &lines)

@@ -32,9 +32,14 @@ QString readText(const QString &path);
 struct WriteResult {
     bool ok = false;
     QString error;
+    // The file was a symbolic link leading out of its folder; it is now a regular file and the
+    // link's target is untouched. Worth telling the presenter once.
+    bool replacedLink = false;
 };
 
-// Writes text (already holding its line ends) as UTF-8, atomically.
+// Writes text (already holding its line ends) as UTF-8, atomically and durably: the old file
+// stays whole until the new one is on the disk. A link to a file in the same folder is
+// written through; a link leading elsewhere is replaced by a regular file.
 WriteResult writeText(const QString &path, const QString &text);
 // Writes each line followed by CRLF.
 WriteResult writeLines(const QString &path, const QStringList &lines);

@@ -2,12 +2,15 @@
 #include "tests/core/testfiles.h"
 
 #include <QBuffer>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -22,6 +25,7 @@ private slots:
     void writesCrlfUtf8();
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
+    void linksAreWrittenOnlyInsideTheFolder();
 };
 
 void TestTextFile::readsLines_data()
@@ -172,31 +176,60 @@ void TestTextFile::writesCrlfUtf8()
 void TestTextFile::failedWriteKeepsOldFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("folder in the way") << QStringLiteral("folder");
-    QTest::newRow("parent is a file") << QStringLiteral("parent");
+    QTest::addColumn<int>("repeat"); // lines of "new\r\n" written
+    QTest::newRow("folder in the way") << QStringLiteral("folder") << 20000;
+    QTest::newRow("parent is a file") << QStringLiteral("parent") << 20000;
     // The disk refuses the bytes (file size limit): works even for root, who ignores modes.
-    QTest::newRow("write refused") << QStringLiteral("fsize");
+    QTest::newRow("write refused, large file") << QStringLiteral("fsize") << 20000;
+    // A file smaller than any write buffer: the refusal must not wait for a flush nobody checks.
+    QTest::newRow("write refused, small file") << QStringLiteral("fsize") << 60;
+    // A real file system that has run out of space.
+    QTest::newRow("full disk") << QStringLiteral("full") << 60;
 }
 
 void TestTextFile::failedWriteKeepsOldFile()
 {
     QFETCH(QString, kind);
+    QFETCH(int, repeat);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QString path = dir.filePath(QStringLiteral("f.ini"));
+    QString folder = dir.path();
+    if (kind == u"full") {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        folder = dir.filePath(QStringLiteral("mnt"));
+        QVERIFY(QDir().mkdir(folder));
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=64k"), QStringLiteral("tmpfs"), folder}),
+            0);
+    }
+    const auto unmount = qScopeGuard([&] {
+        if (kind == u"full")
+            QProcess::execute(QStringLiteral("umount"), {folder});
+    });
+    QString path = folder + QStringLiteral("/f.ini");
     const QByteArray old = "old\r\n";
     if (kind == u"folder") {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("f.ini")));
+        QVERIFY(QDir(folder).mkdir(QStringLiteral("f.ini")));
     } else if (kind == u"parent") {
         QVERIFY(writeBytes(path, old));
         path += QStringLiteral("/inner.ini");
     } else {
         QVERIFY(writeBytes(path, old));
     }
-    const QStringList before = folderEntries(dir.path());
+    if (kind == u"full") {
+        // Fill every block that is left.
+        QFile filler(folder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+    }
+    const QStringList before = folderEntries(folder);
 
     TextFile::WriteResult result;
-    const QString text = QString(QStringLiteral("new\r\n")).repeated(20000);
+    const QString text = QString(QStringLiteral("new\r\n")).repeated(repeat);
     if (kind == u"fsize") {
         rlimit saved{};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -213,9 +246,39 @@ void TestTextFile::failedWriteKeepsOldFile()
 
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
-    QCOMPARE(folderEntries(dir.path()), before);
+    QCOMPARE(folderEntries(folder), before);
     if (kind != u"folder")
-        QCOMPARE(readBytes(dir.filePath(QStringLiteral("f.ini"))), old);
+        QCOMPARE(readBytes(folder + QStringLiteral("/f.ini")), old);
+}
+
+void TestTextFile::linksAreWrittenOnlyInsideTheFolder()
+{
+    QTemporaryDir outside, program;
+    QVERIFY(outside.isValid() && program.isValid());
+    const QString target = outside.filePath(QStringLiteral("system.conf"));
+    QVERIFY(writeBytes(target, "precious\n"));
+    const QString link = program.filePath(QStringLiteral("Impostazioni.ini"));
+    QVERIFY(QFile::link(target, link));
+
+    // A link out of the program folder: replaced by a regular file, its target untouched.
+    const TextFile::WriteResult out = TextFile::writeText(link, QStringLiteral("a=1\r\n"));
+    QVERIFY2(out.ok, qPrintable(out.error));
+    QVERIFY(out.replacedLink);
+    QCOMPARE(readBytes(target), QByteArray("precious\n"));
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QCOMPARE(readBytes(link), QByteArray("a=1\r\n"));
+    QCOMPARE(folderEntries(program.path()), QStringList{QStringLiteral("Impostazioni.ini")});
+
+    // A link to another file of the same folder is written through, as before.
+    const QString inner = program.filePath(QStringLiteral("vero.ini"));
+    QVERIFY(writeBytes(inner, "old\r\n"));
+    const QString innerLink = program.filePath(QStringLiteral("Percorsi.ini"));
+    QVERIFY(QFile::link(inner, innerLink));
+    const TextFile::WriteResult in = TextFile::writeText(innerLink, QStringLiteral("b=2\r\n"));
+    QVERIFY(in.ok);
+    QVERIFY(!in.replacedLink);
+    QVERIFY(QFileInfo(innerLink).isSymLink());
+    QCOMPARE(readBytes(inner), QByteArray("b=2\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)
