@@ -2,6 +2,7 @@
 
 #include "core/pathsfile.h"
 #include "core/settings.h"
+#include "core/unreadfiles.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,8 @@ struct AppState {
     std::array<bool, SlotCount> PercorsoCommentato{};
 
     Settings settings;
+    // Data files found at start but not readable: named once, never written over.
+    UnreadFiles unread;
 
     bool OpzioniAperte = false;
     bool AggiornamentoAperto = false;

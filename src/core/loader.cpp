@@ -1,6 +1,7 @@
 #include "core/loader.h"
 
 #include "core/appstate.h"
+#include "core/datafiles.h"
 #include "core/musicpack.h"
 #include "core/ports.h"
 #include "core/settingsfile.h"
@@ -29,7 +30,7 @@ void Loader::PreparaProgresso(bool countThemes, bool countSettings, bool countPa
     }
     if (countSettings)
         n += static_cast<int>(
-            TextFile::readLines(m_state.file(QStringLiteral("Impostazioni.ini"))).size());
+            DataFiles::readLines(m_state, m_state.file(QStringLiteral("Impostazioni.ini"))).size());
     if (countPaths)
         n += 24;
     m_progress.setMaximum(n + 1);
@@ -55,6 +56,18 @@ bool Loader::Caricamento(bool full)
         return false;
     }
     SongCheck(m_state, m_progress, m_questions, m_windows).ControllaCanzoni();
+    // The board reads the marks of an interrupted game next: one it cannot read is named now.
+    DataFiles::check(m_state, m_state.file(QStringLiteral("Ripristino.sav")));
+    reportUnreadFiles();
     m_state.InCaricamento = false;
     return true;
+}
+
+void Loader::reportUnreadFiles()
+{
+    const QStringList messages = m_state.unread.takeMessages();
+    for (const QString &message : messages)
+        m_questions.inform(message + QStringLiteral("\n\nZefiro prosegue senza, e non lo "
+                                                    "sovrascrive."),
+                           QStringLiteral("Zefiro"), QuestionPort::Icon::Warning);
 }

@@ -18,6 +18,8 @@ public:
     // False when the program cannot run (no valid theme); the presenter has been told.
     bool Caricamento(bool full);
     void PreparaProgresso(bool countThemes, bool countSettings, bool countPaths);
+    // Names each data file found but not readable, once, in a warning.
+    void reportUnreadFiles();
 
 private:
     AppState &m_state;

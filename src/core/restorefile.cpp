@@ -1,6 +1,7 @@
 #include "core/restorefile.h"
 
 #include "core/categories.h"
+#include "core/unreadfiles.h"
 
 #include <QFileInfo>
 
@@ -70,9 +71,19 @@ QString readAsText(const QString &path)
     return text;
 }
 
+// A restore file that is there but cannot be read may hold the marks of a game the presenter
+// still wants back: it is neither rewritten nor deleted.
+bool unreadable(const QString &path)
+{
+    const TextFile::FileState state = TextFile::probe(path).state;
+    return state == TextFile::FileState::Unreadable || state == TextFile::FileState::TooLarge;
+}
+
 TextFile::WriteResult rewrite(const QString &programFolder, const QString &entry, bool mark)
 {
     const QString path = restorePath(programFolder);
+    if (unreadable(path))
+        return {false, UnreadFiles::refusal(path)};
     const QString before = readAsText(path);
     const QString after =
         mark ? RestoreFile::withMark(before, entry) : RestoreFile::withoutMark(before, entry);
@@ -100,5 +111,7 @@ QList<RestoreFile::Mark> RipristinaGiocate(const QString &programFolder)
 
 bool EliminaRipristino(const QString &programFolder)
 {
+    if (unreadable(restorePath(programFolder)))
+        return true; // kept on purpose
     return TextFile::removeIfExists(restorePath(programFolder));
 }

@@ -1,6 +1,7 @@
 #include "core/settingsfile.h"
 
 #include "core/appstate.h"
+#include "core/datafiles.h"
 #include "core/events.h"
 #include "core/ports.h"
 
@@ -24,7 +25,7 @@ void CaricaImpostazioni(AppState &state, ProgressPort &progress)
 
     const bool keepPackChoice = state.Avvio == 2;
     state.settings.resetToDefaults(keepPackChoice);
-    const QStringList lines = TextFile::readLines(settingsPath(state));
+    const QStringList lines = DataFiles::readLines(state, settingsPath(state));
     for (const QString &line : lines) {
         if (state.settings.readLine(line, keepPackChoice))
             progress.step();
@@ -33,5 +34,5 @@ void CaricaImpostazioni(AppState &state, ProgressPort &progress)
 
 TextFile::WriteResult SalvaImpostazioni(const AppState &state)
 {
-    return TextFile::writeText(settingsPath(state), state.settings.writtenForm());
+    return DataFiles::writeText(state, settingsPath(state), state.settings.writtenForm());
 }

@@ -1,11 +1,12 @@
 #include "core/songpaths.h"
 
 #include "core/appstate.h"
+#include "core/datafiles.h"
 #include "core/pathsfile.h"
 
 QString LeggiPercorso(AppState &state, int slot, bool flags, int mode)
 {
-    const QStringList lines = TextFile::readLines(state.pathsFile());
+    const QStringList lines = DataFiles::readLines(state, state.pathsFile());
     if (mode == 1)
         return PathsFile::hasSemicolon(lines) ? QStringLiteral("1") : QStringLiteral("0");
     const PathsFile::Entry entry = PathsFile::lookup(lines, slot);
@@ -17,7 +18,7 @@ QString LeggiPercorso(AppState &state, int slot, bool flags, int mode)
 void CaricaPercorsi(AppState &state)
 {
     // One read serves all 25 lookups: the file cannot change in between.
-    const QStringList lines = TextFile::readLines(state.pathsFile());
+    const QStringList lines = DataFiles::readLines(state, state.pathsFile());
     const QString folder = state.songsFolder();
     for (size_t slot = 0; slot < SlotCount; ++slot) {
         const PathsFile::Entry entry = PathsFile::lookup(lines, static_cast<int>(slot));
@@ -29,5 +30,6 @@ void CaricaPercorsi(AppState &state)
 
 TextFile::WriteResult SalvaPercorsi(const AppState &state)
 {
-    return TextFile::writeLines(state.pathsFile(), PathsFile::writtenForm(state.PercorsiSalvati));
+    return DataFiles::writeLines(state, state.pathsFile(),
+                                 PathsFile::writtenForm(state.PercorsiSalvati));
 }

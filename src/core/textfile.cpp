@@ -155,9 +155,25 @@ QStringList readLines(QIODevice &device)
     return splitLines(decodeBounded(device));
 }
 
+FileProbe probe(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {};
+    if (info.size() > MaxDataFileBytes)
+        return {FileState::TooLarge,
+                QStringLiteral("il file è troppo grande (%1 byte, al massimo %2)")
+                    .arg(info.size())
+                    .arg(MaxDataFileBytes)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {FileState::Unreadable, file.errorString()};
+    return {FileState::Readable, {}};
+}
+
 QString readText(const QString &path)
 {
-    if (!isReadableFile(path))
+    if (probe(path).state != FileState::Readable)
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

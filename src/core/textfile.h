@@ -16,16 +16,29 @@ namespace TextFile {
 inline constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 inline constexpr int MaxLineChars = 64 * 1024;
 
+// A data file is far smaller than this; a larger one is not read at all, so an absurd file
+// cannot hold the start back.
+inline constexpr qint64 MaxDataFileBytes = 1024 * 1024;
+
 // True when path names a regular file that can be read. A folder or an unreadable file counts
 // as missing.
 bool isReadableFile(const QString &path);
+
+// What a data file's path holds. A folder, a device or a FIFO counts as missing; a regular file
+// that cannot be opened, or is larger than MaxDataFileBytes, is there but cannot be read.
+enum class FileState { Missing, Readable, Unreadable, TooLarge };
+struct FileProbe {
+    FileState state = FileState::Missing;
+    QString reason; // the system's words, for Unreadable and TooLarge
+};
+FileProbe probe(const QString &path);
 
 QString decode(const QByteArray &bytes);
 QStringList splitLines(const QString &text);
 
 // Reads up to MaxFileBytes from the device and splits it into lines.
 QStringList readLines(QIODevice &device);
-// A missing or unreadable file gives no lines.
+// A missing, unreadable or oversized file (see probe) gives no lines.
 QStringList readLines(const QString &path);
 QString readText(const QString &path);
 

@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/casefind.h"
+#include "core/datafiles.h"
 #include "core/events.h"
 #include "core/ports.h"
 #include "core/textfile.h"
@@ -92,6 +93,7 @@ void Themes::VerificaTema(const QString &folder, const QString &file)
     bool colour = false;
     bool titled = false;
     QString title;
+    DataFiles::check(m_state, file); // an unreadable theme file is named, then passed over
     const QList<ThemeLine> lines = themeLines(file);
     for (const ThemeLine &line : lines) {
         if (line.key == u"tabella")

@@ -1,11 +1,18 @@
 #include "core/appstate.h"
 #include "core/loader.h"
+#include "core/restorefile.h"
+#include "core/settingsfile.h"
+#include "core/songpaths.h"
 #include "tests/core/startupfakes.h"
 #include "tests/core/testfiles.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,6 +84,8 @@ private slots:
     void reloadSkipsMigration();
     void noValidTheme_data();
     void noValidTheme();
+    void unreadDataFilesAreNamedAndKept_data();
+    void unreadDataFilesAreNamedAndKept();
 
 private:
     Loader loader()
@@ -361,6 +370,84 @@ void TestLoader::noValidTheme()
     QVERIFY(!QFileInfo::exists(at(QStringLiteral("CheckCanzoni.ini"))));
     QVERIFY(!m_progress.visible);
     QVERIFY(!m_state.InCaricamento);
+}
+
+void TestLoader::unreadDataFilesAreNamedAndKept_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("tooLarge"); // else: there, but without read permission
+    QTest::newRow("settings unreadable") << "Impostazioni.ini" << false;
+    QTest::newRow("settings too large") << "Impostazioni.ini" << true;
+    QTest::newRow("paths unreadable") << "Percorsi.ini" << false;
+    QTest::newRow("paths too large") << "Percorsi.ini" << true;
+    QTest::newRow("restore unreadable") << "Ripristino.sav" << false;
+    QTest::newRow("restore too large") << "Ripristino.sav" << true;
+    QTest::newRow("theme too large") << "Temi/A/A.ini" << true;
+}
+
+// A data file that is there but cannot be read is named once at start, and nothing the run
+// does afterwards writes over it or deletes it.
+void TestLoader::unreadDataFilesAreNamedAndKept()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, tooLarge);
+    addThemes();
+    put(QStringLiteral("Impostazioni.ini"), "usazmp=0\r\nindextema=1\r\n");
+    put(QStringLiteral("Percorsi.ini"), "[Spot]\r\n0=a.mp3\r\n");
+    put(QStringLiteral("Ripristino.sav"), "sp0\r\n");
+    QByteArray bytes = readBytes(at(name));
+    if (tooLarge) {
+        bytes += QByteArray(2 * 1024 * 1024, ';');
+        put(name, bytes);
+    }
+    const QString path = at(name);
+
+    // Permissions do not stop root: the run takes an ordinary user's identity, in a folder of
+    // its own, with the file closed to its owner.
+    const bool asUser = !tooLarge && ::geteuid() == 0;
+    if (!tooLarge) {
+        if (asUser)
+            QCOMPARE(QProcess::execute(
+                         QStringLiteral("chown"),
+                         {QStringLiteral("-R"), QStringLiteral("65534:65534"), m_dir->path()}),
+                     0);
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0) == 0);
+        if (asUser)
+            QCOMPARE(::seteuid(65534), 0);
+        else if (::geteuid() == 0)
+            QSKIP("needs root to act as an ordinary user, or an ordinary user");
+    }
+    const bool loaded = loader().Caricamento(true);
+    const TextFile::WriteResult settings = SalvaImpostazioni(m_state);
+    const TextFile::WriteResult paths = SalvaPercorsi(m_state);
+    const TextFile::WriteResult mark = RegistraGiocata(m_state.Path, QStringLiteral("ca"), 1);
+    const bool removed = EliminaRipristino(m_state.Path);
+    if (asUser)
+        QCOMPARE(::seteuid(0), 0);
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0644) == 0);
+
+    QVERIFY(loaded);
+    const QString prefix =
+        u"Il file " + QFileInfo(path).fileName() + QStringLiteral(" non può essere letto: ");
+    QStringList named;
+    for (const QString &text : m_questions.texts()) {
+        if (text.startsWith(u"Il file "))
+            named.append(text);
+    }
+    QCOMPARE(named.size(), 1);
+    QVERIFY2(named.first().startsWith(prefix) && named.first().size() > prefix.size() + 5,
+             qPrintable(named.first()));
+    QCOMPARE(readBytes(path), bytes);
+    if (name == u"Impostazioni.ini")
+        QVERIFY(!settings.ok && settings.error.contains(u"non viene sovrascritto"));
+    else
+        QVERIFY2(settings.ok, qPrintable(settings.error));
+    if (name == u"Percorsi.ini")
+        QVERIFY(!paths.ok);
+    if (name == u"Ripristino.sav")
+        QVERIFY(!mark.ok && removed);
+    if (name.startsWith(u"Temi"))
+        QCOMPARE(m_state.TemiCartelle, QStringList{QStringLiteral("C")});
 }
 
 QTEST_GUILESS_MAIN(TestLoader)

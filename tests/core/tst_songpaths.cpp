@@ -90,15 +90,15 @@ void TestSongPaths::lookup_data()
                                     << 0 << QStringLiteral("Perch\u00e9.mp3") << false;
 
     QByteArray many;
-    for (int i = 0; i < 100000; ++i)
-        many.append("; riga di commento senza chiave\r\n");
+    for (int i = 0; i < 20000; ++i)
+        many.append("; riga di commento\r\n");
     many.append("24=Ultimo.mp3\r\n");
-    QTest::newRow("100000 lines") << many << 24 << QStringLiteral("Ultimo.mp3") << false;
+    QTest::newRow("20000 lines") << many << 24 << QStringLiteral("Ultimo.mp3") << false;
 
     QByteArray huge = "3=Perch\xc3\xa9.mp3\r\n";
     huge.append(QByteArray("\xc3\xa9").repeated(25 * 1024 * 1024));
-    QTest::newRow("50 MB line after the entry")
-        << huge << 3 << QStringLiteral("Perch\u00e9.mp3") << false;
+    // Far past any real paths file: not read at all, as if missing.
+    QTest::newRow("50 MB file") << huge << 3 << QString() << false;
 }
 
 void TestSongPaths::lookup()
