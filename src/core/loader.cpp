@@ -11,6 +11,7 @@
 #include "core/themes.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 Loader::Loader(AppState &state, ProgressPort &progress, QuestionPort &questions,
                StartupWindows &windows, QString executableName)
@@ -42,6 +43,7 @@ bool Loader::Caricamento(bool full)
 {
     PreparaProgresso(true, true, true);
     CaricaImpostazioni(m_state, m_progress);
+    reportOutsideLinks();
     if (full) {
         MusicPack pack(m_state, m_questions, m_windows, m_executable);
         pack.PulisciCartella();
@@ -61,6 +63,25 @@ bool Loader::Caricamento(bool full)
     reportUnreadFiles();
     m_state.InCaricamento = false;
     return true;
+}
+
+void Loader::reportOutsideLinks()
+{
+    const QStringList names{QStringLiteral("Impostazioni.ini"), m_state.FilePercorsi.mid(1),
+                            QStringLiteral("PercorsiZMP.ini"), QStringLiteral("Ripristino.sav"),
+                            QStringLiteral("CheckCanzoni.ini")};
+    for (const QString &name : names) {
+        const QFileInfo info(m_state.file(name));
+        if (!TextFile::linksOutOfFolder(info))
+            continue;
+        m_questions.inform(
+            u"Il file " + name + u" è un collegamento a " +
+                QDir::toNativeSeparators(info.symLinkTarget()) +
+                QStringLiteral(", fuori dalla cartella del programma. Zefiro lo legge, ma quando "
+                               "lo salva lo sostituisce con un file normale: il file collegato "
+                               "non viene toccato."),
+            QStringLiteral("Zefiro"), QuestionPort::Icon::Information);
+    }
 }
 
 void Loader::reportUnreadFiles()

@@ -20,6 +20,8 @@ public:
     void PreparaProgresso(bool countThemes, bool countSettings, bool countPaths);
     // Names each data file found but not readable, once, in a warning.
     void reportUnreadFiles();
+    // Names each data file that is a link out of the program folder, once.
+    void reportOutsideLinks();
 
 private:
     AppState &m_state;

@@ -67,8 +67,8 @@ void syncFolder(const QString &folder)
     }
 }
 
-// A link that leads out of the file's own folder (the program folder) is never written
-// through: the program writes nothing outside its folder.
+} // namespace
+
 bool linksOutOfFolder(const QFileInfo &info)
 {
     if (!info.isSymLink())
@@ -78,6 +78,8 @@ bool linksOutOfFolder(const QFileInfo &info)
     const QString targetFolder = QDir(target.absolutePath()).canonicalPath();
     return targetFolder.isEmpty() || targetFolder != folder;
 }
+
+namespace {
 
 // Writes bytes to path's target through a temporary file: unbuffered, so a full disk shows at
 // the write itself, and synced before the rename, so the data is on the disk before it

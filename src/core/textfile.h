@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFileInfo;
 class QIODevice;
 
 // Every data file of the program goes through here. Reading is forgiving (CRLF, LF or lone CR;
@@ -56,6 +57,10 @@ struct WriteResult {
 WriteResult writeText(const QString &path, const QString &text);
 // Writes each line followed by CRLF.
 WriteResult writeLines(const QString &path, const QStringList &lines);
+
+// True for a symbolic link whose target lies outside the link's own folder (the program
+// folder): writeText replaces such a link rather than writing through it.
+bool linksOutOfFolder(const QFileInfo &info);
 
 // Deletes a file if it exists; false only when it exists and could not be removed.
 bool removeIfExists(const QString &path);

@@ -86,6 +86,7 @@ private slots:
     void noValidTheme();
     void unreadDataFilesAreNamedAndKept_data();
     void unreadDataFilesAreNamedAndKept();
+    void linkOutOfTheFolderIsNamedAndReplaced();
 
 private:
     Loader loader()
@@ -448,6 +449,26 @@ void TestLoader::unreadDataFilesAreNamedAndKept()
         QVERIFY(!mark.ok && removed);
     if (name.startsWith(u"Temi"))
         QCOMPARE(m_state.TemiCartelle, QStringList{QStringLiteral("C")});
+}
+
+void TestLoader::linkOutOfTheFolderIsNamedAndReplaced()
+{
+    addThemes();
+    QTemporaryDir outside;
+    QVERIFY(outside.isValid());
+    const QString target = outside.filePath(QStringLiteral("passwd"));
+    QVERIFY(writeBytes(target, "root:x:0:0\n"));
+    QVERIFY(QFile::link(target, at(QStringLiteral("Impostazioni.ini"))));
+
+    QVERIFY(loader().Caricamento(true));
+    QVERIFY(SalvaImpostazioni(m_state).ok);
+
+    int named = 0;
+    for (const QString &text : m_questions.texts())
+        named += text.startsWith(u"Il file Impostazioni.ini è un collegamento a ") ? 1 : 0;
+    QCOMPARE(named, 1);
+    QCOMPARE(readBytes(target), QByteArray("root:x:0:0\n"));
+    QVERIFY(!QFileInfo(at(QStringLiteral("Impostazioni.ini"))).isSymLink());
 }
 
 QTEST_GUILESS_MAIN(TestLoader)
