@@ -1,12 +1,16 @@
 #include "app/peers.h"
+#include "app/startupupdate.h"
 #include "board/principale.h"
 #include "core/appstate.h"
 #include "core/loader.h"
 #include "core/programfolder.h"
 #include "core/themes.h"
+#include "maintenance/updatecheck.h"
 #include "platform/alsamixer.h"
 #include "platform/mixerapp.h"
 #include "platform/proccpucounters.h"
+#include "platform/qturlfetch.h"
+#include "platform/siteconfig.h"
 #include "platform/terminationsignals.h"
 #include "platform/unixpriority.h"
 #include "player/playermemory.h"
@@ -84,8 +88,9 @@ int main(int argc, char **argv)
     MixerApp mixerApp;
     ProcCpuCounters cpuCounters;
     UnixPriority priority;
+    QtUrlFetch fetch;
     AppPeers peers(state, questions, playerMemory,
-                   SoundPorts{mixer, mixerApp, cpuCounters, priority});
+                   SoundPorts{mixer, mixerApp, cpuCounters, priority}, fetch);
     Progressione progress;
     LoaderWindows windows(peers);
     Principale board(state, peers, questions);
@@ -107,6 +112,9 @@ int main(int argc, char **argv)
     FirstPaintReport firstPaint;
     if (qEnvironmentVariable("ZEFIRO_REPORT_FIRST_PAINT") == u"1")
         board.installEventFilter(&firstPaint);
+    UpdateCheck startupCheck(fetch, windows, updateHost());
+    if (state.settings.number(QStringLiteral("veragg")) == 1)
+        new StartupUpdate(board, startupCheck, peers);
     board.showBoard();
     return QApplication::exec();
 }

@@ -1,11 +1,23 @@
 #include "app/peers.h"
 
+#include "board/principale.h"
 #include "core/appstate.h"
+#include "maintenance/frmagg.h"
+#include "maintenance/updatecheck.h"
 #include "platform/qtmediaplayer.h"
+#include "platform/siteconfig.h"
 #include "player/riproduzione.h"
 #include "widgets/copia.h"
 
 #include <QApplication>
+
+AppPeers::AppPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory,
+                   const SoundPorts &sound, UrlFetch &fetch)
+    : m_state(state), m_questions(questions), m_playerMemory(playerMemory), m_sound(sound),
+      m_fetch(fetch), m_copyWindows(std::make_unique<LoaderWindows>(*this)),
+      m_updateCheck(std::make_unique<UpdateCheck>(m_fetch, *m_copyWindows, updateHost()))
+{
+}
 
 AppPeers::~AppPeers()
 {
@@ -48,11 +60,31 @@ void AppPeers::focusOptions()
     m_options->activateWindow();
 }
 
+void AppPeers::showUpdate()
+{
+    if (!m_update) {
+        auto *window = new frmAgg(m_state, *m_updateCheck, &Principale::Link, projectWebsite());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        m_update = window;
+    }
+    m_update->show();
+    focusUpdate();
+}
+
+void AppPeers::focusUpdate()
+{
+    if (!m_update)
+        return;
+    m_update->raise();
+    m_update->activateWindow();
+}
+
 void AppPeers::unloadOthers()
 {
     if (m_player)
         m_player->close();
     delete m_options.data();
+    delete m_update.data();
 }
 
 void LoaderWindows::showCopy(int mode)

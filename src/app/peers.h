@@ -7,24 +7,26 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 struct AppState;
 struct PlayerMemory;
+class UpdateCheck;
+class UrlFetch;
 
-// The board's peers: the playback window, shown modally for each played number, and a plain
-// window that takes the place of the options window and keeps the board inert while open.
+// The board's peers: the playback window, shown modally for each played number, the options
+// window and the update window, both without modality.
 class AppPeers : public BoardPeers {
 public:
     AppPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory,
-             const SoundPorts &sound)
-        : m_state(state), m_questions(questions), m_playerMemory(playerMemory), m_sound(sound)
-    {
-    }
+             const SoundPorts &sound, UrlFetch &fetch);
     ~AppPeers() override;
 
     void playModal(const QString &path, const QString &title) override;
     void showOptions() override;
     void focusOptions() override;
-    void focusUpdate() override {}
+    void showUpdate() override;
+    void focusUpdate() override;
     void unloadOthers() override;
 
 private:
@@ -32,8 +34,12 @@ private:
     QuestionPort &m_questions;
     PlayerMemory &m_playerMemory;
     SoundPorts m_sound;
+    UrlFetch &m_fetch;
     QPointer<QWidget> m_player;
     QPointer<QWidget> m_options;
+    QPointer<QWidget> m_update;
+    std::unique_ptr<StartupWindows> m_copyWindows;
+    std::unique_ptr<UpdateCheck> m_updateCheck;
 };
 
 // The copy window and the options window as the loader opens them.

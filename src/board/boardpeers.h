@@ -17,6 +17,8 @@ public:
     // it is not open.
     virtual void focusOptions() = 0;
     virtual void focusUpdate() = 0;
+    // Shows the update window without modality (it runs its own check), or brings it forward.
+    virtual void showUpdate() {}
     // Unloads every other window (playback, options, progress, cleanup, copy, update), skipping
     // those not loaded.
     virtual void unloadOthers() = 0;

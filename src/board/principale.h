@@ -50,6 +50,8 @@ public:
     void PosizionaRiga(int category);
     // Closes the board and with it every other window.
     void Termina();
+    // Opens an address (a web site) with the system's default handler.
+    static void Link(const QString &address);
 
     QLabel *number(int category, int index) const;
     bool isPlayed(int category, int index) const;
