@@ -94,6 +94,7 @@ int main(int argc, char **argv)
     Progressione progress;
     LoaderWindows windows(peers);
     Principale board(state, peers, questions);
+    peers.setBoard(board);
     // The system ending the program closes the board as its exit button would.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &board,

@@ -4,12 +4,15 @@
 #include "core/appstate.h"
 #include "maintenance/frmagg.h"
 #include "maintenance/updatecheck.h"
+#include "options/opzioni.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/siteconfig.h"
 #include "player/riproduzione.h"
 #include "widgets/copia.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 
 AppPeers::AppPeers(AppState &state, QuestionPort &questions, PlayerMemory &playerMemory,
                    const SoundPorts &sound, UrlFetch &fetch)
@@ -37,17 +40,20 @@ void AppPeers::playModal(const QString &path, const QString &title)
 
 void AppPeers::showOptions()
 {
-    if (!m_options) {
-        auto *window = new QWidget(nullptr, Qt::Window);
-        window->setObjectName(QStringLiteral("Opzioni"));
-        window->setWindowTitle(QStringLiteral("Opzioni"));
+    if (!m_options && m_board) {
+        Principale *board = m_board;
+        OpzioniPorts ports{m_questions,
+                           *m_copyWindows,
+                           *board,
+                           [this] { showUpdate(); },
+                           [board] { QTimer::singleShot(0, board, &Principale::close); },
+                           QFileInfo(QCoreApplication::applicationFilePath()).fileName()};
+        auto *window = new Opzioni(m_state, std::move(ports));
         window->setAttribute(Qt::WA_DeleteOnClose);
-        window->resize(480, 320);
-        AppState *state = &m_state;
-        QObject::connect(window, &QObject::destroyed, [state] { state->OpzioniAperte = false; });
         m_options = window;
-        m_state.OpzioniAperte = true;
     }
+    if (!m_options)
+        return;
     m_options->show();
     focusOptions();
 }

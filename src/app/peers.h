@@ -11,6 +11,7 @@
 
 struct AppState;
 struct PlayerMemory;
+class Principale;
 class UpdateCheck;
 class UrlFetch;
 
@@ -28,6 +29,8 @@ public:
     void showUpdate() override;
     void focusUpdate() override;
     void unloadOthers() override;
+    // The board the options window applies themes to and ends through.
+    void setBoard(Principale &board) { m_board = &board; }
 
 private:
     AppState &m_state;
@@ -35,6 +38,7 @@ private:
     PlayerMemory &m_playerMemory;
     SoundPorts m_sound;
     UrlFetch &m_fetch;
+    Principale *m_board = nullptr;
     QPointer<QWidget> m_player;
     QPointer<QWidget> m_options;
     QPointer<QWidget> m_update;

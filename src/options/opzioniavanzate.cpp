@@ -1,0 +1,216 @@
+// The "Avanzate" tab: playback, fade, cells, paths, updates, music pack and video settings.
+#include "options/opzioni.h"
+
+#include "core/appstate.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+struct CheckDesign {
+    const char *name;
+    QStringView key;
+    QStringView caption;
+    QStringView tip;
+};
+
+// In the order they stand on the tab; the key ties each to its setting.
+const CheckDesign PlaybackChecks[] = {
+    {"CheckAvvioAutomatico", u"autoplay", u"Avvio Automatico del file",
+     u"La riproduzione del file multimediale parte automaticamente"},
+    {"CheckSlittamentoWMPlay", u"wmpsemprevisib", u"Effetti grafici sempre completamente visibili",
+     u"Se selezionata quando verrà mostrata la scheda in basso, la finestra degli effetti "
+     u"speciali si ridimensionerà di conseguenza"},
+    {"CheckRiproduzioneContinua", u"riprodcontinua", u"Ripeti il file",
+     u"Quando la traccia finisce il programma la fa ripartire"},
+    {"CheckVolPrinc", u"ckvolprinc", u"Regola il volume del Pc come l'ultima volta",
+     u"Quando il programma viene avviato il volume del pc viene impostato al livello dell' "
+     u"ultima volta"},
+};
+const CheckDesign OtherChecks[] = {
+    {"CheckAllungaCelle", u"allungacella", u"Allunga le celle delle canzoni al passaggio del mouse",
+     u"Permetti alle celle delle canzoni nelle opzioni di allungarsi per mostrare l'intero "
+     u"contenuto"},
+    {"CommentoPercorsi", u"commpercorsi", u"Riconosci i percorsi commentati (Per utenti Esperti)",
+     u""},
+    {"CheckVerAgg", u"veragg", u"Verifica aggiornamenti all'avvio", u""},
+};
+
+QCheckBox *makeCheck(QWidget *parent, const CheckDesign &design)
+{
+    auto *box = new QCheckBox(design.caption.toString(), parent);
+    box->setObjectName(QString::fromLatin1(design.name));
+    box->setProperty("settingKey", design.key.toString());
+    box->setToolTip(design.tip.toString());
+    box->setAccessibleDescription(design.tip.toString());
+    return box;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(text);
+    return label;
+}
+
+QGroupBox *group(QWidget *parent, const char *name, const QString &title)
+{
+    auto *box = new QGroupBox(title, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(title);
+    return box;
+}
+
+} // namespace
+
+QWidget *Opzioni::buildAdvancedFrame()
+{
+    auto *frame = new QWidget;
+    frame->setObjectName(QStringLiteral("frOpzioni2"));
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(buildPlaybackGroup());
+    layout->addWidget(buildSmallGroups());
+    layout->addStretch();
+    return frame;
+}
+
+QWidget *Opzioni::buildPlaybackGroup()
+{
+    auto *box = group(this, "ImposRiproduzione", QStringLiteral("Riproduzione"));
+    auto *layout = new QGridLayout(box);
+    int row = 0;
+    for (const CheckDesign &design : PlaybackChecks) {
+        m_checks << makeCheck(box, design);
+        layout->addWidget(m_checks.last(), row++, 0, 1, 3);
+    }
+    layout->addWidget(
+        makeLabel(box, "lblSfumatura", QStringLiteral("Sfumatura suono quando viene premuto stop")),
+        row++, 0, 1, 3);
+    m_fadeLabels = {makeLabel(box, "lblLenta", QStringLiteral("lenta")),
+                    makeLabel(box, "lblVelocita", QStringLiteral("Velocità sfumatura")),
+                    makeLabel(box, "lblVeloce", QStringLiteral("veloce"))};
+    m_fadeLabels[1]->setAlignment(Qt::AlignCenter);
+    layout->addWidget(m_fadeLabels[1], row++, 0, 1, 3);
+    m_fadeSpeed = new QSlider(Qt::Horizontal, box);
+    m_fadeSpeed->setObjectName(QStringLiteral("sldStop"));
+    m_fadeSpeed->setRange(1, 15);
+    m_fadeSpeed->setAccessibleName(QStringLiteral("Velocità sfumatura"));
+    layout->addWidget(m_fadeLabels[0], row, 0);
+    layout->addWidget(m_fadeSpeed, row, 1);
+    layout->addWidget(m_fadeLabels[2], row++, 2);
+    layout->addWidget(makeLabel(box, "lblSfumaCon", QStringLiteral("Sfuma con il pulsante")), row++,
+                      0, 1, 3);
+    auto *fades = new QHBoxLayout;
+    m_fadeButtons = new QButtonGroup(box);
+    const QStringList captions{QStringLiteral("Sinistro"), QStringLiteral("Destro"),
+                               QStringLiteral("Nessuno"), QStringLiteral("Entrambi")};
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *option = new QRadioButton(captions.at(i), box);
+        option->setObjectName(QStringLiteral("CheckSfumaDx") + QString::number(i));
+        option->setToolTip(QStringLiteral("Utilizzare il click destro al posto del sinistro per "
+                                          "sfumare il suono quando si preme stop"));
+        option->setAccessibleDescription(option->toolTip());
+        m_fadeButtons->addButton(option, i);
+        fades->addWidget(option);
+    }
+    fades->addStretch();
+    layout->addLayout(fades, row, 0, 1, 3);
+    connect(m_fadeButtons, &QButtonGroup::idClicked, this, &Opzioni::chooseFade);
+    return box;
+}
+
+QWidget *Opzioni::buildSmallGroups()
+{
+    auto *area = new QWidget(this);
+    auto *grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const char *names[] = {"frImposOpzioni", "FrOpzioniPercorsi", "frAgg"};
+    const QStringList titles{QStringLiteral("Opzioni"), QStringLiteral("Percorsi delle Canzoni"),
+                             QStringLiteral("Aggiornamenti")};
+    for (int i = 0; i < 3; ++i) {
+        auto *box = group(area, names[i], titles.at(i));
+        auto *layout = new QHBoxLayout(box);
+        m_checks << makeCheck(box, OtherChecks[i]);
+        layout->addWidget(m_checks.last(), 1);
+        if (i == 2) {
+            auto *now = new QPushButton(QStringLiteral("Verifica adesso"), box);
+            now->setObjectName(QStringLiteral("PulsVerAgg"));
+            connect(now, &QPushButton::clicked, this, [this] {
+                if (m_ports.showUpdate)
+                    m_ports.showUpdate();
+            });
+            layout->addWidget(now);
+        }
+        grid->addWidget(box, i, 0, 1, 2);
+    }
+    auto *pack = group(area, "frmZMP", QStringLiteral("Zefiro Music Pack"));
+    auto *packLayout = new QHBoxLayout(pack);
+    m_pack = new QCheckBox(QStringLiteral("Utilizza le impostazioni delle canzoni di Zefiro Music "
+                                          "Pack (Necessita Riavvio)"),
+                           pack);
+    m_pack->setObjectName(QStringLiteral("CheckZMP"));
+    packLayout->addWidget(m_pack);
+    grid->addWidget(pack, 3, 0, 1, 2);
+    auto *video = group(area, "ImposVideo", QStringLiteral("Video"));
+    auto *videoLayout = new QFormLayout(video);
+    auto *sizes = new QComboBox(video);
+    sizes->setObjectName(QStringLiteral("ComboDimensioni"));
+    sizes->setAccessibleName(QStringLiteral("Dimensioni schermo"));
+    sizes->addItems(
+        {QStringLiteral("Originali"), QStringLiteral("Doppie"), QStringLiteral("Schermo intero")});
+    videoLayout->addRow(makeLabel(video, "lblDimensioni", QStringLiteral("Dimensioni schermo")),
+                        sizes);
+    grid->addWidget(video, 4, 0, 1, 2);
+    return area;
+}
+
+void Opzioni::chooseFade(int button)
+{
+    // Takes effect at once: the playback window reads it at its next fade.
+    m_state.settings.setNumber(QStringLiteral("sfumadx"), button);
+    const bool enabled = fadeSpeedEnabled(button);
+    m_fadeSpeed->setEnabled(enabled);
+    for (QLabel *label : m_fadeLabels)
+        label->setEnabled(enabled);
+}
+
+void Opzioni::setControls(const OptionsControls &controls)
+{
+    for (QCheckBox *box : m_checks)
+        box->setChecked(controls.check(box->property("settingKey").toString()));
+    m_fadeSpeed->setValue(controls.fadeSpeed);
+    if (QAbstractButton *fade = m_fadeButtons->button(controls.fadeButton))
+        fade->setChecked(true);
+    const bool enabled = fadeSpeedEnabled(controls.fadeButton);
+    m_fadeSpeed->setEnabled(enabled);
+    for (QLabel *label : m_fadeLabels)
+        label->setEnabled(enabled);
+    m_pack->setEnabled(controls.packEnabled);
+    m_pack->setChecked(controls.packEnabled && controls.packChecked);
+}
+
+OptionsControls Opzioni::controls() const
+{
+    OptionsControls result;
+    for (const QCheckBox *box : m_checks)
+        result.setCheck(box->property("settingKey").toString(), box->isChecked());
+    result.fadeButton = m_fadeButtons->checkedId();
+    result.fadeSpeed = m_fadeSpeed->value();
+    result.themeIndex = m_skin->currentRow();
+    result.packEnabled = m_pack->isEnabled();
+    result.packChecked = m_pack->isChecked();
+    return result;
+}

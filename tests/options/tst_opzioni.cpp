@@ -1,0 +1,188 @@
+#include "core/appstate.h"
+#include "options/opzioni.h"
+#include "tests/core/startupfakes.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target))
+            return false;
+    }
+    return true;
+}
+
+QByteArray settingsFile(const AppState &state)
+{
+    QFile file(state.file(u"Impostazioni.ini"_s));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestOpzioni : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    AppState m_state;
+    ScriptedQuestions m_questions;
+    RecordingWindows m_windows;
+    RecordingTheme m_board;
+    int m_updates = 0;
+
+    Opzioni *open()
+    {
+        OpzioniPorts ports{m_questions, m_windows,  m_board, [this] { ++m_updates; },
+                           {},          u"zefiro"_s};
+        auto *window = new Opzioni(m_state, std::move(ports));
+        window->show();
+        return window;
+    }
+
+private slots:
+    void init()
+    {
+        const QString program = qEnvironmentVariable("ZEFIRO_PROGRAM_DIR");
+        QVERIFY2(QFileInfo(program + u"/Temi"_s).isDir(), "the built program folder is needed");
+        QVERIFY(m_dir.isValid());
+        QDir(m_dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_dir.path()));
+        QVERIFY(copyTree(program + u"/Temi"_s, m_dir.path() + u"/Temi"_s));
+        m_state = AppState();
+        m_state.Path = m_dir.path();
+        m_questions = ScriptedQuestions();
+    }
+
+    void tabsAndLoad()
+    {
+        QPointer<Opzioni> window = open();
+        QVERIFY(m_state.OpzioniAperte);
+        QCOMPARE(m_state.Avvio, 0);
+        auto *tabs = window->findChild<QTabWidget *>(u"SelOpzioni"_s);
+        QVERIFY(tabs);
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), u"Impostazioni Tema"_s);
+        QCOMPARE(tabs->tabText(1), u"Impostazioni delle Canzoni"_s);
+        QCOMPARE(tabs->tabText(2), u"Avanzate"_s);
+        tabs->setCurrentIndex(2);
+        QVERIFY(window->findChild<QWidget *>(u"frOpzioni2"_s)->isVisible());
+        QVERIFY(!window->findChild<QWidget *>(u"frOpzioni0"_s)->isVisible());
+        const QString shots = qEnvironmentVariable("ZEFIRO_SHOTS");
+        if (!shots.isEmpty()) {
+            window->resize(900, 700);
+            for (int i = 0; i < 3; ++i) {
+                tabs->setCurrentIndex(i);
+                QVERIFY(
+                    window->grab().save(shots + u"/opzioni"_s + QString::number(i) + u".png"_s));
+            }
+        }
+        delete window.data();
+        QVERIFY(!m_state.OpzioniAperte);
+    }
+
+    void okWritesSettings()
+    {
+        QPointer<Opzioni> window = open();
+        QVERIFY(settingsFile(m_state).isEmpty());
+        auto *repeat = window->findChild<QCheckBox *>(u"CheckRiproduzioneContinua"_s);
+        QCOMPARE(repeat->text(), u"Ripeti il file"_s);
+        QVERIFY(!repeat->isChecked());
+        QTest::mouseClick(repeat, Qt::LeftButton, {}, QPoint(6, repeat->height() / 2));
+        QVERIFY(repeat->isChecked());
+        // No songs are assigned here, so the missing-songs question comes first; No (its
+        // default) keeps the window open with nothing written.
+        QPushButton *ok = window->findChild<QPushButton *>(u"btnOK"_s);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(m_questions.texts(),
+                 QStringList{u"ATTENZIONE, alcune celle non hanno impostata alcuna canzone, Vuoi "
+                             u"continuare ugualmente?"_s});
+        QCOMPARE(m_questions.asked.first().icon, QuestionPort::Icon::Warning);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window.isNull());
+        QVERIFY(settingsFile(m_state).isEmpty());
+        m_questions.answers = {QuestionPort::Answer::Yes};
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(settingsFile(m_state).contains("riprodcontinua=1"));
+        QTRY_VERIFY(window.isNull());
+        QVERIFY(!m_state.OpzioniAperte);
+    }
+
+    void cancelAsks_data()
+    {
+        QTest::addColumn<bool>("change");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("no change") << false << int(QuestionPort::Answer::No) << true;
+        QTest::newRow("change, No") << true << int(QuestionPort::Answer::No) << false;
+        QTest::newRow("change, Yes") << true << int(QuestionPort::Answer::Yes) << true;
+    }
+
+    void cancelAsks()
+    {
+        QFETCH(bool, change);
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QPointer<Opzioni> window = open();
+        if (change)
+            window->findChild<QCheckBox *>(u"CheckAllungaCelle"_s)->toggle();
+        m_questions.answers = {static_cast<QuestionPort::Answer>(answer)};
+        QTest::mouseClick(window->findChild<QPushButton *>(u"btnAnnulla"_s), Qt::LeftButton);
+        QCOMPARE(m_questions.asked.size(), change ? 1 : 0);
+        if (change)
+            QCOMPARE(m_questions.texts().first(),
+                     u"Non hai salvato alcune modifiche e se continui verranno perse. Vuoi "
+                     u"continuare?"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(window.isNull(), closed);
+        QVERIFY(settingsFile(m_state).isEmpty());
+        delete window.data();
+    }
+
+    // "Nessuno" disables the speed slider and its labels; the choice is taken at once and is
+    // no change for "Annulla".
+    void fadeButtons()
+    {
+        QPointer<Opzioni> window = open();
+        auto *slider = window->findChild<QSlider *>(u"sldStop"_s);
+        for (int button : {2, 0, 2, 3}) {
+            auto *option =
+                window->findChild<QRadioButton *>(u"CheckSfumaDx"_s + QString::number(button));
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+            QCOMPARE(m_state.settings.number(u"sfumadx"_s), button);
+            QCOMPARE(slider->isEnabled(), button != 2);
+            for (const char *name : {"lblLenta", "lblVelocita", "lblVeloce"})
+                QCOMPARE(window->findChild<QLabel *>(QString::fromLatin1(name))->isEnabled(),
+                         button != 2);
+        }
+        QVERIFY(!window->CheckAnnullaModifiche());
+        delete window.data();
+    }
+
+    void verificaAdesso()
+    {
+        QPointer<Opzioni> window = open();
+        QTest::mouseClick(window->findChild<QPushButton *>(u"PulsVerAgg"_s), Qt::LeftButton);
+        QCOMPARE(m_updates, 1);
+        delete window.data();
+    }
+};
+
+QTEST_MAIN(TestOpzioni)
+#include "tst_opzioni.moc"
