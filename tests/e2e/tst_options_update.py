@@ -53,7 +53,7 @@ def visible(session, name):
 
 class OptionsAndUpdate(unittest.TestCase):
     def setUp(self):
-        self.session = XSession().__enter__()
+        self.session = XSession(1024, 768).__enter__()
         self.program = ProgramCopy()
         self.server = None
 
@@ -96,7 +96,19 @@ class OptionsAndUpdate(unittest.TestCase):
         self.session.xdotool("keydown", "ctrl")
         self.session.xdotool("click", 3)
         self.session.xdotool("keyup", "ctrl")
-        self.session.wait_window("Opzioni", timeout=15)
+        window = self.session.wait_window("Opzioni", timeout=15)
+        time.sleep(1.0)
+        # Positions inside the window as it opens at 1024 x 768: the "Avanzate" tab, then
+        # "Ripeti il file", then "OK".
+        x, y = self.session.geometry(window)[:2]
+        self.session.click(x + 371, y + 4, 1)
+        self.session.click(x + 40, y + 116, 1)
+        self.session.click(x + 416, y + 640, 1)
+        deadline = time.time() + 10
+        while time.time() < deadline and visible(self.session, "Opzioni"):
+            time.sleep(0.2)
+        self.assertEqual(visible(self.session, "Opzioni"), [], "OK should close the window")
+        self.assertIn(b"riprodcontinua=1\r\n", self.program.read("Impostazioni.ini"))
 
 
 if __name__ == "__main__":
