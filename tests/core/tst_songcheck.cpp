@@ -4,6 +4,7 @@
 #include "tests/core/startupfakes.h"
 #include "tests/core/testfiles.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,23 +65,31 @@ void TestSongCheck::check_data()
 {
     QTest::addColumn<QString>("name3");
     QTest::addColumn<QString>("name11");
+    QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("list");
-    QTest::newRow("all present") << "s3.wav"
-                                 << "s11.wav" << QByteArray();
-    QTest::newRow("blank and missing") << "  "
-                                       << "manca.wav" << QByteArray("3;\r\n11;\r\n");
-    QTest::newRow("path outside") << "../s3.wav"
-                                  << "s11.wav" << QByteArray("3;\r\n");
+    QTest::newRow("all present removes an old list")
+        << "s3.wav"
+        << "s11.wav" << QByteArray("7;\r\n") << QByteArray();
+    QTest::newRow("blank and missing")
+        << "  "
+        << "manca.wav" << QByteArray() << QByteArray("3;\r\n11;\r\n");
+    QTest::newRow("path outside replaces an old list")
+        << "../s3.wav"
+        << "s11.wav" << QByteArray("7;\r\n24;\r\n") << QByteArray("3;\r\n");
     QTest::newRow("dot dot") << ".."
-                             << "s11.wav" << QByteArray("3;\r\n");
+                             << "s11.wav" << QByteArray() << QByteArray("3;\r\n");
 }
 
 void TestSongCheck::check()
 {
     QFETCH(QString, name3);
     QFETCH(QString, name11);
+    QFETCH(QByteArray, before);
     QFETCH(QByteArray, list);
     fillAll();
+    const QString path = m_state.file(QStringLiteral("CheckCanzoni.ini"));
+    if (!before.isEmpty())
+        QVERIFY(writeBytes(path, before));
     QVERIFY(writeBytes(m_state.Path + QStringLiteral("/s3.wav"), "RIFF"));
     m_state.PercorsiModifica[3].file = name3;
     m_state.PercorsiModifica[11].file = name11;
@@ -88,7 +97,7 @@ void TestSongCheck::check()
     m_questions.answers = {QuestionPort::Answer::No};
     checker().ControllaCanzoni();
 
-    const QString path = m_state.file(QStringLiteral("CheckCanzoni.ini"));
+    QCOMPARE(QFileInfo::exists(path), !list.isEmpty());
     QCOMPARE(readBytes(path), list.isEmpty() ? QByteArray() : list);
     QCOMPARE(checker().EsisteControllo(), !list.isEmpty());
     QCOMPARE(m_questions.asked.size(), list.isEmpty() ? 0 : 1);

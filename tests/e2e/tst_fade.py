@@ -16,6 +16,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 
@@ -78,6 +79,60 @@ def levels(raw):
             for i in range(0, len(samples) - CHUNK + 1, CHUNK)]
 
 
+def first_sound(level):
+    """Index of the first chunk with sound: the monitor delivers silence for a moment before
+    the first samples arrive."""
+    return next((i for i, v in enumerate(level) if v > 1), None)
+
+
+def fade_span(level):
+    """(baseline, start, silent) of a fade in the levels; start or silent are None while the
+    recording does not hold them yet."""
+    first = first_sound(level)
+    if first is None or len(level) < first + 9:
+        return None, None, None
+    baseline = sorted(level[first + 2:first + 9])[3]
+    start = next((i for i, v in enumerate(level) if i > first + 9 and v < 0.9 * baseline), None)
+    silent = None if start is None else next(
+        (i for i, v in enumerate(level) if i > start and v < 0.02 * baseline), None)
+    return baseline, start, silent
+
+
+class Recording:
+    """parec on the null sink's monitor, read as it comes so that nothing stays behind in a
+    pipe or in the server when the recording ends."""
+
+    def __init__(self, env):
+        self.process = subprocess.Popen(
+            ["parec", "--device=nullsink.monitor", "--format=s16le", f"--rate={RATE}",
+             "--channels=1", "--raw", "--latency-msec=20"],
+            env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.raw = bytearray()
+        self.lock = threading.Lock()
+        self.reader = threading.Thread(target=self.read, daemon=True)
+        self.reader.start()
+
+    def read(self):
+        while True:
+            data = self.process.stdout.read1(65536)
+            if not data:
+                return
+            with self.lock:
+                self.raw.extend(data)
+
+    def levels(self):
+        with self.lock:
+            raw = bytes(self.raw)
+        return levels(raw)
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait()
+        self.reader.join(timeout=10)
+        self.process.stdout.close()
+
+
 class FadeOut(unittest.TestCase):
     def setUp(self):
         for tool in ("pulseaudio", "pactl", "parec"):
@@ -93,9 +148,8 @@ class FadeOut(unittest.TestCase):
         self.recorder = None
 
     def tearDown(self):
-        if self.recorder and self.recorder.poll() is None:
-            self.recorder.kill()
-            self.recorder.wait()
+        if self.recorder:
+            self.recorder.close()
         self.program.cleanup()
         self.session.__exit__(None, None, None)
         self.pulse.close()
@@ -118,16 +172,26 @@ class FadeOut(unittest.TestCase):
         return window, self.client_geometry(window)
 
     def record(self):
-        return subprocess.Popen(
-            ["parec", "--device=nullsink.monitor", "--format=s16le", f"--rate={RATE}",
-             "--channels=1", "--raw", "--latency-msec=20"],
-            env=self.pulse.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        return Recording(self.pulse.env)
 
-    def stop_recording(self):
-        self.recorder.terminate()
-        raw, _ = self.recorder.communicate(timeout=10)
+    def stop_recording(self, what, test, timeout=30):
+        """Levels recorded once they pass the test. The sound server hands the samples over
+        late when the machine is busy, so a recording is judged by what it holds, not by the
+        time that has passed."""
+        deadline = time.time() + timeout
+        level = self.recorder.levels()
+        while not test(level) and time.time() < deadline:
+            time.sleep(0.1)
+            level = self.recorder.levels()
+        self.recorder.close()
         self.recorder = None
-        return levels(raw)
+        self.assertTrue(test(level), f"the recording never held {what}: {[round(v) for v in level]}")
+        return level
+
+    def holds_sound(self, chunks, level=None):
+        level = self.recorder.levels() if level is None else level
+        first = first_sound(level)
+        return first is not None and len(level) >= first + chunks
 
     def wait_for(self, what, test, timeout):
         deadline = time.time() + timeout
@@ -150,7 +214,9 @@ class FadeOut(unittest.TestCase):
         stream, _corked, stream_volume = inputs[0]
 
         self.recorder = self.record()
-        time.sleep(3.5)
+        # The fade is measured against the level before it: the recording must hold a while
+        # of the song before the stop.
+        self.wait_for("the song in the recording", lambda: self.holds_sound(15), 20)
         self.click_strip(origin, MINI_STOP, 3)
         clicked = time.time()
 
@@ -165,22 +231,14 @@ class FadeOut(unittest.TestCase):
                 break
             seen_volumes.add(mine[0][2])
             time.sleep(0.1)
-        time.sleep(0.5)
-        level = self.stop_recording()
-
         self.assertIsNotNone(ended, "the stream did not end after the fade")
         self.assertGreater(ended, FADE_SECONDS - 1.0, f"the stream ended too soon: {ended:.1f} s")
         # The server's volume of the stream takes no part in the fade.
         self.assertEqual(seen_volumes, {stream_volume})
 
-        # The monitor delivers silence for a moment before the first samples arrive.
-        first = next((i for i, v in enumerate(level) if v > 1), None)
-        self.assertIsNotNone(first, "nothing reached the null sink")
-        baseline = sorted(level[first + 2:first + 9])[3]
+        level = self.stop_recording("a fade to silence", lambda lv: fade_span(lv)[2] is not None)
+        baseline, start, silent = fade_span(level)
         self.assertGreater(baseline, 500, f"the song should be heard before the stop: {level}")
-        start = next(i for i, v in enumerate(level) if i > first + 9 and v < 0.9 * baseline)
-        silent = next((i for i, v in enumerate(level) if i > start and v < 0.02 * baseline), None)
-        self.assertIsNotNone(silent, f"the song never fell silent: {level}")
         duration = (silent - start) / 10
         self.assertTrue(FADE_SECONDS - 1.5 <= duration <= FADE_SECONDS + 1.0,
                         f"the fade took {duration:.1f} s: {[round(v) for v in level]}")
@@ -206,10 +264,10 @@ class FadeOut(unittest.TestCase):
         self.wait_for("a stream for the next song",
                       lambda: [i for i in self.pulse.sink_inputs() if i[0] != stream], 10)
         self.recorder = self.record()
-        time.sleep(3.0)
-        next_level = self.stop_recording()
-        first = next((i for i, v in enumerate(next_level) if v > 1), len(next_level))
-        steady = sorted(next_level[first + 2:first + 9]) or [0.0]
+        next_level = self.stop_recording(
+            "a second of the next song", lambda lv: self.holds_sound(10, lv))
+        first = first_sound(next_level)
+        steady = sorted(next_level[first + 2:first + 9])
         again = steady[len(steady) // 2]
         self.assertLess(abs(again - baseline), 0.1 * baseline,
                         f"the next song plays at {again:.0f}, the first did at {baseline:.0f}")

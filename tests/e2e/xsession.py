@@ -1,6 +1,7 @@
 """A private X display with a window manager, and a program folder copy to run Zefiro in."""
 
 import os
+import select
 import shutil
 import signal
 import struct
@@ -18,13 +19,22 @@ class XSession:
         self.display = None
 
     def __enter__(self):
-        for number in range(90, 140):
-            if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
-                break
+        # Xvfb picks a free display number itself and writes it to the pipe once it listens:
+        # a number checked here first could be taken by another run before Xvfb started.
+        read_end, write_end = os.pipe()
+        try:
+            self.procs.append(subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                 f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,)))
+            os.close(write_end)
+            write_end = None
+            number = self.read_display(read_end)
+        finally:
+            os.close(read_end)
+            if write_end is not None:
+                os.close(write_end)
         self.display = f":{number}"
-        self.procs.append(subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("QT_QPA_PLATFORM", None)
         deadline = time.time() + 20
@@ -37,6 +47,22 @@ class XSession:
                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         time.sleep(1.0)
         return self
+
+    def read_display(self, fd, timeout=30):
+        """The display number Xvfb writes to fd; an Xvfb that ends first closes the pipe."""
+        deadline = time.time() + timeout
+        text = b""
+        while not text.endswith(b"\n"):
+            left = deadline - time.time()
+            if left <= 0 or not select.select([fd], [], [], left)[0]:
+                self.__exit__(None, None, None)
+                raise RuntimeError("Xvfb did not report its display")
+            chunk = os.read(fd, 64)
+            if not chunk:
+                code = self.procs[0].wait()
+                raise RuntimeError(f"Xvfb ended with {code} before it had a display")
+            text += chunk
+        return int(text)
 
     def __exit__(self, *exc):
         for proc in reversed(self.procs):

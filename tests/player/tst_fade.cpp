@@ -110,6 +110,7 @@ void TestFade::fadeLasts_data()
     QTest::newRow("speed 40 taken as 15") << 80 << "40" << 50 << 1;
     QTest::newRow("speed 0 taken as 1") << 80 << "0" << 50 << 15;
     QTest::newRow("negative speed taken as 1") << 80 << "-4" << 50 << 15;
+    QTest::newRow("from 0 it stops on the first tick") << 0 << "3" << 50 << 0;
 }
 
 // The fade lasts 16 - speed seconds whatever the level; the stop comes on the first tick that
