@@ -122,9 +122,17 @@ void QtMediaPlayer::play()
         return;
     }
     QPointer<QtMediaPlayer> self(this);
-    if (m_failed) {
-        // Try the file again: it may have been put right since.
+    // After the end of the media GStreamer restarts the same pipeline with a seek to 0 made
+    // while it is still settling; on a busy machine that seek can get lost, the pipeline
+    // stays at its end and never reports the end again, so the song "plays" for ever. A fresh
+    // player starts from 0 for sure.
+    const bool ended = !m_failed && m_player->mediaStatus() == QMediaPlayer::EndOfMedia;
+    if (m_failed || ended) {
+        // After a failure, try the file again: it may have been put right since.
         m_failed = false;
+        if (ended) {
+            replacePlayer();
+        }
         if (!loadSource()) {
             return;
         }

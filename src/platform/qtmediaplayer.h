@@ -14,7 +14,7 @@ class QVideoWidget;
 // has rough edges there: a seek or a rate given before the media is ready is dropped, a file
 // that fails leaves it "playing", and stopping or reloading such a player blocks for a second.
 // This class keeps seeks and rates until the media can take them, reports failures as stopped,
-// and uses a fresh QMediaPlayer for every URL and after every failure.
+// and uses a fresh QMediaPlayer for every URL, after every failure and to play again after the end.
 //
 // The audio output and the video area live as long as this object; the video area is deleted
 // with it unless the caller has given it a parent.
