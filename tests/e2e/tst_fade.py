@@ -247,9 +247,11 @@ class FadeOut(unittest.TestCase):
         for before, after in zip(fading, fading[1:]):
             self.assertLessEqual(after, before + 0.05 * baseline,
                                  f"the level rose during the fade: {[round(v) for v in fading]}")
-        # ... and through the levels in between, not cut off.
+        # ... and through the levels in between, not cut off. A steady fade spends four fifths
+        # of its time there; on a busy machine some samples get lost between the player and the
+        # recording, so three seconds of them are asked for.
         middle = [v for v in fading if 0.1 * baseline < v < 0.9 * baseline]
-        self.assertGreaterEqual(len(middle), (FADE_SECONDS - 1) * 10,
+        self.assertGreaterEqual(len(middle), (FADE_SECONDS - 2) * 10,
                                 f"too few levels between: {[round(v) for v in fading]}")
 
         # The next song starts at the volume from before the fade.
