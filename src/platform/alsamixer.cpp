@@ -39,12 +39,6 @@ snd_hctl_t *openDefaultControls()
 
 } // namespace
 
-struct AlsaMixer::Open {
-    snd_mixer_t *handle = nullptr;
-    snd_mixer_elem_t *master = nullptr;
-    int maximum = 0;
-};
-
 AlsaMixer::AlsaMixer() = default;
 
 AlsaMixer::~AlsaMixer()
@@ -73,34 +67,57 @@ bool AlsaMixer::open()
         return false;
     }
 
-    snd_mixer_selem_id_t *id = nullptr;
-    snd_mixer_selem_id_alloca(&id);
-    snd_mixer_selem_id_set_name(id, "Master");
-    snd_mixer_selem_id_set_index(id, 0);
-    snd_mixer_elem_t *master = snd_mixer_find_selem(handle, id);
-    long minimum = 0;
-    long maximum = 0;
-    if (!master || !snd_mixer_selem_has_playback_volume(master) ||
-        snd_mixer_selem_get_playback_volume_range(master, &minimum, &maximum) < 0 || maximum <= 0 ||
-        maximum > INT_MAX / 100) {
-        snd_mixer_close(handle);
-        return false;
+    // A mixer without any volume control still counts as a mixer: the slider stays usable
+    // and sets nothing.
+    std::vector<Element> elements;
+    std::vector<snd_mixer_elem_t *> handles;
+    for (snd_mixer_elem_t *elem = snd_mixer_first_elem(handle); elem;
+         elem = snd_mixer_elem_next(elem)) {
+        Element element;
+        element.name = snd_mixer_selem_get_name(elem);
+        element.playbackVolume = snd_mixer_selem_has_playback_volume(elem) != 0;
+        long minimum = 0;
+        if (element.playbackVolume &&
+            snd_mixer_selem_get_playback_volume_range(elem, &minimum, &element.maximum) < 0)
+            element.maximum = 0;
+        elements.push_back(element);
+        handles.push_back(elem);
     }
-    m_open = std::make_unique<Open>(Open{handle, master, static_cast<int>(maximum)});
+    m_open = std::make_unique<Open>(Open{handle, nullptr, 0});
+    if (const std::optional<size_t> chosen = chooseVolumeControl(elements)) {
+        m_open->control = handles.at(*chosen);
+        m_open->maximum = static_cast<int>(elements.at(*chosen).maximum);
+    }
     return true;
+}
+
+std::optional<size_t> AlsaMixer::chooseVolumeControl(const std::vector<Element> &elements)
+{
+    const auto usable = [](const Element &e) {
+        return e.playbackVolume && e.maximum > 0 && e.maximum <= INT_MAX / 100;
+    };
+    for (size_t i = 0; i < elements.size(); ++i) {
+        if (elements[i].name == "Master" && usable(elements[i]))
+            return i;
+    }
+    for (size_t i = 0; i < elements.size(); ++i) {
+        if (usable(elements[i]))
+            return i;
+    }
+    return std::nullopt;
 }
 
 int AlsaMixer::maximum() const
 {
-    return m_open ? m_open->maximum : 0;
+    return isAvailable() ? m_open->maximum : 0;
 }
 
 void AlsaMixer::setVolumeFromSlider(int sliderValue)
 {
-    if (!m_open) {
+    if (!isAvailable()) {
         return;
     }
-    snd_mixer_selem_set_playback_volume_all(m_open->master,
+    snd_mixer_selem_set_playback_volume_all(m_open->control,
                                             mixerValueForSlider(sliderValue, m_open->maximum));
 }
 

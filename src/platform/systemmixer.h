@@ -2,16 +2,17 @@
 
 #include <cstdlib>
 
-// The computer's own output volume: the master playback volume of the system mixer. The
+// The computer's own output volume: the "Master" playback volume of the system mixer, else its
+// first playback volume control (PCM, Speaker, Headphone ...). The
 // playback window opens it at every load, sets it from its 0..100 slider and closes it at
 // unload.
 //
 // Rules every implementation keeps:
-// - open() returns whether the volume can be set: false when there is no mixer, or when the
-//   mixer has no master playback volume. It may be called again, open or not, and then looks
+// - open() returns whether there is a mixer at all; isAvailable() then tells whether it has a
+//   playback volume control to set. It may be called again, open or not, and then looks
 //   afresh, so a sound server started since the last call is found.
-// - While unavailable (before open(), after a failed open() or after close()) maximum() is 0
-//   and setVolumeFromSlider() does nothing.
+// - While unavailable (before open(), after a failed open(), with no volume control or after
+//   close()) maximum() is 0 and setVolumeFromSlider() does nothing.
 // - setVolumeFromSlider() sets every channel to mixerValueForSlider(value, maximum()); the
 //   minimum of the control is not used. A failing set is not reported.
 // - close() releases the mixer and is harmless when nothing is open; the destructor closes.
@@ -20,7 +21,7 @@ class SystemMixer {
 public:
     virtual ~SystemMixer() = default;
 
-    virtual bool open() = 0;
+    [[nodiscard]] virtual bool open() = 0;
     virtual bool isAvailable() const = 0;
     virtual int maximum() const = 0;
     // sliderValue is the slider's position, 0..100.

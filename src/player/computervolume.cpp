@@ -12,8 +12,8 @@ ComputerVolume::ComputerVolume(PlayerModel &model, SkinButtons &skin, Settings &
 {
 }
 
-// A mixer without a master volume could take nothing from the slider either: both leave
-// the slider disabled.
+// Without a mixer the slider is disabled; a mixer without any volume control leaves it
+// enabled, and its moves then set nothing.
 void ComputerVolume::ApriMixer()
 {
     m_model.volumeForUpdate().computerEnabled = m_mixer.open();

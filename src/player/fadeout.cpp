@@ -18,7 +18,7 @@ bool FadeOut::fades(int sfumadx, Qt::MouseButton button)
 
 int FadeOut::speed(int abbvolume)
 {
-    return qBound(1, abbvolume, 15);
+    return qMin(abbvolume, 15);
 }
 
 void FadeOut::start(int volume)
@@ -35,7 +35,7 @@ std::optional<int> FadeOut::tick(int abbvolume, int intervalMs)
     }
     // The step per second divided by the ticks per second, so a timer set to another
     // interval still fades in the same time.
-    const double perSecond = double(VolumeInizioSfumatura) / (16 - speed(abbvolume));
+    const double perSecond = double(VolumeInizioSfumatura) / (16.0 - speed(abbvolume));
     const double ticksPerSecond = 1000.0 / qMax(1, intervalMs);
     VolumeSfumato = float(double(VolumeSfumato) - perSecond / ticksPerSecond);
     // nearbyint rounds halves to even in the default rounding mode.

@@ -15,8 +15,8 @@ public:
     // Whether a stop with this mouse button fades: sfumadx 0 the left button, 1 the right,
     // 2 neither, 3 any.
     static bool fades(int sfumadx, Qt::MouseButton button);
-    // The fade speed 1 (slow) .. 15 (fast); a hand-edited value outside is taken as the
-    // nearest end, since 16 would divide by zero and more would raise the volume.
+    // The fade speed, 15 at most (fast) since 16 would divide by zero and more would raise the
+    // volume. A hand-edited value below 1 stays as it is: the fade just lasts longer.
     static int speed(int abbvolume);
 
     void start(int volume);

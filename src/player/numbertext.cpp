@@ -1,5 +1,7 @@
 #include "player/numbertext.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace NumberText {
@@ -13,7 +15,18 @@ QString oneDecimal(double value, int minIntegerDigits)
     if (integer.size() < minIntegerDigits)
         integer = QString(minIntegerDigits - integer.size(), u'0') + integer;
     const bool negative = value < 0 && plain != QStringLiteral("0.0");
-    return (negative ? QStringLiteral("-") : QString()) + integer + u',' + fraction;
+    return (negative ? QStringLiteral("-") : QString()) + integer + QLocale().decimalPoint() +
+           fraction;
+}
+
+QString captionStart()
+{
+    return oneDecimal(0, 2) + u'%';
+}
+
+QString avanzamento(double percent, int minIntegerDigits)
+{
+    return QStringLiteral("Avanzamento Traccia: ") + oneDecimal(percent, minIntegerDigits) + u'%';
 }
 
 int seconds(const QString &text)

@@ -85,9 +85,7 @@ void Progress::tick()
                                                  : remainingTime(durationText, position));
         }
     }
-    m_model.setText(Text::Avanzamento, QStringLiteral("Avanzamento Traccia: ") +
-                                           NumberText::oneDecimal(m_model.progress().value, 1) +
-                                           u'%');
+    m_model.setText(Text::Avanzamento, NumberText::avanzamento(m_model.progress().value));
 }
 
 double Progress::rateFor(int sliderValue)

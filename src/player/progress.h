@@ -28,6 +28,9 @@ public:
     // "-" + duration minus position, both "mm.ss"; "-00.00" when either cannot be read.
     static QString remainingTime(const QString &duration, const QString &position);
 
+    // How often the presenter has put the bar somewhere (click or knob drag).
+    int presenterMoves() const { return m_presenterMoves; }
+
     void ProgressoDaClic(double x, bool mini);
     void ProgressoDaCursore();
 
@@ -63,4 +66,5 @@ private:
     PlayerModel &m_model;
     MediaPlayer &m_player;
     SkinButtons &m_skin;
+    int m_presenterMoves = 0;
 };

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -116,6 +117,17 @@ void Riproduzione::closeEvent(QCloseEvent *event)
 {
     unloadOnce();
     QDialog::closeEvent(event);
+}
+
+// Esc would reject the dialog and cut the song; the window closes only from imgChiudi and the
+// frame's close box.
+void Riproduzione::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 // Closing stops the song first; the slot stays marked (the board marked it before playing).

@@ -30,6 +30,7 @@ void Progress::seekTo(double seconds)
 void Progress::ProgressoDaClic(double x, bool mini)
 {
     const double sensorWidth = MiniWidth;
+    ++m_presenterMoves;
     if (!mini) {
         if (x <= 0 || x > FarOutside) {
             m_model.setProgressValue(0);
@@ -57,6 +58,7 @@ void Progress::ProgressoDaClic(double x, bool mini)
 
 void Progress::ProgressoDaCursore()
 {
+    ++m_presenterMoves;
     const ProgressDisplay &p = m_model.progress();
     const int c = rounded(p.knobLeft - BarLeft - 50 + KnobWidth / 2);
     const int percent = rounded(c * 100.0 / (BarWidth - 60));
@@ -66,8 +68,7 @@ void Progress::ProgressoDaCursore()
     else if (percent >= 0.5)
         value = percent - 0.5;
     m_model.setProgressValue(value);
-    m_model.setText(Text::Avanzamento, QStringLiteral("Avanzamento Traccia: ") +
-                                           NumberText::oneDecimal(value + 0.5, 1) + u'%');
+    m_model.setText(Text::Avanzamento, NumberText::avanzamento(value + 0.5));
 }
 
 void Progress::barPressed(double x, Qt::MouseButton button)

@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "core/textfile.h"
 #include "platform/mediaplayer.h"
+#include "player/numbertext.h"
 #include "player/playermodel.h"
 #include "player/playervolume.h"
 #include "player/progress.h"
@@ -53,12 +54,13 @@ void Transport::open(const Opening &opening)
     m_model.setTimer(Timer::Timer1, false);
     m_model.setTimer(Timer::Timer2, false);
 
-    m_player.setURL(opening.path);
-    // A folder or an unreadable file is as good as none: the window still opens.
-    if (!TextFile::isReadableFile(opening.path))
-        m_model.FileInesistente = true;
+    // A folder or an unreadable file is as good as none: the window still opens, and the
+    // player never sees the path, so it has no failure of its own to report on top of the
+    // warning every play request gives.
+    m_model.FileInesistente = !TextFile::isReadableFile(opening.path);
+    m_player.setURL(m_model.FileInesistente ? QString() : opening.path);
     m_player.setEnabled(true);
-    m_model.setText(Text::Caption, m_model.caption(QStringLiteral("00,0%")));
+    m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
     m_model.setText(Text::Pausa, QStringLiteral("Play"));
 
     m_model.setKnobLeft(Progress::knobCentredAt(0));
@@ -166,6 +168,12 @@ void Transport::PlayStateChange()
                            hovered == 1 ? QStringLiteral("Pausa2S") : QStringLiteral("Pausa2N"));
         m_model.setPicture(Image::PlayMini,
                            hovered == 2 ? QStringLiteral("PausaMS") : QStringLiteral("PausaMN"));
+        // A repeat starts the song again from the start, unless the presenter chose a place
+        // on the bar while the restart was pending: the bar may still show the song's last
+        // second, whose replay would end at once and repeat again.
+        if (m_repeatPending && m_progress.presenterMoves() == m_movesAtRepeat)
+            m_progress.resetToStart();
+        m_repeatPending = false;
         // Playback goes on from where the bar stands, so a place chosen on the bar while
         // paused or stopped is where the song continues.
         m_player.setCurrentPosition(m_model.progress().value * m_player.duration() / 100);
@@ -176,6 +184,8 @@ void Transport::PlayStateChange()
         if (!m_model.Ripeti || m_model.StopRepeat) {
             finalStop();
         } else {
+            m_repeatPending = true;
+            m_movesAtRepeat = m_progress.presenterMoves();
             m_model.setTimer(Timer::Timer6, true);
             m_model.letEventsRun();
             if (m_model.unloaded)
@@ -198,11 +208,12 @@ void Transport::finalStop()
     m_model.setTimer(Timer::Timer2, false);
     m_model.setTimer(Timer::Timer6, false);
     m_model.setText(Text::Label8, QStringLiteral("00.00 / ") + duration);
-    m_model.setText(Text::Caption, m_model.caption(QStringLiteral("00,0%")));
-    m_model.setText(Text::Avanzamento, QStringLiteral("Avanzamento Traccia: 00,0%"));
+    m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
+    m_model.setText(Text::Avanzamento, NumberText::avanzamento(0, 2));
     m_model.setText(Text::DurataCorr, QStringLiteral("00.00"));
     m_model.setText(Text::DurataRim, QStringLiteral("-") + duration);
     m_progress.resetToStart();
+    m_repeatPending = false;
     m_model.StopRepeat = false;
     m_model.Fermo = true;
 }
@@ -212,7 +223,9 @@ void Transport::timer6()
     if (m_inTimer6)
         return;
     const QScopedValueRollback busy(m_inTimer6, true);
-    PlayMouseUp(false, true);
+    // A play request that came first (a click within the half second) stands.
+    if (!isPlaying(m_player.playState()))
+        PlayMouseUp(false, true);
     m_model.setTimer(Timer::Timer6, false);
 }
 
@@ -407,7 +420,7 @@ void Transport::stopClicked()
         return;
     m_player.stop();
     m_model.setTimer(Timer::Timer1, false);
-    m_model.setText(Text::Caption, m_model.caption(QStringLiteral("00,0%")));
+    m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
     m_model.TimerIIProtetto = 0;
     m_model.setTimer(Timer::Timer2, false);
     m_model.setProgressValue(0);

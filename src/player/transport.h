@@ -92,4 +92,7 @@ private:
     const Settings &m_settings;
     bool m_inPlayMouseUp = false;
     bool m_inTimer6 = false;
+    // The song ended with repeat on and starts again; the presenter's bar moves until then.
+    bool m_repeatPending = false;
+    int m_movesAtRepeat = 0;
 };

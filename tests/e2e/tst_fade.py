@@ -256,7 +256,8 @@ class FadeOut(unittest.TestCase):
 
         # The next song starts at the volume from before the fade.
         self.session.xdotool("mousemove", origin[0] + 200, origin[1] + 100)
-        self.session.xdotool("key", "Escape")
+        # Closed as the frame's close box closes it (Esc leaves the window open).
+        self.session.xdotool("key", "alt+F4")
         self.wait_for("the playback window to close", lambda: not subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
             env=self.session.env, capture_output=True, text=True).stdout.strip(), 10)

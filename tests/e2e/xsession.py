@@ -35,7 +35,9 @@ class XSession:
             if write_end is not None:
                 os.close(write_end)
         self.display = f":{number}"
-        self.env = dict(os.environ, DISPLAY=self.display)
+        # The captions the tests read are the Italian ones; numbers follow the user's locale.
+        self.env = dict(os.environ, DISPLAY=self.display, LC_NUMERIC="it_IT.UTF-8")
+        self.env.pop("LC_ALL", None)
         self.env.pop("QT_QPA_PLATFORM", None)
         deadline = time.time() + 20
         while subprocess.call(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,

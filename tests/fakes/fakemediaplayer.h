@@ -2,6 +2,7 @@
 
 #include "platform/mediaplayer.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QPointer>
 #include <QStringList>
@@ -42,6 +43,9 @@ public:
     {
         url = path;
         calls << QStringLiteral("url ") + path;
+        // As the real player does, a path that names no file fails at once.
+        if (!path.isEmpty() && !QFileInfo(path).isFile())
+            emit errorOccurred(QStringLiteral("Resource not found."));
     }
     QString URL() const override { return url; }
     void setEnabled(bool enabled) override

@@ -7,8 +7,10 @@
 // A system mixer for tests: says whether it is there and records every value it would send.
 class FakeSystemMixer final : public SystemMixer {
 public:
-    // Whether open() finds the master volume, and the maximum it then reports.
+    // Whether open() finds a mixer, whether that has a volume control, and the maximum it
+    // then reports.
     bool present = true;
+    bool hasVolumeControl = true;
     int presentMaximum = 65535;
 
     int openCalls = 0;
@@ -19,8 +21,8 @@ public:
     bool open() override
     {
         ++openCalls;
-        m_open = present;
-        return m_open;
+        m_open = present && hasVolumeControl;
+        return present;
     }
     bool isAvailable() const override { return m_open; }
     int maximum() const override { return m_open ? presentMaximum : 0; }

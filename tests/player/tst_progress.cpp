@@ -6,6 +6,7 @@ class TestProgress : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void remainingTime_data();
     void remainingTime();
     void tick_data();
@@ -28,6 +29,12 @@ private slots:
     void speed_data();
     void speed();
 };
+
+// The captions below are the Italian ones; other locales have their own rows.
+void TestProgress::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
 
 void TestProgress::remainingTime_data()
 {

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,12 +17,15 @@ class TestRiproduzione : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void opening_data();
     void opening();
     void autoplayStartsHalfASecondLater();
     void bigPlayButtonWithTheMouse();
     void releaseOutsideTheBigButton();
     void missingFileWarnsAtEveryPlay();
+    void missingFileWithAutoplayWarnsOnce();
+    void escapeNeitherClosesNorStops();
     void fileThatCannotPlayIsReportedOnce_data();
     void fileThatCannotPlayIsReportedOnce();
     void closeButtonStopsAndKeepsTheComputerVolume_data();
@@ -33,6 +37,12 @@ private slots:
     void infoLineFollowsTheMouse();
     void picturesComeFromTheSkinFolder();
 };
+
+// The captions below are the Italian ones; other locales have their own rows.
+void TestRiproduzione::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
 
 void TestRiproduzione::opening_data()
 {
@@ -161,6 +171,34 @@ void TestRiproduzione::missingFileWarnsAtEveryPlay()
                                 "ATTENZIONE!!! Il file collegato a questo numero è inesistente")));
     QCOMPARE(b.player.count(QStringLiteral("play")), 0);
     QCOMPARE(b.picture("imgPlayMini"), QStringLiteral("PlayMN"));
+}
+
+// No box at the opening, one half a second later, none stacked on it.
+void TestRiproduzione::missingFileWithAutoplayWarnsOnce()
+{
+    WindowBench b;
+    b.state.settings.setValue(QStringLiteral("autoplay"), QStringLiteral("1"));
+    QVERIFY(b.open(b.dir.filePath(QStringLiteral("gone.mp3"))));
+    QTest::qWait(50);
+    QVERIFY(b.questions.texts().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!b.questions.texts().isEmpty(), 3000);
+    QTest::qWait(700);
+    QCOMPARE(b.questions.texts(),
+             QStringList{
+                 QStringLiteral("ATTENZIONE!!! Il file collegato a questo numero è inesistente")});
+}
+
+void TestRiproduzione::escapeNeitherClosesNorStops()
+{
+    WindowBench b;
+    QVERIFY(b.open());
+    b.click("imgPlayMini");
+    QCOMPARE(b.player.state, 3);
+    QTest::keyClick(b.window.get(), Qt::Key_Escape);
+    QTest::qWait(50);
+    QVERIFY(b.window->isVisible());
+    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.count(QStringLiteral("stop")), 0);
 }
 
 void TestRiproduzione::fileThatCannotPlayIsReportedOnce_data()

@@ -1,6 +1,7 @@
 #include "tests/player/playerbench.h"
 
 #include <QDir>
+#include <QLocale>
 
 Q_DECLARE_METATYPE(Transport::Piece)
 
@@ -8,6 +9,7 @@ class TestTransport : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void opening_data();
     void opening();
     void playAndPauseRequests_data();
@@ -29,7 +31,20 @@ private slots:
     void unloadStopsForGood();
     void titleSpinner_data();
     void titleSpinner();
+    void percentFollowsTheLocale_data();
+    void percentFollowsTheLocale();
+    void missingFileNeverReachesThePlayer_data();
+    void missingFileNeverReachesThePlayer();
+    void repeatRestartsFromTheStart();
+    void delayedStartLeavesAStartedSongPlaying_data();
+    void delayedStartLeavesAStartedSongPlaying();
 };
+
+// The captions below are the Italian ones; other locales have their own rows.
+void TestTransport::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
 
 void TestTransport::opening_data()
 {
@@ -85,10 +100,11 @@ void TestTransport::opening()
     QCOMPARE(b.picture(Image::PlayMini), QStringLiteral("PlayMN"));
     QCOMPARE(m.text(Text::Caption), QStringLiteral("Riproduzione  Spot 10  00,0%"));
     // Nothing may start before the player has been told not to start by itself, and the
-    // song loads at the remembered volume.
+    // song loads at the remembered volume; a path that is not a file never reaches it.
     QCOMPARE(b.player.calls,
              QStringList({QStringLiteral("autostart 0"), QStringLiteral("volume 50"),
-                          QStringLiteral("url ") + file, QStringLiteral("enabled 1")}));
+                          QStringLiteral("url ") + (path == u"song" ? file : QString()),
+                          QStringLiteral("enabled 1")}));
     QCOMPARE(m.timerOn(Timer::Timer6), autoplay);
     QVERIFY(!m.timerOn(Timer::Timer1));
     QVERIFY(!m.timerOn(Timer::Timer2));
@@ -341,7 +357,8 @@ void TestTransport::repeatRestartsWhereTheBarStands()
     b.player.finish();
     QVERIFY(b.model().timerOn(Timer::Timer6));
     // The presenter moves the bar while the restart is pending.
-    b.model().setProgressValue(40);
+    b.logic.progress.ProgressoDaClic(PlayerLayout::BarWidth * 0.4, false);
+    QCOMPARE(b.model().progress().value, 40.0);
     b.player.calls.clear();
     b.logic.transport.timer6();
     QCOMPARE(b.player.state, 3);
@@ -537,6 +554,115 @@ void TestTransport::titleSpinner()
     b.logic.timer1();
     QCOMPARE(b.model().text(Text::Caption), caption);
     QCOMPARE(b.view.yields, yields + 1);
+}
+
+void TestTransport::percentFollowsTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("avanzamento");
+    QTest::newRow("Italian") << QLocale(QLocale::Italian) << "Riproduzione  Ballo 30  07,5% ---"
+                             << "Avanzamento Traccia: 00,0%";
+    QTest::newRow("English") << QLocale(QLocale::English) << "Riproduzione  Ballo 30  07.5% ---"
+                             << "Avanzamento Traccia: 00.0%";
+    QTest::newRow("German") << QLocale(QLocale::German) << "Riproduzione  Ballo 30  07,5% ---"
+                            << "Avanzamento Traccia: 00,0%";
+}
+
+void TestTransport::percentFollowsTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, caption);
+    QFETCH(QString, avanzamento);
+    QLocale::setDefault(locale);
+    TitleSpinner spinner;
+    const QString spun = spinner.tick(QStringLiteral("Ballo 30"), 7.5);
+    PlayerBench b;
+    b.open();
+    const QString opened = b.model().text(Text::Caption);
+    b.logic.transport.PlayMouseUp(false, true);
+    b.player.finish();
+    const QString stopped = b.model().text(Text::Avanzamento);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QCOMPARE(spun, caption);
+    QCOMPARE(opened, QStringLiteral("Riproduzione  Spot 10  00") + locale.decimalPoint() +
+                         QStringLiteral("0%"));
+    QCOMPARE(stopped, avanzamento);
+}
+
+void TestTransport::missingFileNeverReachesThePlayer_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("missing file") << false;
+    QTest::newRow("folder for a file") << true;
+}
+
+// The player is never handed a path that is not a file, so it has no failure of its own to
+// report; the delayed start warns once, as every play request does.
+void TestTransport::missingFileNeverReachesThePlayer()
+{
+    QFETCH(bool, folder);
+    PlayerBench b;
+    const QString path = b.dir.filePath(QStringLiteral("gone.mp3"));
+    if (folder)
+        QVERIFY(QDir(b.dir.path()).mkdir(QStringLiteral("gone.mp3")));
+    b.open(false, true, 1, path);
+    QVERIFY(b.model().FileInesistente);
+    QVERIFY(!b.player.calls.contains(QStringLiteral("url ") + path));
+    QVERIFY(b.player.url.isEmpty());
+    b.logic.transport.timer6();
+    QCOMPARE(b.questions.texts(),
+             QStringList{
+                 QStringLiteral("ATTENZIONE!!! Il file collegato a questo numero è inesistente")});
+    QCOMPARE(b.player.count(QStringLiteral("play")), 0);
+}
+
+// The song ended before a 1-second tick moved the bar off its last second: the restart is
+// from the start, not a replay of that last second.
+void TestTransport::repeatRestartsFromTheStart()
+{
+    PlayerBench b;
+    b.open(true);
+    b.player.length = 200;
+    b.logic.transport.PlayMouseUp(false, false);
+    b.player.position = 199;
+    b.logic.progress.tick();
+    QVERIFY(b.model().progress().value > 99);
+    b.player.finish();
+    b.player.calls.clear();
+    b.logic.transport.timer6();
+    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.callsOf({QStringLiteral("position")}), QStringList{QStringLiteral("position 0")});
+    QCOMPARE(b.model().progress().value, 0.0);
+    QCOMPARE(b.model().progress().knobLeft, 60.0);
+}
+
+void TestTransport::delayedStartLeavesAStartedSongPlaying_data()
+{
+    QTest::addColumn<bool>("repeat");
+    QTest::newRow("autoplay at open") << false;
+    QTest::newRow("repeat restart") << true;
+}
+
+// A play click within the half second is not undone by the delayed start.
+void TestTransport::delayedStartLeavesAStartedSongPlaying()
+{
+    QFETCH(bool, repeat);
+    PlayerBench b;
+    b.open(repeat, !repeat);
+    b.player.length = 100;
+    if (repeat) {
+        b.logic.transport.PlayMouseUp(false, false);
+        b.player.finish();
+    }
+    QVERIFY(b.model().timerOn(Timer::Timer6));
+    b.logic.transport.PlayMouseUp(false, false);
+    QCOMPARE(b.player.state, 3);
+    b.player.calls.clear();
+    b.logic.transport.timer6();
+    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.count(QStringLiteral("pause")), 0);
+    QVERIFY(!b.model().timerOn(Timer::Timer6));
 }
 
 QTEST_GUILESS_MAIN(TestTransport)

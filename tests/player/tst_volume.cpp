@@ -43,6 +43,7 @@ private slots:
     void swapAgainWhileTheCaptionSinks();
     void computerVolume_data();
     void computerVolume();
+    void mixerWithoutVolumeControl();
     void mixerButton_data();
     void mixerButton();
     void cpuMeter_data();
@@ -376,6 +377,18 @@ void TestVolume::computerVolume()
     QCOMPARE(b.settings.value(QStringLiteral("volprinc")), QStringLiteral("64"));
     QCOMPARE(b.sound.mixer.closeCalls, 1);
     QVERIFY(!b.sound.mixer.isAvailable());
+}
+
+// A mixer without any playback volume control: the slider stays usable and sets nothing.
+void TestVolume::mixerWithoutVolumeControl()
+{
+    PlayerBench b;
+    b.sound.mixer.hasVolumeControl = false;
+    b.logic.computer.open();
+    QVERIFY(b.model().volume().computerEnabled);
+    b.logic.computer.sliderChanged(70);
+    QCOMPARE(b.model().volume().computer, 70);
+    QVERIFY(b.sound.mixer.sentValues.isEmpty());
 }
 
 void TestVolume::mixerButton_data()
