@@ -13,7 +13,7 @@
 #include "platform/siteconfig.h"
 #include "platform/terminationsignals.h"
 #include "platform/unixpriority.h"
-#include "player/playermemory.h"
+#include "player/logic/playermemory.h"
 #include "widgets/messagebox.h"
 #include "widgets/progressione.h"
 

@@ -2,7 +2,7 @@
 
 #include "board/boardpeers.h"
 #include "core/ports.h"
-#include "player/soundports.h"
+#include "player/logic/sound/soundports.h"
 
 #include <QPointer>
 #include <QWidget>

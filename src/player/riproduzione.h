@@ -1,9 +1,9 @@
 #pragma once
 
-#include "player/playerlogic.h"
+#include "player/logic/playerlogic.h"
+#include "player/logic/sound/soundports.h"
+#include "player/logic/transport/transport.h"
 #include "player/skinpictures.h"
-#include "player/soundports.h"
-#include "player/transport.h"
 
 #include <QDialog>
 #include <QHash>

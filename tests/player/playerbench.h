@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/settings.h"
-#include "player/playerlogic.h"
-#include "player/playermemory.h"
+#include "player/logic/playerlogic.h"
+#include "player/logic/playermemory.h"
 #include "tests/core/startupfakes.h"
 #include "tests/fakes/fakecpucounters.h"
 #include "tests/fakes/fakemediaplayer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/appstate.h"
-#include "player/playermemory.h"
+#include "player/logic/playermemory.h"
 #include "player/riproduzione.h"
 #include "tests/core/startupfakes.h"
 #include "tests/fakes/fakemediaplayer.h"

@@ -1,4 +1,4 @@
-#include "player/numbertext.h"
+#include "player/logic/position/numbertext.h"
 
 #include <QLocale>
 

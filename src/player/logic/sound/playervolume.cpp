@@ -1,10 +1,10 @@
-#include "player/playervolume.h"
+#include "player/logic/sound/playervolume.h"
 
 #include "platform/mediaplayer.h"
-#include "player/playerlayout.h"
-#include "player/playermemory.h"
-#include "player/playermodel.h"
-#include "player/skinbuttons.h"
+#include "player/logic/panel/playerlayout.h"
+#include "player/logic/playermemory.h"
+#include "player/logic/playermodel.h"
+#include "player/logic/skin/skinbuttons.h"
 
 #include <cmath>
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "player/computervolume.h"
-#include "player/cpumeter.h"
-#include "player/panelslide.h"
-#include "player/playermodel.h"
-#include "player/playervolume.h"
-#include "player/progress.h"
-#include "player/skinbuttons.h"
-#include "player/soundports.h"
-#include "player/titlespinner.h"
-#include "player/transport.h"
-#include "player/volumeswap.h"
+#include "player/logic/panel/cpumeter.h"
+#include "player/logic/panel/panelslide.h"
+#include "player/logic/playermodel.h"
+#include "player/logic/position/progress.h"
+#include "player/logic/skin/skinbuttons.h"
+#include "player/logic/sound/computervolume.h"
+#include "player/logic/sound/playervolume.h"
+#include "player/logic/sound/soundports.h"
+#include "player/logic/sound/volumeswap.h"
+#include "player/logic/transport/titlespinner.h"
+#include "player/logic/transport/transport.h"
 
 class MediaPlayer;
 class QuestionPort;

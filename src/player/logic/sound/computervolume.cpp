@@ -1,10 +1,10 @@
-#include "player/computervolume.h"
+#include "player/logic/sound/computervolume.h"
 
 #include "core/settings.h"
 #include "platform/mixerlauncher.h"
 #include "platform/systemmixer.h"
-#include "player/playermodel.h"
-#include "player/skinbuttons.h"
+#include "player/logic/playermodel.h"
+#include "player/logic/skin/skinbuttons.h"
 
 ComputerVolume::ComputerVolume(PlayerModel &model, SkinButtons &skin, Settings &settings,
                                SystemMixer &mixer, MixerLauncher &launcher)

@@ -1,6 +1,6 @@
-#include "player/titlespinner.h"
+#include "player/logic/transport/titlespinner.h"
 
-#include "player/numbertext.h"
+#include "player/logic/position/numbertext.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "player/fadeout.h"
+#include "player/logic/sound/fadeout.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/playerlayout.h"
+#include "player/logic/panel/playerlayout.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "player/volumeswap.h"
+#include "player/logic/sound/volumeswap.h"
 
-#include "player/playerlayout.h"
-#include "player/playermodel.h"
-#include "player/skinbuttons.h"
+#include "player/logic/panel/playerlayout.h"
+#include "player/logic/playermodel.h"
+#include "player/logic/skin/skinbuttons.h"
 
 #include <cmath>
 

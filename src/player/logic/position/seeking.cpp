@@ -1,9 +1,9 @@
 #include "platform/mediaplayer.h"
-#include "player/numbertext.h"
-#include "player/playerlayout.h"
-#include "player/playermodel.h"
-#include "player/progress.h"
-#include "player/skinbuttons.h"
+#include "player/logic/panel/playerlayout.h"
+#include "player/logic/playermodel.h"
+#include "player/logic/position/numbertext.h"
+#include "player/logic/position/progress.h"
+#include "player/logic/skin/skinbuttons.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/infotexts.h"
+#include "player/logic/skin/infotexts.h"
 
 class MediaPlayer;
 class PlayerModel;

@@ -1,4 +1,4 @@
-#include "player/playermodel.h"
+#include "player/logic/playermodel.h"
 
 #include "core/events.h"
 

@@ -1,6 +1,6 @@
-#include "player/cpumeter.h"
+#include "player/logic/panel/cpumeter.h"
 
-#include "player/playermodel.h"
+#include "player/logic/playermodel.h"
 
 CpuMeter::CpuMeter(PlayerModel &model, CpuCounterSource &source) : m_model(model), objCPU(source) {}
 

@@ -1,14 +1,14 @@
-#include "player/transport.h"
+#include "player/logic/transport/transport.h"
 
 #include "core/ports.h"
 #include "core/settings.h"
 #include "core/textfile.h"
 #include "platform/mediaplayer.h"
-#include "player/numbertext.h"
-#include "player/playermodel.h"
-#include "player/playervolume.h"
-#include "player/progress.h"
-#include "player/skinbuttons.h"
+#include "player/logic/playermodel.h"
+#include "player/logic/position/numbertext.h"
+#include "player/logic/position/progress.h"
+#include "player/logic/skin/skinbuttons.h"
+#include "player/logic/sound/playervolume.h"
 
 #include <QScopedValueRollback>
 

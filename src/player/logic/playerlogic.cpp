@@ -1,4 +1,4 @@
-#include "player/playerlogic.h"
+#include "player/logic/playerlogic.h"
 
 #include <QScopedValueRollback>
 

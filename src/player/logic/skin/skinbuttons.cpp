@@ -1,8 +1,8 @@
-#include "player/skinbuttons.h"
+#include "player/logic/skin/skinbuttons.h"
 
 #include "platform/mediaplayer.h"
-#include "player/playermemory.h"
-#include "player/playermodel.h"
+#include "player/logic/playermemory.h"
+#include "player/logic/playermodel.h"
 
 SkinButtons::SkinButtons(PlayerModel &model, MediaPlayer &player, PlayerMemory &memory)
     : m_model(model), m_player(player), m_memory(memory)

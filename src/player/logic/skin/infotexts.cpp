@@ -1,4 +1,4 @@
-#include "player/infotexts.h"
+#include "player/logic/skin/infotexts.h"
 
 void InfoTexts::set(int entry, int variant, const QString &title, const QString &description)
 {

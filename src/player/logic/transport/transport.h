@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/fadeout.h"
+#include "player/logic/sound/fadeout.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "player/panelslide.h"
+#include "player/logic/panel/panelslide.h"
 
-#include "player/playerlayout.h"
-#include "player/playermodel.h"
-#include "player/skinbuttons.h"
+#include "player/logic/panel/playerlayout.h"
+#include "player/logic/playermodel.h"
+#include "player/logic/skin/skinbuttons.h"
 
 #include <QScopedValueRollback>
 
