@@ -25,7 +25,7 @@ public:
 
     // The first candidate found on PATH, its program given with its full path.
     std::optional<Candidate> find() const;
-    bool start() override;
+    [[nodiscard]] bool start() override;
 
 private:
     QList<Candidate> m_candidates;

@@ -9,5 +9,5 @@
 class MixerLauncher {
 public:
     virtual ~MixerLauncher() = default;
-    virtual bool start() = 0;
+    [[nodiscard]] virtual bool start() = 0;
 };

@@ -54,7 +54,7 @@ void ComputerVolume::mixerReleased(bool inside)
 {
     if (inside) {
         // No mixer application on this system: the button does nothing.
-        m_launcher.start();
+        static_cast<void>(m_launcher.start());
         m_model.setPicture(Image::Mixer, QStringLiteral("MixerS"));
     } else {
         m_skin.NormalizzaPulsanti(0, 0);
