@@ -208,7 +208,7 @@ void Riproduzione::routeMiniButtons()
 
 void Riproduzione::routeProgress()
 {
-    Progress &p = m_logic.progress;
+    SongPosition &p = m_logic.progress;
     route(m_bar, {[&p](QMouseEvent *e) { p.barPressed(twipsX(e), e->button()); },
                   [&p](QMouseEvent *e) { p.barMoved(twipsX(e), e->buttons()); },
                   [&p](QMouseEvent *e) { p.barReleased(twipsX(e), twipsY(e)); }});

@@ -69,7 +69,7 @@ void TestProgress::remainingTime()
     QFETCH(QString, duration);
     QFETCH(QString, position);
     QFETCH(QString, remaining);
-    QCOMPARE(Progress::remainingTime(duration, position), remaining);
+    QCOMPARE(SongPosition::remainingTime(duration, position), remaining);
 }
 
 void TestProgress::tick_data()
@@ -132,7 +132,7 @@ void TestProgress::tick()
         QCOMPARE(m.progress().miniWidth, value * (MiniWidth - 30) / 100);
         QCOMPARE(m.text(Text::DurataTot), b.player.durationString());
     } else {
-        QCOMPARE(m.progress().knobLeft, Progress::knobCentredAt(0));
+        QCOMPARE(m.progress().knobLeft, SongPosition::knobCentredAt(0));
     }
 }
 
@@ -141,7 +141,7 @@ void TestProgress::cancelledPressWithoutDuration()
     PlayerBench b;
     b.open();
     b.model().setProgressValue(30);
-    Progress &p = b.logic.progress;
+    SongPosition &p = b.logic.progress;
     p.barPressed(BarWidth * 0.8, Qt::LeftButton);
     QCOMPARE(b.model().progress().value, 80.0);
     p.barReleased(BarWidth * 0.8, -200);
@@ -231,7 +231,7 @@ void TestProgress::barRelease()
     b.open();
     b.player.length = 200;
     b.player.position = 20;
-    Progress &p = b.logic.progress;
+    SongPosition &p = b.logic.progress;
     p.barPressed(x, Qt::LeftButton);
     QVERIFY(!b.model().AggiornaProgresso);
     b.player.calls.clear();
@@ -255,7 +255,7 @@ void TestProgress::pressMoveAwayAndReleaseChangesNothing()
     b.player.length = 200;
     b.player.position = 50;
     b.logic.progress.tick();
-    Progress &p = b.logic.progress;
+    SongPosition &p = b.logic.progress;
     p.barPressed(BarWidth * 0.7, Qt::LeftButton);
     p.barMoved(BarWidth * 0.75, Qt::LeftButton);
     QCOMPARE(b.model().progress().value, 75.0);
@@ -278,7 +278,7 @@ void TestProgress::clickWhilePausedResumesThere()
     t.PlayMouseUp(false, false);
     t.PlayMouseUp(false, false);
     QCOMPARE(b.player.state, 2);
-    Progress &p = b.logic.progress;
+    SongPosition &p = b.logic.progress;
     p.barPressed(BarWidth / 4, Qt::LeftButton);
     p.barReleased(BarWidth / 4, 90);
     const double sought = (BarWidth / 4 - 50) * 200 / BarWidth;
@@ -313,7 +313,7 @@ void TestProgress::sensorRelease()
     PlayerBench b;
     b.open();
     b.player.length = 200;
-    Progress &p = b.logic.progress;
+    SongPosition &p = b.logic.progress;
     p.sensorPressed(x, Qt::LeftButton);
     b.player.calls.clear();
     p.sensorReleased(x, y);
@@ -348,7 +348,7 @@ void TestProgress::knobDrag()
     b.open();
     b.player.length = 200;
     b.logic.transport.PlayMouseUp(false, false);
-    Progress &p = b.logic.progress;
+    SongPosition &p = b.logic.progress;
     p.knobPressed(120);
     QVERIFY(!b.model().AggiornaProgresso);
     p.knobMoved(120 + moveBy, Qt::LeftButton);
@@ -373,7 +373,7 @@ void TestProgress::knobFollowsBackLeft()
     b.open();
     b.player.length = 200;
     b.logic.transport.PlayMouseUp(false, false);
-    Progress &p = b.logic.progress;
+    SongPosition &p = b.logic.progress;
     p.knobPressed(120);
     p.knobMoved(120 + 3030, Qt::LeftButton);
     p.timer4Tick();
@@ -392,11 +392,11 @@ void TestProgress::knobBeforeFirstPlay()
     PlayerBench b;
     b.open();
     b.player.length = 200;
-    Progress &p = b.logic.progress;
+    SongPosition &p = b.logic.progress;
     p.knobPressed(120);
     p.knobMoved(3000, Qt::LeftButton);
     p.timer4Tick();
-    QCOMPARE(b.model().progress().knobLeft, Progress::knobCentredAt(0));
+    QCOMPARE(b.model().progress().knobLeft, SongPosition::knobCentredAt(0));
     QCOMPARE(b.model().progress().value, 0.0);
     p.knobReleased();
     QCOMPARE(b.player.position, 0.0);

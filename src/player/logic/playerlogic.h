@@ -3,7 +3,7 @@
 #include "player/logic/panel/cpumeter.h"
 #include "player/logic/panel/panelslide.h"
 #include "player/logic/playermodel.h"
-#include "player/logic/position/progress.h"
+#include "player/logic/position/songposition.h"
 #include "player/logic/skin/skinbuttons.h"
 #include "player/logic/sound/computervolume.h"
 #include "player/logic/sound/playervolume.h"
@@ -35,7 +35,7 @@ public:
 
     PlayerModel model;
     SkinButtons skin;
-    Progress progress;
+    SongPosition progress;
     PlayerVolume volume;
     Transport transport;
     PanelSlide panel;

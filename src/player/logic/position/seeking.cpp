@@ -2,7 +2,7 @@
 #include "player/logic/panel/playerlayout.h"
 #include "player/logic/playermodel.h"
 #include "player/logic/position/numbertext.h"
-#include "player/logic/position/progress.h"
+#include "player/logic/position/songposition.h"
 #include "player/logic/skin/skinbuttons.h"
 
 #include <cmath>
@@ -22,12 +22,12 @@ int rounded(double value)
 
 } // namespace
 
-void Progress::seekTo(double seconds)
+void SongPosition::seekTo(double seconds)
 {
     m_player.setCurrentPosition(qMax(0.0, seconds));
 }
 
-void Progress::ProgressoDaClic(double x, bool mini)
+void SongPosition::ProgressoDaClic(double x, bool mini)
 {
     const double sensorWidth = MiniWidth;
     ++m_presenterMoves;
@@ -56,7 +56,7 @@ void Progress::ProgressoDaClic(double x, bool mini)
     }
 }
 
-void Progress::ProgressoDaCursore()
+void SongPosition::ProgressoDaCursore()
 {
     ++m_presenterMoves;
     const ProgressDisplay &p = m_model.progress();
@@ -71,7 +71,7 @@ void Progress::ProgressoDaCursore()
     m_model.setText(Text::Avanzamento, NumberText::avanzamento(value + 0.5));
 }
 
-void Progress::barPressed(double x, Qt::MouseButton button)
+void SongPosition::barPressed(double x, Qt::MouseButton button)
 {
     m_model.AggiornaProgresso = false;
     if (button != Qt::LeftButton)
@@ -80,7 +80,7 @@ void Progress::barPressed(double x, Qt::MouseButton button)
     ProgressoDaClic(x, false);
 }
 
-void Progress::barMoved(double x, Qt::MouseButtons buttons)
+void SongPosition::barMoved(double x, Qt::MouseButtons buttons)
 {
     if (buttons & Qt::LeftButton) {
         ProgressoDaClic(x, false);
@@ -92,7 +92,7 @@ void Progress::barMoved(double x, Qt::MouseButtons buttons)
     m_model.MiniOggetto = 4;
 }
 
-void Progress::barReleased(double x, double y)
+void SongPosition::barReleased(double x, double y)
 {
     const double duration = m_player.duration();
     if (y >= 0 && y <= BarHeight) {
@@ -109,7 +109,7 @@ void Progress::barReleased(double x, double y)
     tick();
 }
 
-void Progress::sensorPressed(double x, Qt::MouseButton button)
+void SongPosition::sensorPressed(double x, Qt::MouseButton button)
 {
     m_model.AggiornaProgresso = false;
     if (button != Qt::LeftButton)
@@ -118,7 +118,7 @@ void Progress::sensorPressed(double x, Qt::MouseButton button)
     ProgressoDaClic(x, true);
 }
 
-void Progress::sensorMoved(double x, Qt::MouseButtons buttons)
+void SongPosition::sensorMoved(double x, Qt::MouseButtons buttons)
 {
     if (buttons & Qt::LeftButton) {
         ProgressoDaClic(x, true);
@@ -129,7 +129,7 @@ void Progress::sensorMoved(double x, Qt::MouseButtons buttons)
     m_skin.infoOnly(16);
 }
 
-void Progress::sensorReleased(double x, double y)
+void SongPosition::sensorReleased(double x, double y)
 {
     const double duration = m_player.duration();
     if (y >= 0 && y <= SensorHeight) {
@@ -146,13 +146,13 @@ void Progress::sensorReleased(double x, double y)
     tick();
 }
 
-void Progress::knobPressed(double x)
+void SongPosition::knobPressed(double x)
 {
     PosX = rounded(x);
     m_model.AggiornaProgresso = false;
 }
 
-void Progress::knobMoved(double x, Qt::MouseButtons buttons)
+void SongPosition::knobMoved(double x, Qt::MouseButtons buttons)
 {
     if (!(buttons & Qt::LeftButton))
         return;
@@ -162,7 +162,7 @@ void Progress::knobMoved(double x, Qt::MouseButtons buttons)
 }
 
 // The grabbed point of the knob follows the pointer, the knob stopping at the bar's ends.
-void Progress::timer4Tick()
+void SongPosition::timer4Tick()
 {
     if (m_model.Fermo || CurX == PosX)
         return;
@@ -203,7 +203,7 @@ void Progress::timer4Tick()
     CurX = rounded(pointer - knobLeftAtMove);
 }
 
-void Progress::knobReleased()
+void SongPosition::knobReleased()
 {
     m_model.setTimer(Timer::Timer4, false);
     const double duration = m_player.duration();

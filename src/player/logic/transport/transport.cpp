@@ -6,14 +6,14 @@
 #include "platform/mediaplayer.h"
 #include "player/logic/playermodel.h"
 #include "player/logic/position/numbertext.h"
-#include "player/logic/position/progress.h"
+#include "player/logic/position/songposition.h"
 #include "player/logic/skin/skinbuttons.h"
 #include "player/logic/sound/playervolume.h"
 
 #include <QScopedValueRollback>
 
 Transport::Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions,
-                     SkinButtons &skin, Progress &progress, PlayerVolume &volume,
+                     SkinButtons &skin, SongPosition &progress, PlayerVolume &volume,
                      const Settings &settings)
     : m_model(model), m_player(player), m_questions(questions), m_skin(skin), m_progress(progress),
       m_volume(volume), m_settings(settings)
@@ -63,7 +63,7 @@ void Transport::open(const Opening &opening)
     m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
     m_model.setText(Text::Pausa, QStringLiteral("Play"));
 
-    m_model.setKnobLeft(Progress::knobCentredAt(0));
+    m_model.setKnobLeft(SongPosition::knobCentredAt(0));
     m_model.setMiniWidth(0);
     m_model.AggiornaProgresso = true;
     m_model.Fermo = true;

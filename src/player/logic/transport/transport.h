@@ -9,7 +9,7 @@
 class MediaPlayer;
 class PlayerModel;
 class PlayerVolume;
-class Progress;
+class SongPosition;
 class QuestionPort;
 class Settings;
 class SkinButtons;
@@ -33,7 +33,7 @@ public:
     };
 
     Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions, SkinButtons &skin,
-              Progress &progress, PlayerVolume &volume, const Settings &settings);
+              SongPosition &progress, PlayerVolume &volume, const Settings &settings);
 
     // The running fade of a stop button.
     FadeOut fade;
@@ -87,7 +87,7 @@ private:
     MediaPlayer &m_player;
     QuestionPort &m_questions;
     SkinButtons &m_skin;
-    Progress &m_progress;
+    SongPosition &m_progress;
     PlayerVolume &m_volume;
     const Settings &m_settings;
     bool m_inPlayMouseUp = false;

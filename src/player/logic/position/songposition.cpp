@@ -1,4 +1,4 @@
-#include "player/logic/position/progress.h"
+#include "player/logic/position/songposition.h"
 
 #include "platform/mediaplayer.h"
 #include "player/logic/panel/playerlayout.h"
@@ -9,34 +9,34 @@
 
 using namespace PlayerLayout;
 
-Progress::Progress(PlayerModel &model, MediaPlayer &player, SkinButtons &skin)
+SongPosition::SongPosition(PlayerModel &model, MediaPlayer &player, SkinButtons &skin)
     : m_model(model), m_player(player), m_skin(skin)
 {
 }
 
-double Progress::knobCentredAt(double v)
+double SongPosition::knobCentredAt(double v)
 {
     return BarLeft + 30 + v * (BarWidth - 60) / 100 - KnobWidth / 2;
 }
 
-double Progress::miniAt(double v)
+double SongPosition::miniAt(double v)
 {
     return v * (MiniWidth - 30) / 100;
 }
 
-void Progress::setMiniFromValue()
+void SongPosition::setMiniFromValue()
 {
     m_model.setMiniWidth(miniAt(m_model.progress().value));
 }
 
-void Progress::resetToStart()
+void SongPosition::resetToStart()
 {
     m_model.setProgressValue(0);
     m_model.setKnobLeft(knobCentredAt(0));
     m_model.setMiniWidth(0);
 }
 
-QString Progress::remainingTime(const QString &duration, const QString &position)
+QString SongPosition::remainingTime(const QString &duration, const QString &position)
 {
     const int total = NumberText::seconds(duration);
     const int done = NumberText::seconds(position);
@@ -46,7 +46,7 @@ QString Progress::remainingTime(const QString &duration, const QString &position
     return QStringLiteral("-") + NumberText::minutesDotSeconds(qMax(0, total - done));
 }
 
-void Progress::tick()
+void SongPosition::tick()
 {
     const QString position = m_player.currentPositionString();
     const QString durationText = m_player.durationString();
@@ -88,14 +88,14 @@ void Progress::tick()
     m_model.setText(Text::Avanzamento, NumberText::avanzamento(m_model.progress().value));
 }
 
-double Progress::rateFor(int sliderValue)
+double SongPosition::rateFor(int sliderValue)
 {
     if (sliderValue > 1)
         return sliderValue / 2.0;
     return sliderValue == 1 ? 0.75 : 0.5;
 }
 
-void Progress::speedChanged(int value)
+void SongPosition::speedChanged(int value)
 {
     const double rate = rateFor(value);
     m_player.setRate(rate);

@@ -13,9 +13,9 @@ class SkinButtons;
 // click on the large bar, dragging its knob, a click on the mini indicator). Positions are
 // twips: on the bar relative to the bar, on the knob relative to the knob, on the mini
 // indicator relative to its sensor.
-class Progress {
+class SongPosition {
 public:
-    Progress(PlayerModel &model, MediaPlayer &player, SkinButtons &skin);
+    SongPosition(PlayerModel &model, MediaPlayer &player, SkinButtons &skin);
 
     // Timer2: one refresh. Failing reads (nothing loaded, zero duration) skip their step.
     void tick();
