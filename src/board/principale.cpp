@@ -55,11 +55,14 @@ void Principale::buildControls()
     m_reset = new QPushButton(QStringLiteral("Reset"), this);
     m_reset->setObjectName(QStringLiteral("Reset"));
     m_reset->setToolTip(QStringLiteral("Il gioco ricomincia da capo"));
+    // No key press may reset a game: Space or Enter on a focused Reset would wipe every mark.
+    m_reset->setFocusPolicy(Qt::NoFocus);
     connect(m_reset, &QPushButton::clicked, this, &Principale::onReset);
 
     m_esci = new QPushButton(QStringLiteral("Esci"), this);
     m_esci->setObjectName(QStringLiteral("btnEsci"));
     m_esci->setToolTip(QStringLiteral("Esci da programma"));
+    m_esci->setFocusPolicy(Qt::NoFocus);
     QFont exitFont(QStringLiteral("MS Sans Serif"));
     exitFont.setPointSizeF(13.5);
     m_esci->setFont(exitFont);

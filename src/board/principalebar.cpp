@@ -14,6 +14,14 @@ namespace {
 // The pointer within this many twips of the top edge calls the bar in.
 constexpr double TopEdge = 10;
 
+// Turns an animation timer on. Starting a running QTimer restarts its interval, so a pointer
+// moving faster than the interval would keep the timer from ever firing: leave it running.
+void enableTimer(QTimer *timer)
+{
+    if (!timer->isActive())
+        timer->start();
+}
+
 } // namespace
 
 void Principale::connectTitleBar()
@@ -60,25 +68,25 @@ void Principale::MostraBarra()
 {
     m_bar.mostraBarra();
     m_titleBar->apply(m_bar.bar);
-    m_timer2->start();
+    enableTimer(m_timer2);
 }
 
 void Principale::NascondiBarra()
 {
     m_bar.nascondiBarra();
-    m_timer2->start();
+    enableTimer(m_timer2);
 }
 
 void Principale::AllargaBarra()
 {
     m_bar.allargaBarra();
-    m_timer2->start();
+    enableTimer(m_timer2);
 }
 
 void Principale::RestringiBarra()
 {
     m_bar.restringiBarra();
-    m_timer2->start();
+    enableTimer(m_timer2);
 }
 
 void Principale::titleBarRule(double yTwips)
@@ -122,7 +130,7 @@ void Principale::onBarDragged(QPointF offset, Qt::MouseButtons buttons)
         return;
     const QPointF window = positionTwips();
     m_drag.move(offset.x(), offset.y(), window.x(), window.y());
-    m_timer3->start();
+    enableTimer(m_timer3);
 }
 
 void Principale::onTimer3()

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -428,6 +429,85 @@ private slots:
     }
 
     // The bar of the maximised board: called by the top edge, sent away by the bare window.
+    // No key reaches Reset or the exit button: with marks on the board, no key press clears
+    // them, deletes the restore file or ends the run.
+    void keysLeaveTheGame_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("space") << QList<int>{Qt::Key_Space};
+        QTest::newRow("return") << QList<int>{Qt::Key_Return};
+        QTest::newRow("enter") << QList<int>{Qt::Key_Enter};
+        QTest::newRow("escape") << QList<int>{Qt::Key_Escape};
+        QTest::newRow("tab, space") << QList<int>{Qt::Key_Tab, Qt::Key_Space};
+        QTest::newRow("tab twice, space") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space};
+    }
+
+    void keysLeaveTheGame()
+    {
+        QFETCH(QList<int>, keys);
+        QVERIFY(showBoard());
+        QSignalSpy ended(m_board.get(), &Principale::terminated);
+        m_board->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_board.get()));
+        click(1, 1, Qt::RightButton);
+        click(2, 3, Qt::RightButton);
+        QVERIFY(QFile::exists(restorePath()));
+        for (int key : keys) {
+            QWidget *target = QApplication::focusWidget();
+            QTest::keyClick(target ? target : m_board.get(), Qt::Key(key));
+        }
+        QApplication::processEvents();
+        QVERIFY(isMarked(1, 1));
+        QVERIFY(isMarked(2, 3));
+        QVERIFY(QFile::exists(restorePath()));
+        QVERIFY(m_board->isVisible());
+        QCOMPARE(ended.count(), 0);
+        QCOMPARE(child<QPushButton>("Reset")->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(child<QPushButton>("btnEsci")->focusPolicy(), Qt::NoFocus);
+    }
+
+    // A pointer moving faster than the animation's interval over the bare window still lets
+    // the bar slide out while it keeps moving.
+    void slideOutWithMovingPointer()
+    {
+        QVERIFY(showBoard());
+        auto *timer2 = child<QTimer>("Timer2");
+        QTest::mouseMove(m_board.get(), QPoint(50, 0));
+        QTRY_VERIFY(!timer2->isActive());
+        QCOMPARE(m_board->barAnimation().bar.top, 0.0);
+        QElapsedTimer moving;
+        moving.start();
+        for (int step = 0; m_board->barAnimation().bar.top > -350 && moving.elapsed() < 3000;
+             ++step) {
+            QTest::mouseMove(m_board.get(), Bare + QPoint(step % 40, 100 + step % 7));
+            QTest::qWait(5);
+        }
+        QCOMPARE(m_board->barAnimation().bar.top, -350.0);
+    }
+
+    // In the normal state the window follows a drag of its bar while the pointer keeps moving.
+    void dragFollowsMovingPointer()
+    {
+        QVERIFY(showBoard());
+        auto *bar = child<QWidget>("Picture1");
+        QTest::mouseMove(m_board.get(), QPoint(50, 0));
+        QTRY_VERIFY(!child<QTimer>("Timer2")->isActive());
+        QTest::mouseClick(bar->findChild<QPushButton *>(QStringLiteral("Normalizza")),
+                          Qt::LeftButton);
+        QCOMPARE(m_board->mode(), Principale::Mode::Normal);
+        QTRY_VERIFY(!child<QTimer>("Timer2")->isActive());
+        const QPoint start = m_board->pos();
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(20, 5));
+        QElapsedTimer moving;
+        moving.start();
+        for (int step = 1; m_board->pos() == start && moving.elapsed() < 3000; ++step) {
+            QTest::mouseMove(bar, QPoint(20 + step % 30 + 1, 5));
+            QTest::qWait(5);
+        }
+        QVERIFY(m_board->pos() != start);
+        QTest::mouseRelease(bar, Qt::LeftButton);
+    }
+
     void titleBarSlides()
     {
         QVERIFY(showBoard());
