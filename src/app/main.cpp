@@ -95,7 +95,8 @@ int main(int argc, char **argv)
     LoaderWindows windows(peers);
     Principale board(state, peers, questions);
     peers.setBoard(board);
-    // The system ending the program closes the board as its exit button would.
+    // The system ending the program closes the board as its exit button would, once the board
+    // is loaded.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &board,
                      &Principale::close);
@@ -109,7 +110,12 @@ int main(int argc, char **argv)
     themes.ScegliTema();
     themes.ImpostaTema(board);
 
+    // Ended by the system while loading: leave every file as it was, so that the next start
+    // brings the interrupted game back.
+    if (const int signal = termination.pendingSignal())
+        return 128 + signal;
     board.load();
+    termination.setReady();
     FirstPaintReport firstPaint;
     if (qEnvironmentVariable("ZEFIRO_REPORT_FIRST_PAINT") == u"1")
         board.installEventFilter(&firstPaint);

@@ -54,6 +54,10 @@ TerminationSignals::~TerminationSignals()
 void TerminationSignals::readSignal()
 {
     unsigned char byte = 0;
-    while (::read(s_fds[1], &byte, 1) == 1)
-        emit terminationRequested(byte);
+    while (::read(s_fds[1], &byte, 1) == 1) {
+        if (m_ready)
+            emit terminationRequested(byte);
+        else if (m_pending == 0)
+            m_pending = byte;
+    }
 }
