@@ -259,8 +259,9 @@ void Principale::closeEvent(QCloseEvent *event)
 void Principale::endRun()
 {
     m_peers.unloadOthers();
-    EliminaRipristino(m_state.Path);
-    TextFile::removeIfExists(m_state.file(QStringLiteral("CheckCanzoni.ini")));
+    // A restore file that outlives the end only brings this game's marks back next time.
+    static_cast<void>(EliminaRipristino(m_state.Path));
+    static_cast<void>(TextFile::removeIfExists(m_state.file(QStringLiteral("CheckCanzoni.ini"))));
     const TextFile::WriteResult saved = SalvaImpostazioni(m_state);
     if (!saved.ok) {
         m_questions.inform(QStringLiteral("Impossibile salvare le impostazioni nel file ") +

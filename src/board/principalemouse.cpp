@@ -193,5 +193,6 @@ void Principale::onReset()
         for (int i = 0; i < SlotsPerCategory; ++i)
             paintFree(c, i);
     }
-    EliminaRipristino(m_state.Path);
+    if (!EliminaRipristino(m_state.Path))
+        reportRestoreWrite(false, QStringLiteral("il file non può essere eliminato"));
 }

@@ -29,4 +29,4 @@ TextFile::WriteResult RegistraGiocata(const QString &programFolder, const QStrin
 TextFile::WriteResult AnnullaGiocata(const QString &programFolder, const QString &code, int number);
 QList<RestoreFile::Mark> RipristinaGiocate(const QString &programFolder);
 // Removes the file (normal end, Reset); false when it exists and could not be removed.
-bool EliminaRipristino(const QString &programFolder);
+[[nodiscard]] bool EliminaRipristino(const QString &programFolder);

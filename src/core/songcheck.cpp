@@ -52,7 +52,8 @@ void SongCheck::ControllaCanzoni()
     }
     const QString path = m_state.file(CheckFile);
     if (lines.isEmpty()) {
-        TextFile::removeIfExists(path);
+        // A stale list that cannot go only marks songs for a check they pass.
+        static_cast<void>(TextFile::removeIfExists(path));
     } else if (const auto written = TextFile::writeLines(path, lines); !written.ok) {
         m_questions.inform(QStringLiteral("Impossibile scrivere il file ") + CheckFile +
                                QStringLiteral(": ") + written.error,

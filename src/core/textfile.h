@@ -43,7 +43,7 @@ QStringList readLines(QIODevice &device);
 QStringList readLines(const QString &path);
 QString readText(const QString &path);
 
-struct WriteResult {
+struct [[nodiscard]] WriteResult {
     bool ok = false;
     QString error;
     // The file was a symbolic link leading out of its folder; it is now a regular file and the
@@ -63,6 +63,6 @@ WriteResult writeLines(const QString &path, const QStringList &lines);
 bool linksOutOfFolder(const QFileInfo &info);
 
 // Deletes a file if it exists; false only when it exists and could not be removed.
-bool removeIfExists(const QString &path);
+[[nodiscard]] bool removeIfExists(const QString &path);
 
 } // namespace TextFile

@@ -389,6 +389,22 @@ private slots:
         QVERIFY(isMarked(3, 3));
     }
 
+    // Reset clears the board even when the restore file cannot go, and says so once per run.
+    void resetWarnsOnceWhenRestoreStays()
+    {
+        QVERIFY(showBoard());
+        click(1, 2, Qt::RightButton);
+        QVERIFY(QFile::remove(restorePath()));
+        QVERIFY(QDir(m_state->Path).mkpath(QStringLiteral("Ripristino.sav/dentro")));
+        for (int round = 0; round < 2; ++round) {
+            QTest::mouseClick(child<QPushButton>("Reset"), Qt::LeftButton);
+            QVERIFY(isFree(1, 2));
+        }
+        QCOMPARE(m_questions->asked.size(), 1);
+        QVERIFY2(m_questions->asked[0].text.contains(restorePath()),
+                 qPrintable(m_questions->asked[0].text));
+    }
+
     void snapAfterResize_data()
     {
         QTest::addColumn<QSize>("asked");

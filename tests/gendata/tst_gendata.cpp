@@ -409,8 +409,9 @@ void TestGendata::firstStartTakesThePackOverOnce()
         RecordingWindows windows;
         bool loaded =
             Loader(state, progress, questions, windows, QStringLiteral("zefiro")).Caricamento(true);
-        SalvaImpostazioni(state); // what a normal end leaves
-        return std::make_pair(loaded, state);
+        // What a normal end leaves; a failed save fails the start too.
+        const bool saved = SalvaImpostazioni(state).ok;
+        return std::make_pair(loaded && saved, state);
     };
 
     ScriptedQuestions first;
