@@ -24,9 +24,7 @@ void Loader::PreparaProgresso(bool countThemes, bool countSettings, bool countPa
 {
     int n = 0;
     if (countThemes) {
-        const QDir themes(m_state.file(QStringLiteral("Temi")));
-        m_state.CartelleTemi =
-            themes.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+        m_state.CartelleTemi = Themes::folders(m_state);
         n = static_cast<int>(m_state.CartelleTemi.size());
     }
     if (countSettings)

@@ -46,6 +46,12 @@ QString Themes::themeFile(const QString &folder) const
                           folder + QStringLiteral(".ini"));
 }
 
+QStringList Themes::folders(const AppState &state)
+{
+    return QDir(state.file(QStringLiteral("Temi")))
+        .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+}
+
 bool Themes::CaricaTemi()
 {
     if (!m_progress.isVisible()) {
@@ -55,9 +61,7 @@ bool Themes::CaricaTemi()
     m_progress.setCaption(QStringLiteral("Caricamento Temi..."));
     letEventsRun();
     if (!m_state.InCaricamento) {
-        m_state.CartelleTemi =
-            QDir(m_state.file(QStringLiteral("Temi")))
-                .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+        m_state.CartelleTemi = folders(m_state);
         m_progress.setMaximum(static_cast<int>(m_state.CartelleTemi.size()));
         m_progress.setValue(1);
     } else {

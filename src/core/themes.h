@@ -15,6 +15,9 @@ public:
     // Lists the valid themes. False, after telling the presenter, when there is none: the
     // program cannot run then.
     bool CaricaTemi();
+    // Every folder of Temi, ordered without regard to letter case, so that an indextema
+    // written by an older installation picks the same theme.
+    static QStringList folders(const AppState &state);
     void VerificaTema(const QString &folder, const QString &themeFile);
     void ScegliTema();
     // Applies every line of the folder's theme file, in order, to target.

@@ -95,13 +95,16 @@ void TestThemes::listKeepsOrderAndSkipsInvalid()
     addTheme(QStringLiteral("A"), QStringLiteral("A.ini"), "tabella=a\nesci=b\nsfondo=1\n");
     addTheme(QStringLiteral("B"), QStringLiteral("B.ini"), "tabella=a\n");
     addTheme(QStringLiteral("C"), QStringLiteral("C.ini"), "tabella=a\nesci=b\nsfondo=1\n");
+    // Letter case does not order the list: "blu" comes before "C".
+    addTheme(QStringLiteral("blu"), QStringLiteral("blu.ini"), "tabella=a\nesci=b\nsfondo=1\n");
     m_state.Avvio = 0;
     m_progress.visible = true;
     QVERIFY(load());
-    QCOMPARE(m_state.TemiCartelle, (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
-    QCOMPARE(m_state.ContatoreTemi, 1);
+    QCOMPARE(m_state.TemiCartelle,
+             (QStringList{QStringLiteral("A"), QStringLiteral("blu"), QStringLiteral("C")}));
+    QCOMPARE(m_state.ContatoreTemi, 2);
     // Outside the loader: the bar counts the folders and the window closes at the end.
-    QCOMPARE(m_progress.maxima.last(), 3);
+    QCOMPARE(m_progress.maxima.last(), 4);
     QCOMPARE(m_progress.captions.last(), QStringLiteral("Caricamento Temi..."));
     QVERIFY(!m_progress.visible);
 }
