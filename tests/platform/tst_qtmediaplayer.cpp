@@ -489,7 +489,8 @@ void TestQtMediaPlayer::video()
 
     player.setURL(path("clip.avi"));
     QTRY_VERIFY(player.hasVideo());
-    QVERIFY(std::abs(player.duration() - 3.0) < 0.1);
+    // The stream reports its video before its length when the machine is busy.
+    QTRY_VERIFY(std::abs(player.duration() - 3.0) < 0.1);
     frames = 0;
     QVERIFY(startPlaying(player));
     QTRY_VERIFY_WITH_TIMEOUT(frames > 10, 3000);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
+#include <map>
 #include <numbers>
 
 namespace {
@@ -50,18 +52,32 @@ struct Envelope {
     }
 };
 
-// One period of the sum of harmonics with the given weights, read back at the note's pitch;
-// detune spreads three copies for an ensemble.
-void additive(Synth::Buffer &out, const Synth::Note &n, const Envelope &env,
-              std::initializer_list<double> weights, double detune, double vibrato)
+constexpr int TableSize = 4096;
+
+// One period of the sum of harmonics with the given weights, built once per voice: a song has
+// thousands of notes and only a handful of voices.
+const std::vector<double> &wavetable(std::initializer_list<double> weights)
 {
-    constexpr int TableSize = 4096;
+    static std::map<std::vector<double>, std::vector<double>> tables;
+    std::vector<double> key(weights);
+    auto found = tables.find(key);
+    if (found != tables.end())
+        return found->second;
     std::vector<double> table(TableSize + 1, 0.0);
     for (int i = 0; i <= TableSize; ++i) {
         int h = 1;
         for (const double w : weights)
             table[size_t(i)] += w * std::sin(TwoPi * h++ * i / TableSize);
     }
+    return tables.emplace(std::move(key), std::move(table)).first->second;
+}
+
+// One period of the sum of harmonics with the given weights, read back at the note's pitch;
+// detune spreads three copies for an ensemble.
+void additive(Synth::Buffer &out, const Synth::Note &n, const Envelope &env,
+              std::initializer_list<double> weights, double detune, double vibrato)
+{
+    const std::vector<double> &table = wavetable(weights);
     const int first = int(n.start * Synth::SampleRate);
     const int count = int((n.length + env.release) * Synth::SampleRate);
     const double base = frequency(n.pitch);
@@ -111,12 +127,21 @@ void bell(Synth::Buffer &out, const Synth::Note &n)
     const double weights[] = {1.0, 0.5, 0.25, 0.12};
     const int first = int(n.start * Synth::SampleRate);
     const int count = int((n.length + 1.2) * Synth::SampleRate);
+    // Each partial is a decaying phasor stepped by one complex multiplication a sample.
+    std::complex<double> partial[4];
+    std::complex<double> step[4];
+    for (int k = 0; k < 4; ++k) {
+        partial[k] = weights[k];
+        step[k] = std::exp(std::complex<double>(-(2.5 + k * 1.5), TwoPi * base * ratios[k]) /
+                           double(Synth::SampleRate));
+    }
     for (int s = 0; s < count && first + s < int(out.size()); ++s) {
         const double t = double(s) / Synth::SampleRate;
         double value = 0;
-        for (int k = 0; k < 4; ++k)
-            value += weights[k] * std::exp(-t * (2.5 + k * 1.5)) *
-                     std::sin(TwoPi * base * ratios[k] * t);
+        for (int k = 0; k < 4; ++k) {
+            value += partial[k].imag();
+            partial[k] *= step[k];
+        }
         out[size_t(first) + size_t(s)] += float(value * n.velocity * std::min(1.0, t / 0.002));
     }
 }
