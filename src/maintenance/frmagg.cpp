@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "maintenance/updatecheck.h"
+#include "widgets/namedcontrols.h"
 #include "widgets/twips.h"
 
 #include <QGridLayout>
@@ -21,24 +22,8 @@ frmAgg::frmAgg(AppState &state, UpdateCheck &check, std::function<void(const QSt
     CheckAgg();
 }
 
-namespace {
-
-QLabel *label(QWidget *parent, const char *name, const QString &text)
-{
-    auto *result = new QLabel(text, parent);
-    result->setObjectName(QString::fromLatin1(name));
-    result->setAccessibleName(text);
-    return result;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text)
-{
-    auto *result = new QPushButton(text, parent);
-    result->setObjectName(QString::fromLatin1(name));
-    return result;
-}
-
-} // namespace
+using NamedControls::button;
+using NamedControls::label;
 
 void frmAgg::buildControls()
 {

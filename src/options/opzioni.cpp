@@ -5,16 +5,14 @@
 #include "core/ports.h"
 #include "core/settingsfile.h"
 #include "core/songcheck.h"
-#include "core/themes.h"
+#include "options/opzioniavanzate.h"
+#include "options/opzionitemi.h"
+#include "widgets/namedcontrols.h"
 #include "widgets/progressione.h"
 #include "widgets/twips.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPushButton>
-#include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -22,21 +20,11 @@ namespace {
 const QStringList TabCaptions{QStringLiteral("Impostazioni Tema"),
                               QStringLiteral("Impostazioni delle Canzoni"),
                               QStringLiteral("Avanzate")};
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text,
-                        const QString &tip = {})
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tip);
-    button->setAccessibleDescription(tip);
-    return button;
-}
 } // namespace
 
 Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
     : QWidget(parent, Qt::Window), m_state(state), m_ports(std::move(ports)),
-      m_progress(new Progressione)
+      m_progress(std::make_unique<Progressione>())
 {
     m_state.OpzioniAperte = true;
     setObjectName(QStringLiteral("Opzioni"));
@@ -44,17 +32,25 @@ Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SelOpzioni"));
-    m_frames = {buildThemeFrame(), new QWidget, buildAdvancedFrame()};
+    m_themes =
+        new OpzioniTemi(m_state, *m_progress, m_ports.questions, m_ports.board, m_ports.endProgram);
+    m_advanced = new OpzioniAvanzate;
+    m_frames = {m_themes, new QWidget, m_advanced};
     m_frames[1]->setObjectName(QStringLiteral("frOpzioni1"));
     for (int i = 0; i < 3; ++i)
         m_tabs->addTab(m_frames[static_cast<std::size_t>(i)], TabCaptions.at(i));
     connect(m_tabs, &QTabWidget::currentChanged, this, &Opzioni::MostraScheda);
+    connect(m_advanced, &OpzioniAvanzate::fadeChosen, this, &Opzioni::chooseFade);
+    connect(m_advanced, &OpzioniAvanzate::updateNowRequested, this, [this] {
+        if (m_ports.showUpdate)
+            m_ports.showUpdate();
+    });
     layout->addWidget(m_tabs);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_ok = makeButton(this, "btnOK", QStringLiteral("OK"));
-    auto *applyButton = makeButton(this, "btnApplica", QStringLiteral("Applica"));
-    m_cancel = makeButton(this, "btnAnnulla", QStringLiteral("Annulla"));
+    m_ok = NamedControls::button(this, "btnOK", QStringLiteral("OK"));
+    auto *applyButton = NamedControls::button(this, "btnApplica", QStringLiteral("Applica"));
+    m_cancel = NamedControls::button(this, "btnAnnulla", QStringLiteral("Annulla"));
     for (QPushButton *button : {m_ok, applyButton, m_cancel})
         buttons->addWidget(button);
     layout->addLayout(buttons);
@@ -67,7 +63,6 @@ Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
 
 Opzioni::~Opzioni()
 {
-    delete m_progress;
     m_state.OpzioniAperte = false;
 }
 
@@ -82,20 +77,19 @@ void Opzioni::Avvio()
     m_state.OpzioniAperte = true;
     m_cancel->setToolTip(QStringLiteral("Annulla tutte le modifiche e chiude questa finestra"));
     m_ok->setToolTip(QStringLiteral("Applica tutte le modifiche e chiude questa finestra"));
-    fillThemeList();
     if (SongCheck(m_state, *m_progress, m_ports.questions, m_ports.windows).EsisteControllo())
         m_state.SchedaIniziale = 1;
-    const int first = qBound(0, m_state.SchedaIniziale, 2);
-    m_tabs->setCurrentIndex(first);
+    m_tabs->setCurrentIndex(qBound(0, m_state.SchedaIniziale, 2));
     MostraScheda();
-    selectTheme(m_state.settings.number(QStringLiteral("indextema")));
+    m_themes->fill();
     m_progress->setTitle(QStringLiteral("Aggiornamento Temi"));
     // Both tables of the songs tab start from the stored paths, every song in Musiche.
     for (std::size_t slot = 0; slot < m_state.PercorsiSalvati.size(); ++slot) {
         m_state.PercorsiSalvati[slot].folder = m_state.songsFolder();
         m_state.PercorsiModifica[slot] = m_state.PercorsiSalvati[slot];
     }
-    setControls(OptionsControls::fromSettings(m_state.settings, m_skin->currentRow()));
+    m_advanced->setControls(
+        OptionsControls::fromSettings(m_state.settings, m_themes->currentTheme()));
     m_state.Avvio = 0;
     if (!loaded && m_ports.endProgram)
         m_ports.endProgram();
@@ -107,6 +101,20 @@ void Opzioni::MostraScheda()
     for (int i = 0; i < 3; ++i)
         m_frames[static_cast<std::size_t>(i)]->setVisible(i == shown);
     m_state.SchedaIniziale = 0;
+}
+
+OptionsControls Opzioni::controls() const
+{
+    OptionsControls result;
+    m_advanced->readControls(result);
+    result.themeIndex = m_themes->currentTheme();
+    return result;
+}
+
+void Opzioni::chooseFade(int button)
+{
+    // Takes effect at once: the playback window reads it at its next fade.
+    m_state.settings.setNumber(QStringLiteral("sfumadx"), button);
 }
 
 bool Opzioni::CheckAnnullaModifiche()
@@ -133,7 +141,7 @@ bool Opzioni::PreApplicaModifiche()
 
 void Opzioni::ApplicaModifiche()
 {
-    applyTheme();
+    m_themes->applyTheme();
     readControls(m_state.settings, controls());
     const auto written = SalvaImpostazioni(m_state);
     if (!written.ok)

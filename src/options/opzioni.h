@@ -6,15 +6,12 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QListWidget;
 class QPushButton;
-class QSlider;
 class QTabWidget;
+class OpzioniAvanzate;
+class OpzioniTemi;
 class Progressione;
 class QuestionPort;
 class StartupWindows;
@@ -31,9 +28,10 @@ struct OpzioniPorts {
     QString executable;
 };
 
-// The options window "Opzioni": works on copies of the settings and writes Impostazioni.ini
-// only in ApplicaModifiche. OpzioniAperte is true from the start of the load until the window
-// is destroyed.
+// The options window "Opzioni": the frame around the three tabs and the OK / Applica / Annulla
+// buttons. It works on copies of the settings and writes Impostazioni.ini only in
+// ApplicaModifiche. OpzioniAperte is true from the start of the load until the window is
+// destroyed.
 class Opzioni : public QWidget {
     Q_OBJECT
 public:
@@ -53,31 +51,18 @@ public:
     OptionsControls controls() const;
 
 private:
-    QWidget *buildThemeFrame();
-    QWidget *buildAdvancedFrame();
-    QWidget *buildPlaybackGroup();
-    QWidget *buildSmallGroups();
-    void setControls(const OptionsControls &controls);
     void chooseFade(int button);
-    void fillThemeList();
-    void selectTheme(int row);
-    void applyTheme();
-    void rescanThemes();
     void cancel();
     void apply(bool keepOpen);
 
     AppState &m_state;
     OpzioniPorts m_ports;
-    Progressione *m_progress;
+    std::unique_ptr<Progressione> m_progress;
     QTabWidget *m_tabs = nullptr;
+    // One frame per tab: the themes, the songs (frOpzioni1) and "Avanzate".
     std::array<QWidget *, 3> m_frames{};
-    QListWidget *m_skin = nullptr;
-    QLabel *m_preview = nullptr;
-    QSlider *m_fadeSpeed = nullptr;
-    std::array<QLabel *, 3> m_fadeLabels{};
-    QButtonGroup *m_fadeButtons = nullptr;
-    QList<QCheckBox *> m_checks;
-    QCheckBox *m_pack = nullptr;
+    OpzioniTemi *m_themes = nullptr;
+    OpzioniAvanzate *m_advanced = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
 };

@@ -1,7 +1,6 @@
-// The "Avanzate" tab: playback, fade, cells, paths, updates, music pack and video settings.
-#include "options/opzioni.h"
+#include "options/opzioniavanzate.h"
 
-#include "core/appstate.h"
+#include "widgets/namedcontrols.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,11 +10,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
+
+using NamedControls::group;
+using NamedControls::label;
 
 namespace {
 
@@ -58,36 +59,18 @@ QCheckBox *makeCheck(QWidget *parent, const CheckDesign &design)
     return box;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(text);
-    return label;
-}
-
-QGroupBox *group(QWidget *parent, const char *name, const QString &title)
-{
-    auto *box = new QGroupBox(title, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(title);
-    return box;
-}
-
 } // namespace
 
-QWidget *Opzioni::buildAdvancedFrame()
+OpzioniAvanzate::OpzioniAvanzate(QWidget *parent) : QWidget(parent)
 {
-    auto *frame = new QWidget;
-    frame->setObjectName(QStringLiteral("frOpzioni2"));
-    auto *layout = new QVBoxLayout(frame);
+    setObjectName(QStringLiteral("frOpzioni2"));
+    auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildPlaybackGroup());
     layout->addWidget(buildSmallGroups());
     layout->addStretch();
-    return frame;
 }
 
-QWidget *Opzioni::buildPlaybackGroup()
+QWidget *OpzioniAvanzate::buildPlaybackGroup()
 {
     auto *box = group(this, "ImposRiproduzione", QStringLiteral("Riproduzione"));
     auto *layout = new QGridLayout(box);
@@ -97,11 +80,11 @@ QWidget *Opzioni::buildPlaybackGroup()
         layout->addWidget(m_checks.last(), row++, 0, 1, 3);
     }
     layout->addWidget(
-        makeLabel(box, "lblSfumatura", QStringLiteral("Sfumatura suono quando viene premuto stop")),
+        label(box, "lblSfumatura", QStringLiteral("Sfumatura suono quando viene premuto stop")),
         row++, 0, 1, 3);
-    m_fadeLabels = {makeLabel(box, "lblLenta", QStringLiteral("lenta")),
-                    makeLabel(box, "lblVelocita", QStringLiteral("Velocità sfumatura")),
-                    makeLabel(box, "lblVeloce", QStringLiteral("veloce"))};
+    m_fadeLabels = {label(box, "lblLenta", QStringLiteral("lenta")),
+                    label(box, "lblVelocita", QStringLiteral("Velocità sfumatura")),
+                    label(box, "lblVeloce", QStringLiteral("veloce"))};
     m_fadeLabels[1]->setAlignment(Qt::AlignCenter);
     layout->addWidget(m_fadeLabels[1], row++, 0, 1, 3);
     m_fadeSpeed = new QSlider(Qt::Horizontal, box);
@@ -111,14 +94,22 @@ QWidget *Opzioni::buildPlaybackGroup()
     layout->addWidget(m_fadeLabels[0], row, 0);
     layout->addWidget(m_fadeSpeed, row, 1);
     layout->addWidget(m_fadeLabels[2], row++, 2);
-    layout->addWidget(makeLabel(box, "lblSfumaCon", QStringLiteral("Sfuma con il pulsante")), row++,
-                      0, 1, 3);
-    auto *fades = new QHBoxLayout;
+    layout->addWidget(label(box, "lblSfumaCon", QStringLiteral("Sfuma con il pulsante")), row++, 0,
+                      1, 3);
+    layout->addWidget(buildFadeRow(box), row, 0, 1, 3);
+    return box;
+}
+
+QWidget *OpzioniAvanzate::buildFadeRow(QWidget *box)
+{
+    auto *row = new QWidget(box);
+    auto *fades = new QHBoxLayout(row);
+    fades->setContentsMargins(0, 0, 0, 0);
     m_fadeButtons = new QButtonGroup(box);
     const QStringList captions{QStringLiteral("Sinistro"), QStringLiteral("Destro"),
                                QStringLiteral("Nessuno"), QStringLiteral("Entrambi")};
     for (int i = 0; i < captions.size(); ++i) {
-        auto *option = new QRadioButton(captions.at(i), box);
+        auto *option = new QRadioButton(captions.at(i), row);
         option->setObjectName(QStringLiteral("CheckSfumaDx") + QString::number(i));
         option->setToolTip(QStringLiteral("Utilizzare il click destro al posto del sinistro per "
                                           "sfumare il suono quando si preme stop"));
@@ -127,12 +118,14 @@ QWidget *Opzioni::buildPlaybackGroup()
         fades->addWidget(option);
     }
     fades->addStretch();
-    layout->addLayout(fades, row, 0, 1, 3);
-    connect(m_fadeButtons, &QButtonGroup::idClicked, this, &Opzioni::chooseFade);
-    return box;
+    connect(m_fadeButtons, &QButtonGroup::idClicked, this, [this](int button) {
+        enableFadeSpeed(button);
+        emit fadeChosen(button);
+    });
+    return row;
 }
 
-QWidget *Opzioni::buildSmallGroups()
+QWidget *OpzioniAvanzate::buildSmallGroups()
 {
     auto *area = new QWidget(this);
     auto *grid = new QGridLayout(area);
@@ -146,15 +139,11 @@ QWidget *Opzioni::buildSmallGroups()
         m_checks << makeCheck(box, OtherChecks[i]);
         layout->addWidget(m_checks.last(), 1);
         if (i == 2) {
-            auto *now = new QPushButton(QStringLiteral("Verifica adesso"), box);
-            now->setObjectName(QStringLiteral("PulsVerAgg"));
-            connect(now, &QPushButton::clicked, this, [this] {
-                if (m_ports.showUpdate)
-                    m_ports.showUpdate();
-            });
+            auto *now = NamedControls::button(box, "PulsVerAgg", QStringLiteral("Verifica adesso"));
+            connect(now, &QPushButton::clicked, this, &OpzioniAvanzate::updateNowRequested);
             layout->addWidget(now);
         }
-        grid->addWidget(box, i, 0, 1, 2);
+        grid->addWidget(box, i, 0);
     }
     auto *pack = group(area, "frmZMP", QStringLiteral("Zefiro Music Pack"));
     auto *packLayout = new QHBoxLayout(pack);
@@ -163,7 +152,7 @@ QWidget *Opzioni::buildSmallGroups()
                            pack);
     m_pack->setObjectName(QStringLiteral("CheckZMP"));
     packLayout->addWidget(m_pack);
-    grid->addWidget(pack, 3, 0, 1, 2);
+    grid->addWidget(pack, 3, 0);
     auto *video = group(area, "ImposVideo", QStringLiteral("Video"));
     auto *videoLayout = new QFormLayout(video);
     auto *sizes = new QComboBox(video);
@@ -171,46 +160,37 @@ QWidget *Opzioni::buildSmallGroups()
     sizes->setAccessibleName(QStringLiteral("Dimensioni schermo"));
     sizes->addItems(
         {QStringLiteral("Originali"), QStringLiteral("Doppie"), QStringLiteral("Schermo intero")});
-    videoLayout->addRow(makeLabel(video, "lblDimensioni", QStringLiteral("Dimensioni schermo")),
-                        sizes);
-    grid->addWidget(video, 4, 0, 1, 2);
+    videoLayout->addRow(label(video, "lblDimensioni", QStringLiteral("Dimensioni schermo")), sizes);
+    grid->addWidget(video, 4, 0);
     return area;
 }
 
-void Opzioni::chooseFade(int button)
+void OpzioniAvanzate::enableFadeSpeed(int button)
 {
-    // Takes effect at once: the playback window reads it at its next fade.
-    m_state.settings.setNumber(QStringLiteral("sfumadx"), button);
     const bool enabled = fadeSpeedEnabled(button);
     m_fadeSpeed->setEnabled(enabled);
-    for (QLabel *label : m_fadeLabels)
-        label->setEnabled(enabled);
+    for (QLabel *fadeLabel : m_fadeLabels)
+        fadeLabel->setEnabled(enabled);
 }
 
-void Opzioni::setControls(const OptionsControls &controls)
+void OpzioniAvanzate::setControls(const OptionsControls &controls)
 {
     for (QCheckBox *box : m_checks)
         box->setChecked(controls.check(box->property("settingKey").toString()));
     m_fadeSpeed->setValue(controls.fadeSpeed);
     if (QAbstractButton *fade = m_fadeButtons->button(controls.fadeButton))
         fade->setChecked(true);
-    const bool enabled = fadeSpeedEnabled(controls.fadeButton);
-    m_fadeSpeed->setEnabled(enabled);
-    for (QLabel *label : m_fadeLabels)
-        label->setEnabled(enabled);
+    enableFadeSpeed(controls.fadeButton);
     m_pack->setEnabled(controls.packEnabled);
     m_pack->setChecked(controls.packEnabled && controls.packChecked);
 }
 
-OptionsControls Opzioni::controls() const
+void OpzioniAvanzate::readControls(OptionsControls &controls) const
 {
-    OptionsControls result;
     for (const QCheckBox *box : m_checks)
-        result.setCheck(box->property("settingKey").toString(), box->isChecked());
-    result.fadeButton = m_fadeButtons->checkedId();
-    result.fadeSpeed = m_fadeSpeed->value();
-    result.themeIndex = m_skin->currentRow();
-    result.packEnabled = m_pack->isEnabled();
-    result.packChecked = m_pack->isChecked();
-    return result;
+        controls.setCheck(box->property("settingKey").toString(), box->isChecked());
+    controls.fadeButton = m_fadeButtons->checkedId();
+    controls.fadeSpeed = m_fadeSpeed->value();
+    controls.packEnabled = m_pack->isEnabled();
+    controls.packChecked = m_pack->isChecked();
 }

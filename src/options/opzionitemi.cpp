@@ -1,136 +1,123 @@
-// The theme tab: the list of themes, a small preview of the chosen one, apply and rescan.
-#include "options/opzioni.h"
+#include "options/opzionitemi.h"
 
 #include "core/appstate.h"
 #include "core/ports.h"
 #include "core/settingsfile.h"
 #include "core/themes.h"
-#include "widgets/progressione.h"
-#include "widgets/twips.h"
+#include "options/themepreview.h"
+#include "widgets/namedcontrols.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
-namespace {
-
-// Draws a theme as a little board: background colour, board picture, exit picture.
-class PreviewTarget : public ThemeTarget {
-public:
-    void setBoardPicture(const QString &file) override { board.load(file); }
-    void setExitPicture(const QString &file) override { exit.load(file); }
-    void setBackgroundColour(int colour) override
-    {
-        background = QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
-    }
-    QPixmap draw(QSize size) const
-    {
-        QPixmap result(size);
-        result.fill(background);
-        QPainter painter(&result);
-        if (!board.isNull())
-            painter.drawPixmap(QRect(QPoint(), size), board);
-        if (!exit.isNull()) {
-            const QSize small = exit.size().scaled(size / 6, Qt::KeepAspectRatio);
-            painter.drawPixmap(
-                QRect(QPoint(size.width() - small.width() - 4, size.height() - small.height() - 4),
-                      small),
-                exit);
-        }
-        return result;
-    }
-    QPixmap board;
-    QPixmap exit;
-    QColor background = Qt::black;
-};
-
-} // namespace
-
-QWidget *Opzioni::buildThemeFrame()
+OpzioniTemi::OpzioniTemi(AppState &state, ProgressPort &progress, QuestionPort &questions,
+                         ThemeTarget &board, std::function<void()> endProgram, QWidget *parent)
+    : QWidget(parent), m_state(state), m_progress(progress), m_questions(questions), m_board(board),
+      m_endProgram(std::move(endProgram))
 {
-    auto *frame = new QWidget;
-    frame->setObjectName(QStringLiteral("frOpzioni0"));
-    auto *layout = new QGridLayout(frame);
-    m_skin = new QListWidget(frame);
+    setObjectName(QStringLiteral("frOpzioni0"));
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(
+        NamedControls::label(this, "lblSkin", QStringLiteral("Seleziona il tema qui sotto")), 0, 0);
+    layout->addWidget(NamedControls::label(this, "lblAnteprima", QStringLiteral("Anteprima")), 0,
+                      1);
+    m_skin = new QListWidget(this);
     m_skin->setObjectName(QStringLiteral("Skin"));
     m_skin->setToolTip(QStringLiteral("Seleziona il tema che preferisci e premi Applica Tema"));
     m_skin->setAccessibleName(m_skin->toolTip());
-    m_preview = new QLabel(frame);
-    m_preview->setObjectName(QStringLiteral("PictureAnteprimaTema"));
-    m_preview->setAccessibleName(QStringLiteral("Anteprima del tema"));
-    m_preview->setFixedSize(Twips::toPixels(4800), Twips::toPixels(3600));
-    m_preview->setFrameShape(QFrame::Box);
-    auto *applyButton = new QPushButton(QStringLiteral("Applica il tema"), frame);
-    applyButton->setObjectName(QStringLiteral("btnApplicaTema"));
-    applyButton->setToolTip(QStringLiteral("Applica il tema selezionato"));
-    auto *rescan = new QPushButton(QStringLiteral("Aggiorna i temi"), frame);
-    rescan->setObjectName(QStringLiteral("CambInter"));
-    rescan->setToolTip(QStringLiteral("Ricontrolla i temi presenti nella cartella Temi del "
-                                      "programma"));
-    layout->addWidget(m_skin, 0, 0, 2, 1);
-    layout->addWidget(m_preview, 0, 1, Qt::AlignTop);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(applyButton);
-    buttons->addWidget(rescan);
-    layout->addLayout(buttons, 1, 1, Qt::AlignTop);
-    connect(m_skin, &QListWidget::currentRowChanged, this, &Opzioni::selectTheme);
+    layout->addWidget(m_skin, 1, 0, 2, 1);
+    m_preview = new ThemePreview(this);
+    layout->addWidget(m_preview, 1, 1, Qt::AlignTop);
+
+    // The two buttons stand under the preview, as wide as it is together.
+    auto *buttons = new QWidget(this);
+    auto *row = new QGridLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *applyButton =
+        NamedControls::button(buttons, "btnApplicaTema", QStringLiteral("Applica il tema"),
+                              QStringLiteral("Applica il tema selezionato"));
+    auto *rescanButton = NamedControls::button(
+        buttons, "CambInter", QStringLiteral("Aggiorna i temi"),
+        QStringLiteral("Ricontrolla i temi presenti nella cartella Temi del programma"));
+    row->addWidget(applyButton, 0, 0);
+    row->addWidget(rescanButton, 0, 1);
+    buttons->setFixedWidth(m_preview->width());
+    layout->addWidget(buttons, 2, 1, Qt::AlignTop);
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(0, 1);
+
+    connect(m_skin, &QListWidget::currentRowChanged, this, &OpzioniTemi::selectTheme);
     connect(applyButton, &QPushButton::clicked, this, [this] {
         applyTheme();
-        (void)SalvaImpostazioni(m_state);
+        if (const auto written = SalvaImpostazioni(m_state); !written.ok)
+            m_questions.inform(QStringLiteral("Impossibile salvare le impostazioni: ") +
+                                   written.error,
+                               QStringLiteral("Opzioni"), QuestionPort::Icon::Critical);
     });
-    connect(rescan, &QPushButton::clicked, this, &Opzioni::rescanThemes);
-    return frame;
+    connect(rescanButton, &QPushButton::clicked, this, &OpzioniTemi::rescan);
 }
 
-void Opzioni::fillThemeList()
+void OpzioniTemi::fill()
 {
-    const QSignalBlocker quiet(m_skin);
-    m_skin->clear();
-    m_skin->addItems(m_state.TemiTitoli);
+    {
+        const QSignalBlocker quiet(m_skin);
+        m_skin->clear();
+        m_skin->addItems(m_state.TemiTitoli);
+    }
+    selectTheme(m_state.settings.number(QStringLiteral("indextema")));
 }
 
-void Opzioni::selectTheme(int row)
+void OpzioniTemi::selectTheme(int row)
 {
     // The list may lag behind the theme list during a rescan; then clicks do nothing.
     if (m_skin->count() != m_state.TemiCartelle.size())
         return;
     if (row < 0 || row >= m_skin->count()) {
+        // Nothing selected; the preview keeps the last theme drawn.
+        const QSignalBlocker quiet(m_skin);
         m_skin->setCurrentRow(-1);
-        m_preview->clear();
         return;
     }
     if (m_skin->currentRow() != row) {
         const QSignalBlocker quiet(m_skin);
         m_skin->setCurrentRow(row);
     }
-    PreviewTarget preview;
-    Themes(m_state, *m_progress, m_ports.questions)
-        .ApplicaTema(m_state.TemiCartelle.at(row), preview);
-    m_preview->setPixmap(preview.draw(m_preview->size()));
+    m_state.TemaScelto = row;
+    Themes(m_state, m_progress, m_questions).ApplicaTema(m_state.TemiCartelle.at(row), *m_preview);
 }
 
-void Opzioni::applyTheme()
+void OpzioniTemi::applyTheme()
 {
     const int row = m_skin->currentRow();
     if (row < 0 || row >= m_state.TemiCartelle.size())
         return;
     m_state.TemaScelto = row;
-    Themes(m_state, *m_progress, m_ports.questions).ImpostaTema(m_ports.board);
+    Themes(m_state, m_progress, m_questions).ImpostaTema(m_board);
 }
 
-void Opzioni::rescanThemes()
+int OpzioniTemi::currentTheme() const
 {
-    m_progress->setTitle(QStringLiteral("Aggiornamento Temi"));
-    const bool found = Themes(m_state, *m_progress, m_ports.questions).CaricaTemi();
-    m_progress->close();
+    return m_skin->currentRow();
+}
+
+void OpzioniTemi::rescan()
+{
+    {
+        const QSignalBlocker quiet(m_skin);
+        m_skin->clear();
+    }
+    m_progress.setTitle(QStringLiteral("Aggiornamento Temi"));
+    const bool found = Themes(m_state, m_progress, m_questions).CaricaTemi();
+    m_progress.close();
     if (!found) {
         // The presenter has been told; the program ends the normal way, saving what it must.
-        if (m_ports.endProgram)
-            m_ports.endProgram();
+        if (m_endProgram)
+            m_endProgram();
         return;
     }
-    fillThemeList();
-    selectTheme(m_state.settings.number(QStringLiteral("indextema")));
+    Themes(m_state, m_progress, m_questions).ScegliTema();
+    fill();
 }
