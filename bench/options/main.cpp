@@ -1,6 +1,8 @@
 // Times, in one run, three things to their first paint: the board's own start-up (the full
 // load, the theme applied, the board shown), the options window opened by Ctrl + right click on
-// the board, and the floor, a bare dialog holding one tab widget. Openings are the median of
+// the board, and the floor, a bare dialog as large as the options window holding one tab
+// widget. Wall time counts what the presenter waits; processor time is what the program does,
+// which other programs on a busy machine do not inflate. Openings are the median of
 // several, in a copy of the program folder with every song present. Fails when the options
 // window takes more than 1.5 times the floor.
 #include "board/boardpeers.h"
@@ -11,6 +13,7 @@
 #include "core/themes.h"
 #include "options/opzioni.h"
 #include "widgets/progressione.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,11 +28,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 
 namespace {
 
-constexpr int Runs = 9;
+constexpr int Runs = 15;
 
 class Quiet : public QuestionPort, public StartupWindows {
 public:
@@ -81,20 +85,34 @@ void awaitPaint(const PaintWatch &watch, const QElapsedTimer &clock)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
 }
 
-// Milliseconds from make() to the first paint of the window it returns.
-double firstPaint(const std::function<QWidget *()> &make)
+// Processor time of this thread, which the other programs on a busy machine do not inflate.
+double cpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+struct Times {
+    QList<double> wall;
+    QList<double> cpu;
+};
+
+// Wall and processor milliseconds from make() to the first paint of the window it returns.
+void firstPaint(const std::function<QWidget *()> &make, Times &times)
 {
     QElapsedTimer clock;
     clock.start();
+    const double cpu = cpuMs();
     QWidget *window = make();
     PaintWatch watch;
     window->installEventFilter(&watch);
     window->show();
     awaitPaint(watch, clock);
-    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    times.wall << static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    times.cpu << cpuMs() - cpu;
     delete window;
     QCoreApplication::processEvents();
-    return ms;
 }
 
 double median(QList<double> values)
@@ -185,25 +203,27 @@ int main(int argc, char **argv)
         for (const char *name : {"Impostazioni Tema", "Impostazioni delle Canzoni", "Avanzate"})
             tabs->addTab(new QWidget, QString::fromLatin1(name));
         layout->addWidget(tabs);
+        // As large as the options window, so both paint as many pixels.
+        dialog->resize(Twips::toPixels(9600), Twips::toPixels(9000));
         return dialog;
     };
-    QList<double> bareTimes, optionTimes;
-    firstPaint(bare); // warm-up: fonts and style
+    Times bareTimes, optionTimes, warmUp;
+    firstPaint(bare, warmUp); // fonts and style
     if (!options())
         return 2;
     delete peers.options.data();
     for (int i = 0; i < Runs; ++i) {
-        bareTimes << firstPaint(bare);
-        optionTimes << firstPaint(options);
+        firstPaint(bare, bareTimes);
+        firstPaint(options, optionTimes);
     }
-    const double b = median(bareTimes), o = median(optionTimes);
-    std::printf("board start-up, load to first paint:   %.1f ms\n", boardStart);
-    std::printf("bare dialog with one tab widget:       %.1f ms to first paint (median of %d)\n", b,
-                Runs);
-    std::printf("Ctrl + right click to \"Opzioni\" paint: %.1f ms (median of %d, %.1f..%.1f)\n", o,
-                Runs, *std::min_element(optionTimes.begin(), optionTimes.end()),
-                *std::max_element(optionTimes.begin(), optionTimes.end()));
-    std::printf("ratio %.2f, target 1.50: %s\n", o / b, o <= 1.5 * b ? "met" : "NOT met");
+    const double b = median(bareTimes.wall), o = median(optionTimes.wall);
+    const double bc = median(bareTimes.cpu), oc = median(optionTimes.cpu);
+    std::printf("board start-up, load to first paint: %.1f ms\n", boardStart);
+    std::printf("to first paint, median of %d      wall ms   processor ms\n", Runs);
+    std::printf("  bare dialog with one tab widget %8.1f %10.1f\n", b, bc);
+    std::printf("  Ctrl + right click to \"Opzioni\" %8.1f %10.1f\n", o, oc);
+    std::printf("ratio %.2f wall, %.2f processor; target 1.50: %s\n", o / b, oc / bc,
+                o <= 1.5 * b ? "met" : "NOT met");
     delete board;
     return o <= 1.5 * b ? 0 : 1;
 }

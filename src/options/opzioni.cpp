@@ -8,23 +8,23 @@
 #include "options/opzioniavanzate.h"
 #include "options/opzionitemi.h"
 #include "widgets/namedcontrols.h"
-#include "widgets/progressione.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 const QStringList TabCaptions{QStringLiteral("Impostazioni Tema"),
                               QStringLiteral("Impostazioni delle Canzoni"),
                               QStringLiteral("Avanzate")};
+constexpr int QuietReloadMs = 400;
 } // namespace
 
 Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_state(state), m_ports(std::move(ports)),
-      m_progress(std::make_unique<Progressione>())
+    : QWidget(parent, Qt::Window), m_state(state), m_ports(std::move(ports))
 {
     m_state.OpzioniAperte = true;
     setObjectName(QStringLiteral("Opzioni"));
@@ -33,18 +33,15 @@ Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SelOpzioni"));
     m_themes =
-        new OpzioniTemi(m_state, *m_progress, m_ports.questions, m_ports.board, m_ports.endProgram);
-    m_advanced = new OpzioniAvanzate;
-    m_frames = {m_themes, new QWidget, m_advanced};
+        new OpzioniTemi(m_state, m_progress, m_ports.questions, m_ports.board, m_ports.endProgram);
+    m_frames = {m_themes, new QWidget, new QWidget};
     m_frames[1]->setObjectName(QStringLiteral("frOpzioni1"));
+    m_frames[2]->setObjectName(QStringLiteral("frOpzioni2"));
+    new QVBoxLayout(m_frames[2]);
+    m_frames[2]->layout()->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 3; ++i)
         m_tabs->addTab(m_frames[static_cast<std::size_t>(i)], TabCaptions.at(i));
     connect(m_tabs, &QTabWidget::currentChanged, this, &Opzioni::MostraScheda);
-    connect(m_advanced, &OpzioniAvanzate::fadeChosen, this, &Opzioni::chooseFade);
-    connect(m_advanced, &OpzioniAvanzate::updateNowRequested, this, [this] {
-        if (m_ports.showUpdate)
-            m_ports.showUpdate();
-    });
     layout->addWidget(m_tabs);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -68,36 +65,68 @@ Opzioni::~Opzioni()
 
 void Opzioni::Avvio()
 {
+    // The reload usually takes milliseconds: its window appears only when it lasts.
+    m_progress.setDelay(QuietReloadMs);
     m_state.Avvio = 2;
     const bool loaded =
-        Loader(m_state, *m_progress, m_ports.questions, m_ports.windows, m_ports.executable)
+        Loader(m_state, m_progress, m_ports.questions, m_ports.windows, m_ports.executable)
             .Caricamento(false);
-    m_progress->close();
+    m_progress.close();
     iSelezionato = 5;
     m_state.OpzioniAperte = true;
     m_cancel->setToolTip(QStringLiteral("Annulla tutte le modifiche e chiude questa finestra"));
     m_ok->setToolTip(QStringLiteral("Applica tutte le modifiche e chiude questa finestra"));
-    if (SongCheck(m_state, *m_progress, m_ports.questions, m_ports.windows).EsisteControllo())
+    if (SongCheck(m_state, m_progress, m_ports.questions, m_ports.windows).EsisteControllo())
         m_state.SchedaIniziale = 1;
     m_tabs->setCurrentIndex(qBound(0, m_state.SchedaIniziale, 2));
     MostraScheda();
     m_themes->fill();
-    m_progress->setTitle(QStringLiteral("Aggiornamento Temi"));
+    m_progress.setTitle(QStringLiteral("Aggiornamento Temi"));
+    m_progress.setDelay(0);
     // Both tables of the songs tab start from the stored paths, every song in Musiche.
     for (std::size_t slot = 0; slot < m_state.PercorsiSalvati.size(); ++slot) {
         m_state.PercorsiSalvati[slot].folder = m_state.songsFolder();
         m_state.PercorsiModifica[slot] = m_state.PercorsiSalvati[slot];
     }
-    m_advanced->setControls(
-        OptionsControls::fromSettings(m_state.settings, m_themes->currentTheme()));
+    m_shownControls = OptionsControls::fromSettings(m_state.settings, m_themes->currentTheme());
+    if (m_advanced)
+        m_advanced->setControls(m_shownControls);
     m_state.Avvio = 0;
     if (!loaded && m_ports.endProgram)
         m_ports.endProgram();
 }
 
+// The "Avanzate" tab is built when first needed, or right after the window's first paint, so
+// that opening the window costs only what it shows.
+OpzioniAvanzate &Opzioni::advanced()
+{
+    if (m_advanced)
+        return *m_advanced;
+    m_advanced = new OpzioniAvanzate(m_frames[2]);
+    m_frames[2]->layout()->addWidget(m_advanced);
+    m_advanced->setControls(m_shownControls);
+    connect(m_advanced, &OpzioniAvanzate::fadeChosen, this, &Opzioni::chooseFade);
+    connect(m_advanced, &OpzioniAvanzate::updateNowRequested, this, [this] {
+        if (m_ports.showUpdate)
+            m_ports.showUpdate();
+    });
+    return *m_advanced;
+}
+
+void Opzioni::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!m_advanced && !m_buildQueued) {
+        m_buildQueued = true;
+        QTimer::singleShot(0, this, [this] { advanced(); });
+    }
+}
+
 void Opzioni::MostraScheda()
 {
     const int shown = m_tabs->currentIndex();
+    if (shown == 2)
+        advanced();
     for (int i = 0; i < 3; ++i)
         m_frames[static_cast<std::size_t>(i)]->setVisible(i == shown);
     m_state.SchedaIniziale = 0;
@@ -105,8 +134,10 @@ void Opzioni::MostraScheda()
 
 OptionsControls Opzioni::controls() const
 {
-    OptionsControls result;
-    m_advanced->readControls(result);
+    // Before the tab is built it still shows what the load set.
+    OptionsControls result = m_shownControls;
+    if (m_advanced)
+        m_advanced->readControls(result);
     result.themeIndex = m_themes->currentTheme();
     return result;
 }
@@ -126,7 +157,7 @@ bool Opzioni::CheckAnnullaModifiche()
 
 bool Opzioni::PreApplicaModifiche()
 {
-    SongCheck songs(m_state, *m_progress, m_ports.questions, m_ports.windows);
+    SongCheck songs(m_state, m_progress, m_ports.questions, m_ports.windows);
     if (songs.EsisteControllo() &&
         m_ports.questions.ask(QStringLiteral("ATTENZIONE, alcune celle non hanno impostata alcuna "
                                              "canzone, Vuoi continuare ugualmente?"),
@@ -149,7 +180,7 @@ void Opzioni::ApplicaModifiche()
                                      written.error,
                                  QStringLiteral("Opzioni"), QuestionPort::Icon::Critical);
     if (Applica)
-        SongCheck(m_state, *m_progress, m_ports.questions, m_ports.windows).ControllaCanzoni();
+        SongCheck(m_state, m_progress, m_ports.questions, m_ports.windows).ControllaCanzoni();
 }
 
 void Opzioni::apply(bool keepOpen)

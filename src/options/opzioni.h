@@ -1,18 +1,17 @@
 #pragma once
 
 #include "options/optionscontrols.h"
+#include "widgets/delayedprogress.h"
 
 #include <QWidget>
 
 #include <array>
 #include <functional>
-#include <memory>
 
 class QPushButton;
 class QTabWidget;
 class OpzioniAvanzate;
 class OpzioniTemi;
-class Progressione;
 class QuestionPort;
 class StartupWindows;
 class ThemeTarget;
@@ -50,19 +49,27 @@ public:
     void MostraScheda();
     OptionsControls controls() const;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    OpzioniAvanzate &advanced();
     void chooseFade(int button);
     void cancel();
     void apply(bool keepOpen);
 
     AppState &m_state;
     OpzioniPorts m_ports;
-    std::unique_ptr<Progressione> m_progress;
+    // The reload at load shows its window only when slow; later work shows it at once.
+    DelayedProgress m_progress;
     QTabWidget *m_tabs = nullptr;
     // One frame per tab: the themes, the songs (frOpzioni1) and "Avanzate".
     std::array<QWidget *, 3> m_frames{};
     OpzioniTemi *m_themes = nullptr;
-    OpzioniAvanzate *m_advanced = nullptr;
+    OpzioniAvanzate *m_advanced = nullptr; // built when first needed
+    bool m_buildQueued = false;
+    // What the load set on the "Avanzate" controls.
+    OptionsControls m_shownControls;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
 };

@@ -63,7 +63,6 @@ QCheckBox *makeCheck(QWidget *parent, const CheckDesign &design)
 
 OpzioniAvanzate::OpzioniAvanzate(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frOpzioni2"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildPlaybackGroup());
     layout->addWidget(buildSmallGroups());

@@ -11,9 +11,9 @@ class QCheckBox;
 class QLabel;
 class QSlider;
 
-// The "Avanzate" tab (frame frOpzioni2): playback, fade, cells, paths, updates, music pack and
-// video settings. A passive view: it shows and reads OptionsControls and reports the two
-// choices that act at once.
+// The content of the "Avanzate" tab (frame frOpzioni2): playback, fade, cells, paths, updates,
+// music pack and video settings. A passive view: it shows and reads OptionsControls and reports the
+// two choices that act at once.
 class OpzioniAvanzate : public QWidget {
     Q_OBJECT
 public:

@@ -107,16 +107,29 @@ QRect ThemePreview::exitRect() const
 
 void ThemePreview::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), m_background);
-    const QRect board = boardRect();
-    const QPixmap boardPixmap = picture(m_board, board.size(), false);
-    if (!boardPixmap.isNull())
-        painter.drawPixmap(board.topLeft(), boardPixmap);
-    paintNumbers(painter, board);
-    paintExit(painter, exitRect());
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The whole mock-up is drawn once per theme and size, then kept with the pictures.
+    const QString key = QStringLiteral("preview-board|%1|%2|%3|%4x%5|%6")
+                            .arg(m_board, m_exit, m_background.name())
+                            .arg(width())
+                            .arg(height())
+                            .arg(palette().cacheKey());
+    QPixmap drawn;
+    if (!QPixmapCache::find(key, &drawn)) {
+        drawn = QPixmap(size());
+        drawn.fill(m_background);
+        QPainter painter(&drawn);
+        const QRect board = boardRect();
+        const QPixmap boardPixmap = picture(m_board, board.size(), false);
+        if (!boardPixmap.isNull())
+            painter.drawPixmap(board.topLeft(), boardPixmap);
+        paintNumbers(painter, board);
+        paintExit(painter, exitRect());
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.end();
+        QPixmapCache::insert(key, drawn);
+    }
+    QPainter(this).drawPixmap(0, 0, drawn);
 }
 
 void ThemePreview::paintNumbers(QPainter &painter, const QRect &board) const

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,15 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Clicks the tab strip's item index, as the presenter does.
+void showTab(QWidget *window, int index)
+{
+    auto *tabs = window->findChild<QTabWidget *>(u"SelOpzioni"_s);
+    QTabBar *bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QCOMPARE(tabs->currentIndex(), index);
+}
 
 bool copyTree(const QString &from, const QString &to)
 {
@@ -101,6 +111,7 @@ private slots:
     {
         QPointer<Opzioni> window = open();
         QVERIFY(settingsFile(m_state).isEmpty());
+        showTab(window, 2);
         auto *repeat = window->findChild<QCheckBox *>(u"CheckRiproduzioneContinua"_s);
         QCOMPARE(repeat->text(), u"Ripeti il file"_s);
         QVERIFY(!repeat->isChecked());
@@ -140,8 +151,10 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, closed);
         QPointer<Opzioni> window = open();
-        if (change)
+        if (change) {
+            showTab(window, 2);
             window->findChild<QCheckBox *>(u"CheckAllungaCelle"_s)->toggle();
+        }
         m_questions.answers = {static_cast<QuestionPort::Answer>(answer)};
         QTest::mouseClick(window->findChild<QPushButton *>(u"btnAnnulla"_s), Qt::LeftButton);
         QCOMPARE(m_questions.asked.size(), change ? 1 : 0);
@@ -160,6 +173,7 @@ private slots:
     void fadeButtons()
     {
         QPointer<Opzioni> window = open();
+        showTab(window, 2);
         auto *slider = window->findChild<QSlider *>(u"sldStop"_s);
         for (int button : {2, 0, 2, 3}) {
             auto *option =
@@ -178,6 +192,7 @@ private slots:
     void verificaAdesso()
     {
         QPointer<Opzioni> window = open();
+        showTab(window, 2);
         QTest::mouseClick(window->findChild<QPushButton *>(u"PulsVerAgg"_s), Qt::LeftButton);
         QCOMPARE(m_updates, 1);
         delete window.data();
