@@ -13,7 +13,6 @@
 #include "core/themes.h"
 #include "options/opzioni.h"
 #include "widgets/progressione.h"
-#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -196,7 +195,8 @@ int main(int argc, char **argv)
         QTest::mouseClick(surface, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5));
         return peers.options.data();
     };
-    const auto bare = [] {
+    QSize optionsSize;
+    const auto bare = [&optionsSize] {
         auto *dialog = new QDialog;
         auto *layout = new QVBoxLayout(dialog);
         auto *tabs = new QTabWidget(dialog);
@@ -204,14 +204,15 @@ int main(int argc, char **argv)
             tabs->addTab(new QWidget, QString::fromLatin1(name));
         layout->addWidget(tabs);
         // As large as the options window, so both paint as many pixels.
-        dialog->resize(Twips::toPixels(9600), Twips::toPixels(9000));
+        dialog->resize(optionsSize);
         return dialog;
     };
     Times bareTimes, optionTimes, warmUp;
-    firstPaint(bare, warmUp); // fonts and style
     if (!options())
         return 2;
+    optionsSize = peers.options->size();
     delete peers.options.data();
+    firstPaint(bare, warmUp); // fonts and style
     for (int i = 0; i < Runs; ++i) {
         firstPaint(bare, bareTimes);
         firstPaint(options, optionTimes);

@@ -54,7 +54,7 @@ Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
     connect(m_ok, &QPushButton::clicked, this, [this] { apply(false); });
     connect(applyButton, &QPushButton::clicked, this, [this] { apply(true); });
     connect(m_cancel, &QPushButton::clicked, this, &Opzioni::cancel);
-    resize(Twips::toPixels(9600), Twips::toPixels(9000));
+    resize(Twips::toPixels(10200), Twips::toPixels(9000));
     Avvio();
 }
 

@@ -1,6 +1,7 @@
 #include "options/opzioniavanzate.h"
 
 #include "widgets/namedcontrols.h"
+#include "widgets/twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -93,8 +94,6 @@ QWidget *OpzioniAvanzate::buildPlaybackGroup()
     layout->addWidget(m_fadeLabels[0], row, 0);
     layout->addWidget(m_fadeSpeed, row, 1);
     layout->addWidget(m_fadeLabels[2], row++, 2);
-    layout->addWidget(label(box, "lblSfumaCon", QStringLiteral("Sfuma con il pulsante")), row++, 0,
-                      1, 3);
     layout->addWidget(buildFadeRow(box), row, 0, 1, 3);
     return box;
 }
@@ -104,6 +103,8 @@ QWidget *OpzioniAvanzate::buildFadeRow(QWidget *box)
     auto *row = new QWidget(box);
     auto *fades = new QHBoxLayout(row);
     fades->setContentsMargins(0, 0, 0, 0);
+    fades->addWidget(label(row, "lblSfumaCon", QStringLiteral("Sfuma con il pulsante")));
+    fades->addSpacing(Twips::toPixels(120));
     m_fadeButtons = new QButtonGroup(box);
     const QStringList captions{QStringLiteral("Sinistro"), QStringLiteral("Destro"),
                                QStringLiteral("Nessuno"), QStringLiteral("Entrambi")};
@@ -142,7 +143,8 @@ QWidget *OpzioniAvanzate::buildSmallGroups()
             connect(now, &QPushButton::clicked, this, &OpzioniAvanzate::updateNowRequested);
             layout->addWidget(now);
         }
-        grid->addWidget(box, i, 0);
+        // "Aggiornamenti" shares its row with "Video".
+        grid->addWidget(box, i, 0, 1, i == 2 ? 1 : 2);
     }
     auto *pack = group(area, "frmZMP", QStringLiteral("Zefiro Music Pack"));
     auto *packLayout = new QHBoxLayout(pack);
@@ -151,7 +153,7 @@ QWidget *OpzioniAvanzate::buildSmallGroups()
                            pack);
     m_pack->setObjectName(QStringLiteral("CheckZMP"));
     packLayout->addWidget(m_pack);
-    grid->addWidget(pack, 3, 0);
+    grid->addWidget(pack, 3, 0, 1, 2);
     auto *video = group(area, "ImposVideo", QStringLiteral("Video"));
     auto *videoLayout = new QFormLayout(video);
     auto *sizes = new QComboBox(video);
@@ -160,7 +162,7 @@ QWidget *OpzioniAvanzate::buildSmallGroups()
     sizes->addItems(
         {QStringLiteral("Originali"), QStringLiteral("Doppie"), QStringLiteral("Schermo intero")});
     videoLayout->addRow(label(video, "lblDimensioni", QStringLiteral("Dimensioni schermo")), sizes);
-    grid->addWidget(video, 4, 0);
+    grid->addWidget(video, 2, 1);
     return area;
 }
 
