@@ -103,7 +103,7 @@ class OptionsAndUpdate(unittest.TestCase):
         x, y = self.session.geometry(window)[:2]
         self.session.click(x + 371, y + 4, 1)
         self.session.click(x + 40, y + 116, 1)
-        self.session.click(x + 416, y + 640, 1)
+        self.session.click(x + 455, y + 557, 1)
         deadline = time.time() + 10
         while time.time() < deadline and visible(self.session, "Opzioni"):
             time.sleep(0.2)
