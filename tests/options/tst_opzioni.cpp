@@ -1,10 +1,13 @@
 #include "core/appstate.h"
 #include "options/opzioni.h"
+#include "options/themepreview.h"
 #include "tests/core/startupfakes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +16,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -37,6 +42,39 @@ bool copyTree(const QString &from, const QString &to)
             return false;
     }
     return true;
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// Percorsi.ini naming a song in each slot, every file present but the missing ones.
+bool writeSongs(const AppState &state, const QList<int> &missing)
+{
+    QByteArray paths;
+    const char *sections[] = {"[Spot]", "[Canto]", "[Colonne Sonore]", "[Ballo]",
+                              "[Scelte dagli educatori]"};
+    if (!QDir().mkpath(state.file(u"Musiche"_s)))
+        return false;
+    for (int slot = 0; slot < 25; ++slot) {
+        if (slot % 5 == 0)
+            paths += QByteArray(sections[slot / 5]) + "\r\n";
+        const QString song = u"song%1.wav"_s.arg(slot);
+        paths += QByteArray::number(slot) + '=' + song.toLatin1() + "\r\n";
+        if (!missing.contains(slot) && !writeFile(state.file(u"Musiche/"_s + song), "RIFF"))
+            return false;
+    }
+    return writeFile(state.file(u"Percorsi.ini"_s), paths);
+}
+
+bool progressShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        return window->objectName() == u"Progressione"_s && window->isVisible();
+    });
 }
 
 QByteArray settingsFile(const AppState &state)
@@ -78,6 +116,7 @@ private slots:
         m_state = AppState();
         m_state.Path = m_dir.path();
         m_questions = ScriptedQuestions();
+        m_board = RecordingTheme();
     }
 
     void tabsAndLoad()
@@ -186,6 +225,80 @@ private slots:
                          button != 2);
         }
         QVERIFY(!window->CheckAnnullaModifiche());
+        delete window.data();
+    }
+
+    // The window opens on the songs tab while a slot has no song, else on the theme tab; the
+    // reload behind it takes milliseconds and shows no progress window.
+    void openingTab_data()
+    {
+        QTest::addColumn<QList<int>>("missing");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("every song present") << QList<int>{} << 0;
+        QTest::newRow("one song missing") << QList<int>{7} << 1;
+        QTest::newRow("last song missing") << QList<int>{24} << 1;
+    }
+
+    void openingTab()
+    {
+        QFETCH(QList<int>, missing);
+        QFETCH(int, tab);
+        QVERIFY(writeSongs(m_state, missing));
+        QPointer<Opzioni> window = open();
+        QCOMPARE(window->findChild<QTabWidget *>(u"SelOpzioni"_s)->currentIndex(), tab);
+        QCOMPARE(m_state.SchedaIniziale, 0);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(window->findChild<QWidget *>(u"frOpzioni"_s + QString::number(i))->isVisible(),
+                     i == tab);
+        QVERIFY(!progressShown());
+        delete window.data();
+    }
+
+    // Opening previews the applied theme; "Applica il tema" applies the clicked one to the board
+    // and writes the settings at once.
+    void themeTab()
+    {
+        QVERIFY(writeFile(m_state.file(u"Impostazioni.ini"_s), "indextema=1\r\n"));
+        QPointer<Opzioni> window = open();
+        auto *skin = window->findChild<QListWidget *>(u"Skin"_s);
+        auto *preview = window->findChild<ThemePreview *>(u"PictureAnteprimaTema"_s);
+        QCOMPARE(skin->count(), 2);
+        QCOMPARE(skin->currentRow(), 1);
+        QVERIFY(preview->boardPicture().endsWith(u"/Temi/Notte/tabella.jpg"_s));
+        QVERIFY(m_board.boards.isEmpty());
+        QTest::mouseClick(skin->viewport(), Qt::LeftButton, {},
+                          skin->visualItemRect(skin->item(0)).center());
+        QCOMPARE(skin->currentRow(), 0);
+        QVERIFY(preview->boardPicture().endsWith(u"/Temi/Festa/tabella.jpg"_s));
+        QVERIFY(m_board.boards.isEmpty());
+        QVERIFY(window->CheckAnnullaModifiche());
+        QTest::mouseClick(window->findChild<QPushButton *>(u"btnApplicaTema"_s), Qt::LeftButton);
+        QCOMPARE(m_board.boards.size(), 1);
+        QVERIFY(m_board.boards.first().endsWith(u"/Temi/Festa/tabella.jpg"_s));
+        QVERIFY(settingsFile(m_state).contains("indextema=0\r\n"));
+        QVERIFY(!window->CheckAnnullaModifiche());
+        delete window.data();
+    }
+
+    // A rescan after the applied theme's folder went leaves nothing selected and the preview
+    // as it was.
+    void rescanPastTheEnd()
+    {
+        QVERIFY(writeFile(m_state.file(u"Impostazioni.ini"_s), "indextema=1\r\n"));
+        QPointer<Opzioni> window = open();
+        auto *skin = window->findChild<QListWidget *>(u"Skin"_s);
+        auto *preview = window->findChild<ThemePreview *>(u"PictureAnteprimaTema"_s);
+        const QString shown = preview->boardPicture();
+        QVERIFY(QDir(m_state.file(u"Temi/Notte"_s)).removeRecursively());
+        QTest::mouseClick(window->findChild<QPushButton *>(u"CambInter"_s), Qt::LeftButton);
+        QCOMPARE(skin->count(), 1);
+        QCOMPARE(skin->currentRow(), -1);
+        QCOMPARE(preview->boardPicture(), shown);
+        QVERIFY(m_questions.asked.isEmpty());
+        // The list again matches the themes: a click previews.
+        QTest::mouseClick(skin->viewport(), Qt::LeftButton, {},
+                          skin->visualItemRect(skin->item(0)).center());
+        QVERIFY(preview->boardPicture().endsWith(u"/Temi/Festa/tabella.jpg"_s));
         delete window.data();
     }
 
