@@ -62,10 +62,7 @@ class Options(unittest.TestCase):
         self.session.click(x + offset[0], y + offset[1], 1)
 
     def open_options(self, geometry):
-        self.session.xdotool("mousemove", "--sync", 5, geometry[3] - 5)
-        self.session.xdotool("keydown", "ctrl")
-        self.session.xdotool("click", 3)
-        self.session.xdotool("keyup", "ctrl")
+        self.session.ctrl_right_click(5, geometry[3] - 5)
         window = self.session.wait_window("Opzioni", timeout=15)
         time.sleep(1.0)
         return window

@@ -92,10 +92,7 @@ class OptionsAndUpdate(unittest.TestCase):
 
     def test_ctrl_right_click_opens_options(self):
         geometry = self.program.start_board(self.session)
-        self.session.xdotool("mousemove", "--sync", 5, geometry[3] - 5)
-        self.session.xdotool("keydown", "ctrl")
-        self.session.xdotool("click", 3)
-        self.session.xdotool("keyup", "ctrl")
+        self.session.ctrl_right_click(5, geometry[3] - 5)
         window = self.session.wait_window("Opzioni", timeout=15)
         time.sleep(1.0)
         # Positions inside the window as it opens at 1024 x 768: the "Avanzate" tab, then

@@ -100,6 +100,13 @@ class XSession:
         self.xdotool("click", button)
         time.sleep(0.3)
 
+    def ctrl_right_click(self, x, y):
+        """A right click with Ctrl held, as the presenter opens the options window."""
+        self.xdotool("mousemove", "--sync", int(x), int(y))
+        self.xdotool("keydown", "ctrl")
+        self.xdotool("click", 3)
+        self.xdotool("keyup", "ctrl")
+
     def screenshot(self, path):
         """Saves the screen as PNG and returns it as (width, height, rgb bytes)."""
         ppm = path + ".ppm"

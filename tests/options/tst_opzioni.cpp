@@ -104,6 +104,25 @@ class TestOpzioni : public QObject {
         return window;
     }
 
+    struct ThemeTab {
+        QPointer<Opzioni> window;
+        QListWidget *skin;
+        ThemePreview *preview;
+    };
+
+    ThemeTab openThemeTab()
+    {
+        Opzioni *window = open();
+        return {window, window->findChild<QListWidget *>(u"Skin"_s),
+                window->findChild<ThemePreview *>(u"PictureAnteprimaTema"_s)};
+    }
+
+    static void clickRow(QListWidget *skin, int row)
+    {
+        QTest::mouseClick(skin->viewport(), Qt::LeftButton, {},
+                          skin->visualItemRect(skin->item(row)).center());
+    }
+
 private slots:
     void init()
     {
@@ -259,15 +278,12 @@ private slots:
     void themeTab()
     {
         QVERIFY(writeFile(m_state.file(u"Impostazioni.ini"_s), "indextema=1\r\n"));
-        QPointer<Opzioni> window = open();
-        auto *skin = window->findChild<QListWidget *>(u"Skin"_s);
-        auto *preview = window->findChild<ThemePreview *>(u"PictureAnteprimaTema"_s);
+        auto [window, skin, preview] = openThemeTab();
         QCOMPARE(skin->count(), 2);
         QCOMPARE(skin->currentRow(), 1);
         QVERIFY(preview->boardPicture().endsWith(u"/Temi/Notte/tabella.jpg"_s));
         QVERIFY(m_board.boards.isEmpty());
-        QTest::mouseClick(skin->viewport(), Qt::LeftButton, {},
-                          skin->visualItemRect(skin->item(0)).center());
+        clickRow(skin, 0);
         QCOMPARE(skin->currentRow(), 0);
         QVERIFY(preview->boardPicture().endsWith(u"/Temi/Festa/tabella.jpg"_s));
         QVERIFY(m_board.boards.isEmpty());
@@ -285,9 +301,7 @@ private slots:
     void rescanPastTheEnd()
     {
         QVERIFY(writeFile(m_state.file(u"Impostazioni.ini"_s), "indextema=1\r\n"));
-        QPointer<Opzioni> window = open();
-        auto *skin = window->findChild<QListWidget *>(u"Skin"_s);
-        auto *preview = window->findChild<ThemePreview *>(u"PictureAnteprimaTema"_s);
+        auto [window, skin, preview] = openThemeTab();
         const QString shown = preview->boardPicture();
         QVERIFY(QDir(m_state.file(u"Temi/Notte"_s)).removeRecursively());
         QTest::mouseClick(window->findChild<QPushButton *>(u"CambInter"_s), Qt::LeftButton);
@@ -296,8 +310,7 @@ private slots:
         QCOMPARE(preview->boardPicture(), shown);
         QVERIFY(m_questions.asked.isEmpty());
         // The list again matches the themes: a click previews.
-        QTest::mouseClick(skin->viewport(), Qt::LeftButton, {},
-                          skin->visualItemRect(skin->item(0)).center());
+        clickRow(skin, 0);
         QVERIFY(preview->boardPicture().endsWith(u"/Temi/Festa/tabella.jpg"_s));
         delete window.data();
     }
