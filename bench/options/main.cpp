@@ -207,12 +207,20 @@ int main(int argc, char **argv)
         dialog->resize(optionsSize);
         return dialog;
     };
-    Times bareTimes, optionTimes, warmUp;
-    if (!options())
-        return 2;
-    optionsSize = peers.options->size();
-    delete peers.options.data();
-    firstPaint(bare, warmUp); // fonts and style
+    Times bareTimes, optionTimes, first, warmUp;
+    // The first opening of the run decodes the theme pictures and loads the window's fonts.
+    optionsSize = QSize(1, 1);
+    firstPaint(
+        [&]() -> QWidget * {
+            QWidget *window = options();
+            if (window)
+                optionsSize = window->size();
+            return window ? window : new QWidget;
+        },
+        first);
+    if (optionsSize == QSize(1, 1))
+        return 2;             // the click opened nothing
+    firstPaint(bare, warmUp); // the dialog's own style
     for (int i = 0; i < Runs; ++i) {
         firstPaint(bare, bareTimes);
         firstPaint(options, optionTimes);
@@ -223,6 +231,8 @@ int main(int argc, char **argv)
     std::printf("to first paint, median of %d      wall ms   processor ms\n", Runs);
     std::printf("  bare dialog with one tab widget %8.1f %10.1f\n", b, bc);
     std::printf("  Ctrl + right click to \"Opzioni\" %8.1f %10.1f\n", o, oc);
+    std::printf("  the first opening of the run     %8.1f %10.1f\n", first.wall.first(),
+                first.cpu.first());
     std::printf("ratio %.2f wall, %.2f processor; target 1.50: %s\n", o / b, oc / bc,
                 o <= 1.5 * b ? "met" : "NOT met");
     delete board;
