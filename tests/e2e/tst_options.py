@@ -67,11 +67,12 @@ class Options(unittest.TestCase):
         time.sleep(1.0)
         return window
 
-    def answer(self, key):
+    def answer(self, window, key):
         """Answers the question standing over the options window with key."""
         wait_count(self.session, "Opzioni", 2)
-        found = windows_named(self.session, "Opzioni")
-        self.session.xdotool("windowactivate", "--sync", found[-1])
+        question = [w for w in windows_named(self.session, "Opzioni") if w != window]
+        self.assertEqual(len(question), 1)
+        self.session.xdotool("windowactivate", "--sync", question[0])
         time.sleep(0.3)
         self.session.xdotool("key", key)
 
@@ -90,7 +91,7 @@ class Options(unittest.TestCase):
         window = self.open_options(geometry)
         self.tick_repeat(window)
         self.click_in(window, ANNULLA_BUTTON)
-        self.answer("Escape")  # No
+        self.answer(window, "Escape")  # No
         wait_count(self.session, "Opzioni", 1)
         time.sleep(0.5)
         self.assertEqual(len(windows_named(self.session, "Opzioni")), 1,
@@ -105,7 +106,7 @@ class Options(unittest.TestCase):
         window = self.open_options(geometry)
         self.tick_repeat(window)
         self.click_in(window, ANNULLA_BUTTON)
-        self.answer("Return")  # Yes, the default
+        self.answer(window, "Return")  # Yes, the default
         wait_count(self.session, "Opzioni", 0)
         self.assertEqual(self.program.read("Impostazioni.ini"), before,
                          "closing the options window must write nothing")
