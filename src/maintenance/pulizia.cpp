@@ -4,6 +4,7 @@
 #include "core/ports.h"
 #include "maintenance/songdeletion.h"
 #include "maintenance/unusedsongs.h"
+#include "widgets/namedcontrols.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
@@ -41,15 +42,9 @@ protected:
     }
 };
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text)
-{
-    auto *result = new QPushButton(text, parent);
-    result->setObjectName(QString::fromLatin1(name));
-    result->setAccessibleName(text);
-    return result;
-}
-
 } // namespace
+
+using NamedControls::button;
 
 Pulizia::Pulizia(AppState &state, QuestionPort &questions, std::function<void()> redrawCell,
                  QWidget *parent)
