@@ -1,10 +1,11 @@
 // The Qt media player adapter on real files, through the real back end and a private sound
 // server with a null sink, so that playback runs as it does on a desktop.
 #include "platform/qtmediaplayer.h"
+#include "tests/fakes/sinewav.h"
+#include "tests/fakes/soundserver.h"
 
 #include <QApplication>
 #include <QAudioDevice>
-#include <QDataStream>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -45,26 +46,6 @@ struct Recorder {
                          [this](const QString &message) { errors << message; });
     }
 };
-
-QByteArray sineWav(double seconds, int sampleRate)
-{
-    const auto frames = static_cast<qint32>(seconds * sampleRate);
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << qint32(36 + frames * 2);
-    out.writeRawData("WAVEfmt ", 8);
-    out << qint32(16) << qint16(1) << qint16(1) << qint32(sampleRate) << qint32(sampleRate * 2)
-        << qint16(2) << qint16(16);
-    out.writeRawData("data", 4);
-    out << qint32(frames * 2);
-    for (qint32 i = 0; i < frames; ++i) {
-        out << static_cast<qint16>(
-            std::lround(8000.0 * std::sin(2.0 * M_PI * 440.0 * i / sampleRate)));
-    }
-    return bytes;
-}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -605,49 +586,12 @@ void TestQtMediaPlayer::videoAreaDeletedFirst()
     QCOMPARE(rec.faults, QStringList());
 }
 
-// A private sound server for this run, with its own socket folder, ended when the tests end.
 int main(int argc, char **argv)
 {
-    QTemporaryDir runtime;
-    if (!runtime.isValid()) {
-        return 1;
-    }
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    QApplication app(argc, argv);
-
-    QProcess server;
-    server.setStandardOutputFile(QProcess::nullDevice());
-    server.setStandardErrorFile(QProcess::nullDevice());
-    server.start(QStringLiteral("pulseaudio"),
-                 {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                  QStringLiteral("--exit-idle-time=30"),
-                  QStringLiteral("--load=module-native-protocol-unix"),
-                  QStringLiteral("--load=module-null-sink sink_name=testsink")});
-    if (!server.waitForStarted(5000)) {
-        qCritical("pulseaudio did not start: %s", qPrintable(server.errorString()));
-        return 1;
-    }
-    bool ready = false;
-    for (int i = 0; i < 100 && !ready; ++i) {
-        QProcess info;
-        info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-        ready = info.waitForFinished(2000) && info.exitCode() == 0;
-        if (!ready) {
-            QThread::msleep(100);
-        }
-    }
-    int result = 1;
-    if (ready) {
+    return withSoundServer(argc, argv, [&] {
         TestQtMediaPlayer test;
-        result = QTest::qExec(&test, argc, argv);
-    } else {
-        qCritical("pulseaudio did not answer");
-    }
-    server.terminate();
-    if (!server.waitForFinished(5000)) {
-        server.kill();
-    }
-    return result;
+        return QTest::qExec(&test, argc, argv);
+    });
 }
 
 #include "tst_qtmediaplayer.moc"
