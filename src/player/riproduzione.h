@@ -96,7 +96,7 @@ private:
     void routeProgress();
     void routeInfoOnly();
     void routeVolume();
-    void routeBigPlayPiece(Image which, Transport::Piece piece);
+    void routeBigPlayPiece(Image which, TransportButtons::Piece piece);
     void routeSimpleButton(Image which, int code, std::function<void()> press,
                            std::function<void(bool inside, Qt::MouseButton)> release);
     void routeMiniButton(Image which, int code, std::function<void()> press,

@@ -111,11 +111,11 @@ void Riproduzione::connectMouse()
                    [&panel](QMouseEvent *) { panel.gripReleased(); }});
 }
 
-void Riproduzione::routeBigPlayPiece(Image which, Transport::Piece piece)
+void Riproduzione::routeBigPlayPiece(Image which, TransportButtons::Piece piece)
 {
-    Transport &transport = m_logic.transport;
+    TransportButtons &buttons = m_logic.buttons;
     route(m_images.at(size_t(which)),
-          {[&transport](QMouseEvent *) { transport.bigPlayPressed(); },
+          {[&buttons](QMouseEvent *) { buttons.bigPlayPressed(); },
            [this](QMouseEvent *) { m_logic.skin.NormalizzaPulsanti(1, 1); },
            [this, piece](QMouseEvent *e) {
                const double w1 = m_images.at(size_t(Image::Play1))->width();
@@ -123,8 +123,8 @@ void Riproduzione::routeBigPlayPiece(Image which, Transport::Piece piece)
                const double w3 = m_images.at(size_t(Image::Play3))->width();
                const double h = m_images.at(size_t(Image::Play))->height();
                const QPointF p = e->position();
-               m_logic.transport.bigPlayReleased(
-                   Transport::insideBigPlay(piece, p.x(), p.y(), w1, w2, w3, h));
+               m_logic.buttons.bigPlayReleased(
+                   TransportButtons::insideBigPlay(piece, p.x(), p.y(), w1, w2, w3, h));
            }});
 }
 
@@ -148,11 +148,11 @@ void Riproduzione::routeMiniButton(Image which, int code, std::function<void()> 
 
 void Riproduzione::routeMainButtons()
 {
-    routeBigPlayPiece(Image::Play1, Transport::Piece::Left);
-    routeBigPlayPiece(Image::Play, Transport::Piece::Middle);
-    routeBigPlayPiece(Image::Play3, Transport::Piece::Right);
+    routeBigPlayPiece(Image::Play1, TransportButtons::Piece::Left);
+    routeBigPlayPiece(Image::Play, TransportButtons::Piece::Middle);
+    routeBigPlayPiece(Image::Play3, TransportButtons::Piece::Right);
 
-    Transport &t = m_logic.transport;
+    TransportButtons &t = m_logic.buttons;
     PanelSlide &panel = m_logic.panel;
     PlayerModel &model = m_logic.model;
     routeSimpleButton(
@@ -193,7 +193,7 @@ void Riproduzione::routeMainButtons()
 
 void Riproduzione::routeMiniButtons()
 {
-    Transport &t = m_logic.transport;
+    TransportButtons &t = m_logic.buttons;
     PanelSlide &panel = m_logic.panel;
     routeMiniButton(
         Image::PlayMini, 1, [&t] { t.miniPlayPressed(); },

@@ -81,7 +81,7 @@ void TestFade::whichButtonFades()
     PlayerBench b;
     b.settings.setValue(QStringLiteral("sfumadx"), sfumadx);
     playAt(b, 60, true);
-    Transport &t = b.logic.transport;
+    TransportButtons &t = b.logic.buttons;
     if (mini) {
         t.miniStopPressed();
         t.miniStopReleased(true, button);

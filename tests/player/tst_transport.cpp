@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QLocale>
 
-Q_DECLARE_METATYPE(Transport::Piece)
+Q_DECLARE_METATYPE(TransportButtons::Piece)
 
 class TestTransport : public QObject {
     Q_OBJECT
@@ -220,7 +220,7 @@ void TestTransport::missingFileWarnsAtEveryPlay()
     QFETCH(bool, mini);
     PlayerBench b;
     b.open(true, false, 1, b.dir.filePath(QStringLiteral("gone.mp3")));
-    Transport &t = b.logic.transport;
+    TransportButtons &t = b.logic.buttons;
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (mini) {
             t.miniPlayPressed();
@@ -312,11 +312,11 @@ void TestTransport::songStops()
     if (how == u"end") {
         b.player.finish();
     } else if (how == u"stop button") {
-        t.stopPressed();
-        t.stopReleased(true, Qt::LeftButton);
+        b.logic.buttons.stopPressed();
+        b.logic.buttons.stopReleased(true, Qt::LeftButton);
     } else if (how == u"mini stop button") {
-        t.miniStopPressed();
-        t.miniStopReleased(true, Qt::LeftButton);
+        b.logic.buttons.miniStopPressed();
+        b.logic.buttons.miniStopReleased(true, Qt::LeftButton);
     } else {
         t.stopClicked();
     }
@@ -413,7 +413,7 @@ void TestTransport::bigButtonRelease()
     b.open(ripeti);
     b.logic.skin.NormalizzaPulsanti(1, 1);
     QCOMPARE(b.picture(Image::Play), QStringLiteral("Play2S"));
-    b.logic.transport.bigPlayPressed();
+    b.logic.buttons.bigPlayPressed();
     QVERIFY(b.model().PulsantePremuto);
     QCOMPARE(b.picture(Image::Play), QStringLiteral("Play2P"));
     QCOMPARE(b.picture(Image::Play1), QStringLiteral("Play1P"));
@@ -421,7 +421,7 @@ void TestTransport::bigButtonRelease()
     QCOMPARE(b.picture(Image::Stop), QStringLiteral("StopNPP"));
     QCOMPARE(b.picture(Image::Ripeti), ripeti ? u"RipetiNPP" : u"NRipetiNPP");
 
-    b.logic.transport.bigPlayReleased(inside);
+    b.logic.buttons.bigPlayReleased(inside);
     QCOMPARE(b.player.state, state);
     QVERIFY(!b.model().PulsantePremuto);
     QCOMPARE(b.picture(Image::Play), play);
@@ -433,11 +433,11 @@ void TestTransport::bigButtonRelease()
 
 void TestTransport::insideBigPlay_data()
 {
-    QTest::addColumn<Transport::Piece>("piece");
+    QTest::addColumn<TransportButtons::Piece>("piece");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
     QTest::addColumn<bool>("inside");
-    using P = Transport::Piece;
+    using P = TransportButtons::Piece;
     // Pieces 16, 56 and 16 wide, 56 high.
     QTest::newRow("left piece, its own left edge") << P::Left << 0.0 << 0.0 << true;
     QTest::newRow("left piece, released over the right cap") << P::Left << 87.0 << 55.0 << true;
@@ -455,18 +455,18 @@ void TestTransport::insideBigPlay_data()
 
 void TestTransport::insideBigPlay()
 {
-    QFETCH(Transport::Piece, piece);
+    QFETCH(TransportButtons::Piece, piece);
     QFETCH(double, x);
     QFETCH(double, y);
     QFETCH(bool, inside);
-    QCOMPARE(Transport::insideBigPlay(piece, x, y, 16, 56, 16, 56), inside);
+    QCOMPARE(TransportButtons::insideBigPlay(piece, x, y, 16, 56, 16, 56), inside);
 }
 
 void TestTransport::repeatToggle()
 {
     PlayerBench b;
     b.open(false);
-    Transport &t = b.logic.transport;
+    TransportButtons &t = b.logic.buttons;
     t.ripetiPressed();
     QCOMPARE(b.picture(Image::Ripeti), QStringLiteral("NRipetiPPN"));
     t.ripetiReleased(true);

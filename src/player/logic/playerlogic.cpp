@@ -6,9 +6,9 @@ PlayerLogic::PlayerLogic(MediaPlayer &player, QuestionPort &questions, PlayerMem
                          Settings &settings, const SoundPorts &ports)
     : skin(model, player, memory), progress(model, player, skin),
       volume(model, player, memory, skin),
-      transport(model, player, questions, skin, progress, volume, settings), panel(model, skin),
-      swap(model, skin), computer(model, skin, settings, ports.mixer, ports.mixerApp),
-      cpu(model, ports.cpu)
+      transport(model, player, questions, skin, progress, volume, settings),
+      buttons(model, player, skin, transport), panel(model, skin), swap(model, skin),
+      computer(model, skin, settings, ports.mixer, ports.mixerApp), cpu(model, ports.cpu)
 {
 }
 

@@ -11,6 +11,7 @@
 #include "player/logic/sound/volumeswap.h"
 #include "player/logic/transport/titlespinner.h"
 #include "player/logic/transport/transport.h"
+#include "player/logic/transport/transportbuttons.h"
 
 class MediaPlayer;
 class QuestionPort;
@@ -38,6 +39,7 @@ public:
     SongPosition progress;
     PlayerVolume volume;
     Transport transport;
+    TransportButtons buttons;
     PanelSlide panel;
     TitleSpinner spinner;
     VolumeSwap swap;

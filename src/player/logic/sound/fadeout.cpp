@@ -1,8 +1,17 @@
 #include "player/logic/sound/fadeout.h"
 
+#include "core/settings.h"
+#include "player/logic/playermodel.h"
+#include "player/logic/sound/playervolume.h"
+
 #include <QtGlobal>
 
 #include <cmath>
+
+FadeOut::FadeOut(PlayerModel &model, PlayerVolume &volume, const Settings &settings)
+    : m_model(model), m_volume(volume), m_settings(settings)
+{
+}
 
 bool FadeOut::fades(int sfumadx, Qt::MouseButton button)
 {
@@ -21,13 +30,36 @@ int FadeOut::speed(int abbvolume)
     return qMin(abbvolume, 15);
 }
 
+bool FadeOut::begin(Qt::MouseButton button)
+{
+    if (fades(m_settings.number(QStringLiteral("sfumadx")), button)) {
+        start(m_volume.value());
+        m_model.setTimer(Timer::TmrStop, true);
+        return true;
+    }
+    m_model.setTimer(Timer::TmrStop, false);
+    return false;
+}
+
+bool FadeOut::tick(int intervalMs)
+{
+    const std::optional<int> lowered =
+        step(m_settings.number(QStringLiteral("abbvolume")), intervalMs);
+    m_volume.setValue(lowered.value_or(0));
+    if (!lowered)
+        m_model.setTimer(Timer::TmrStop, false);
+    // The level before the fade stays the one the next window starts with.
+    m_volume.PosizionaVolume(false, true);
+    return !lowered;
+}
+
 void FadeOut::start(int volume)
 {
     VolumeSfumato = float(volume);
     VolumeInizioSfumatura = volume;
 }
 
-std::optional<int> FadeOut::tick(int abbvolume, int intervalMs)
+std::optional<int> FadeOut::step(int abbvolume, int intervalMs)
 {
     if (VolumeSfumato <= 0) {
         VolumeSfumato = 0;

@@ -1,7 +1,6 @@
 #include "player/logic/transport/transport.h"
 
 #include "core/ports.h"
-#include "core/settings.h"
 #include "core/textfile.h"
 #include "platform/mediaplayer.h"
 #include "player/logic/playermodel.h"
@@ -15,8 +14,8 @@
 Transport::Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions,
                      SkinButtons &skin, SongPosition &progress, PlayerVolume &volume,
                      const Settings &settings)
-    : m_model(model), m_player(player), m_questions(questions), m_skin(skin), m_progress(progress),
-      m_volume(volume), m_settings(settings)
+    : fade(model, volume, settings), m_model(model), m_player(player), m_questions(questions),
+      m_skin(skin), m_progress(progress), m_volume(volume)
 {
 }
 
@@ -233,31 +232,16 @@ void Transport::SfumaStop(Qt::MouseButton button)
 {
     if (m_model.unloaded)
         return;
-    if (FadeOut::fades(m_settings.number(QStringLiteral("sfumadx")), button)) {
-        // Pressed again during a fade, the fade starts over from the level reached.
-        fade.start(m_volume.value());
-        m_model.setTimer(Timer::TmrStop, true);
-        return;
-    }
-    m_model.setTimer(Timer::TmrStop, false);
-    stopForGood();
+    if (!fade.begin(button))
+        stopForGood();
 }
 
 void Transport::tmrStop(int intervalMs)
 {
     if (m_model.unloaded)
         return;
-    const std::optional<int> lowered =
-        fade.tick(m_settings.number(QStringLiteral("abbvolume")), intervalMs);
-    if (lowered) {
-        m_volume.setValue(*lowered);
-    } else {
-        m_volume.setValue(0);
-        m_model.setTimer(Timer::TmrStop, false);
+    if (fade.tick(intervalMs))
         stopForGood();
-    }
-    // The level before the fade stays the one the next window starts with.
-    m_volume.PosizionaVolume(false, true);
 }
 
 // A stop that repeat does not undo.
@@ -286,116 +270,6 @@ void Transport::mediaFailed(const QString &message)
                        "riprodotto:\n") +
             m_player.URL() + QStringLiteral("\n\n") + message,
         QStringLiteral("Zefiro"), QuestionPort::Icon::Warning);
-}
-
-bool Transport::insideBigPlay(Piece piece, double x, double y, double w1, double w2, double w3,
-                              double h)
-{
-    double from = 0;
-    if (piece == Piece::Middle)
-        from = -w1;
-    else if (piece == Piece::Right)
-        from = -(w1 + w2);
-    return x >= from && x < from + w1 + w2 + w3 && y >= 0 && y < h;
-}
-
-void Transport::bigPlayPressed()
-{
-    m_model.PulsantePremuto = true;
-    m_model.setPicture(Image::Play, isPlaying(m_player.playState()) ? QStringLiteral("Pausa2P")
-                                                                    : QStringLiteral("Play2P"));
-    m_model.setPicture(Image::Play1, QStringLiteral("Play1P"));
-    m_model.setPicture(Image::Play3, QStringLiteral("Play3P"));
-    m_model.setPicture(Image::Ripeti, ripetiPicture("NPP"));
-    m_model.setPicture(Image::Stop, QStringLiteral("StopNPP"));
-    m_model.letEventsRun();
-}
-
-void Transport::bigPlayReleased(bool inside)
-{
-    if (inside) {
-        PlayMouseUp(false, false);
-    } else {
-        m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
-        m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
-        m_skin.NormalizzaPulsanti(0, 0);
-    }
-    m_model.PulsantePremuto = false;
-}
-
-void Transport::miniPlayPressed()
-{
-    m_model.PulsanteMiniPremuto = true;
-    m_model.setPicture(Image::PlayMini, isPlaying(m_player.playState()) ? QStringLiteral("PausaMP")
-                                                                        : QStringLiteral("PlayMP"));
-}
-
-void Transport::miniPlayReleased(bool inside)
-{
-    if (inside)
-        PlayMouseUp(true, false);
-    else
-        m_skin.NormalizzaMiniPulsanti(0, 0);
-    m_model.PulsanteMiniPremuto = false;
-}
-
-void Transport::stopPressed()
-{
-    m_model.PulsantePremuto = true;
-    m_model.setPicture(Image::Stop, QStringLiteral("StopPPN"));
-}
-
-void Transport::stopReleased(bool inside, Qt::MouseButton button)
-{
-    if (inside) {
-        SfumaStop(button);
-        m_model.setPicture(Image::Stop, QStringLiteral("StopSPN"));
-    } else {
-        m_skin.NormalizzaPulsanti(0, 0);
-    }
-    m_model.PulsantePremuto = false;
-}
-
-void Transport::miniStopPressed()
-{
-    m_model.PulsanteMiniPremuto = true;
-    m_model.setPicture(Image::StopMini, QStringLiteral("StopMP"));
-}
-
-void Transport::miniStopReleased(bool inside, Qt::MouseButton button)
-{
-    if (inside) {
-        SfumaStop(button);
-        m_model.setPicture(Image::StopMini, QStringLiteral("StopMS"));
-    } else {
-        m_skin.NormalizzaMiniPulsanti(0, 0);
-    }
-    m_model.PulsanteMiniPremuto = false;
-}
-
-void Transport::ripetiPressed()
-{
-    m_model.PulsantePremuto = true;
-    m_model.setPicture(Image::Ripeti, ripetiPicture("PPN"));
-}
-
-// The choice lasts until the window closes; the next window starts from the settings again.
-void Transport::ripetiReleased(bool inside)
-{
-    if (inside) {
-        if (m_model.Ripeti) {
-            m_model.setPicture(Image::Ripeti, QStringLiteral("NRipetiSPN"));
-            m_model.Ripeti = false;
-            m_skin.ApplicaInfo(3, 0);
-        } else {
-            m_model.setPicture(Image::Ripeti, QStringLiteral("RipetiSPN"));
-            m_model.Ripeti = true;
-            m_skin.ApplicaInfo(3, 1);
-        }
-    } else {
-        m_skin.NormalizzaPulsanti(0, 0);
-    }
-    m_model.PulsantePremuto = false;
 }
 
 void Transport::pausaClicked()

@@ -14,15 +14,12 @@ class QuestionPort;
 class Settings;
 class SkinButtons;
 
-// Play, pause and stop of the one song the window plays: the big and mini play buttons, the
-// stop buttons with their fade (tmrStop), repeat, the delayed start (Timer6), the player's
-// state changes and the hidden command buttons. Pictures and info follow the skin rules. The
-// stop buttons read sfumadx and abbvolume from the settings at every use, so a change made
-// meanwhile applies to the next stop.
+// Play, pause and stop of the one song the window plays: the play request of the big and mini
+// play buttons, the stop with its fade (tmrStop), repeat, the delayed start (Timer6), the
+// player's state changes and the hidden command buttons. Pictures and info follow the skin
+// rules; the buttons' presses and releases are TransportButtons'.
 class Transport {
 public:
-    enum class Piece { Left, Middle, Right };
-
     // What the window's opening takes from the settings and the board.
     struct Opening {
         QString path;
@@ -55,30 +52,16 @@ public:
     // tmrStop: one step of the fade; intervalMs is the timer's interval.
     void tmrStop(int intervalMs);
 
-    // Whether a release at (x, y) in the pressed piece's pixels lies on the whole big button,
-    // whose pieces are w1, w2 and w3 wide and h high.
-    static bool insideBigPlay(Piece piece, double x, double y, double w1, double w2, double w3,
-                              double h);
-
-    void bigPlayPressed();
-    void bigPlayReleased(bool inside);
-    void miniPlayPressed();
-    void miniPlayReleased(bool inside);
-    void stopPressed();
-    void stopReleased(bool inside, Qt::MouseButton button);
-    void miniStopPressed();
-    void miniStopReleased(bool inside, Qt::MouseButton button);
-    void ripetiPressed();
-    void ripetiReleased(bool inside);
-
     // The command buttons Pausa and Stop.
     void pausaClicked();
     void stopClicked();
     // The player could not play the file: stopped for good and reported, naming the file.
     void mediaFailed(const QString &message);
 
-private:
+    // "Ripeti" or "NRipeti" after the repeat state, then the state letters.
     QString ripetiPicture(const char *state) const;
+
+private:
     void finalStop();
     void stopForGood();
     void restoreBigButton();
@@ -89,7 +72,6 @@ private:
     SkinButtons &m_skin;
     SongPosition &m_progress;
     PlayerVolume &m_volume;
-    const Settings &m_settings;
     bool m_inPlayMouseUp = false;
     bool m_inTimer6 = false;
     // The song ended with repeat on and starts again; the presenter's bar moves until then.
