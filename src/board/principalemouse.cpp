@@ -118,7 +118,7 @@ void Principale::releaseOnNumber(int category, int index, Qt::MouseButton button
 void Principale::playNumber(int category, int index)
 {
     const SongSlot &slot = m_state.PercorsiSalvati.at(size_t(slotIndex(category, index)));
-    percorso = slot.folder + slot.file;
+    percorso = slot.fullPath();
     paintPlayed(category, index);
     Tipo = slotTitle(category, index);
     const QPointer<Principale> alive(this);

@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QtGlobal>
+
+#include <cmath>
 
 class QWidget;
 
@@ -29,6 +32,16 @@ class MediaPlayer : public QObject {
     Q_OBJECT
 
 public:
+    // Seconds as "mm.ss", the form of every time the player shows: the whole seconds, at least
+    // two minute digits, a dot, two second digits; a negative time reads "00.00".
+    static QString minutesDotSeconds(double seconds)
+    {
+        const auto whole = static_cast<qint64>(std::floor(qMax(0.0, seconds)));
+        return QStringLiteral("%1.%2")
+            .arg(whole / 60, 2, 10, QLatin1Char('0'))
+            .arg(whole % 60, 2, 10, QLatin1Char('0'));
+    }
+
     enum PlayState {
         Undefined = 0,
         Stopped = 1,

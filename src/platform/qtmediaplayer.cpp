@@ -15,14 +15,6 @@ namespace {
 // jump back when a caller "resumes" at a position it read a moment ago.
 constexpr qint64 SeekToleranceMs = 50;
 
-QString minutesSeconds(double seconds)
-{
-    const auto whole = static_cast<qint64>(std::floor(qMax(0.0, seconds)));
-    return QStringLiteral("%1.%2")
-        .arg(whole / 60, 2, 10, QLatin1Char('0'))
-        .arg(whole % 60, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 QtMediaPlayer::QtMediaPlayer(QObject *parent)
@@ -193,7 +185,7 @@ QString QtMediaPlayer::currentPositionString() const
     if (m_url.isEmpty() || m_failed) {
         return {};
     }
-    return minutesSeconds(currentPosition());
+    return minutesDotSeconds(currentPosition());
 }
 
 void QtMediaPlayer::setRate(double rate)
@@ -223,7 +215,7 @@ double QtMediaPlayer::duration() const
 QString QtMediaPlayer::durationString() const
 {
     const double seconds = duration();
-    return seconds > 0.0 ? minutesSeconds(seconds) : QString();
+    return seconds > 0.0 ? minutesDotSeconds(seconds) : QString();
 }
 
 QWidget *QtMediaPlayer::videoArea()

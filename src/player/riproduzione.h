@@ -97,10 +97,9 @@ private:
     void routeInfoOnly();
     void routeVolume();
     void routeBigPlayPiece(Image which, TransportButtons::Piece piece);
-    void routeSimpleButton(Image which, int code, std::function<void()> press,
-                           std::function<void(bool inside, Qt::MouseButton)> release);
-    void routeMiniButton(Image which, int code, std::function<void()> press,
-                         std::function<void(bool inside, Qt::MouseButton)> release);
+    // A button of the main area, or with mini of the mini area, hovered with code.
+    void routeButton(Image which, int code, bool mini, std::function<void()> press,
+                     std::function<void(bool inside, Qt::MouseButton)> release);
     bool inside(Image which, QMouseEvent *event) const;
 
     void unloadOnce();

@@ -128,21 +128,17 @@ void Riproduzione::routeBigPlayPiece(Image which, TransportButtons::Piece piece)
            }});
 }
 
-void Riproduzione::routeSimpleButton(Image which, int code, std::function<void()> press,
-                                     std::function<void(bool, Qt::MouseButton)> release)
+void Riproduzione::routeButton(Image which, int code, bool mini, std::function<void()> press,
+                               std::function<void(bool, Qt::MouseButton)> release)
 {
     route(m_images.at(size_t(which)),
           {[press](QMouseEvent *) { press(); },
-           [this, code](QMouseEvent *) { m_logic.skin.NormalizzaPulsanti(code, code); },
-           [this, which, release](QMouseEvent *e) { release(inside(which, e), e->button()); }});
-}
-
-void Riproduzione::routeMiniButton(Image which, int code, std::function<void()> press,
-                                   std::function<void(bool, Qt::MouseButton)> release)
-{
-    route(m_images.at(size_t(which)),
-          {[press](QMouseEvent *) { press(); },
-           [this, code](QMouseEvent *) { m_logic.skin.NormalizzaMiniPulsanti(code, code); },
+           [this, code, mini](QMouseEvent *) {
+               if (mini)
+                   m_logic.skin.NormalizzaMiniPulsanti(code, code);
+               else
+                   m_logic.skin.NormalizzaPulsanti(code, code);
+           },
            [this, which, release](QMouseEvent *e) { release(inside(which, e), e->button()); }});
 }
 
@@ -155,29 +151,29 @@ void Riproduzione::routeMainButtons()
     TransportButtons &t = m_logic.buttons;
     PanelSlide &panel = m_logic.panel;
     PlayerModel &model = m_logic.model;
-    routeSimpleButton(
-        Image::Stop, 2, [&t] { t.stopPressed(); },
+    routeButton(
+        Image::Stop, 2, false, [&t] { t.stopPressed(); },
         [&t](bool in, Qt::MouseButton button) { t.stopReleased(in, button); });
-    routeSimpleButton(
-        Image::Ripeti, 3, [&t] { t.ripetiPressed(); },
+    routeButton(
+        Image::Ripeti, 3, false, [&t] { t.ripetiPressed(); },
         [&t](bool in, Qt::MouseButton) { t.ripetiReleased(in); });
-    routeSimpleButton(
-        Image::Aggancia, 5, [&panel] { panel.agganciaPressed(); },
+    routeButton(
+        Image::Aggancia, 5, false, [&panel] { panel.agganciaPressed(); },
         [&panel](bool in, Qt::MouseButton) { panel.agganciaReleased(in); });
-    routeSimpleButton(
-        Image::SlittaBasso, 6, [&panel] { panel.slittaBassoPressed(); },
+    routeButton(
+        Image::SlittaBasso, 6, false, [&panel] { panel.slittaBassoPressed(); },
         [&panel](bool in, Qt::MouseButton) { panel.slittaBassoReleased(in); });
 
     PlayerVolume &volume = m_logic.volume;
-    routeSimpleButton(
-        Image::Muto, 4, [&volume] { volume.mutoPressed(); },
+    routeButton(
+        Image::Muto, 4, false, [&volume] { volume.mutoPressed(); },
         [&volume](bool in, Qt::MouseButton) { volume.mutoReleased(in); });
     ComputerVolume &computer = m_logic.computer;
-    routeSimpleButton(
-        Image::Mixer, 8, [&computer] { computer.mixerPressed(); },
+    routeButton(
+        Image::Mixer, 8, false, [&computer] { computer.mixerPressed(); },
         [&computer](bool in, Qt::MouseButton) { computer.mixerReleased(in); });
-    routeSimpleButton(
-        Image::Chiudi, 9,
+    routeButton(
+        Image::Chiudi, 9, false,
         [&model] {
             model.PulsantePremuto = true;
             model.setPicture(Image::Chiudi, QStringLiteral("ChiudiP"));
@@ -195,14 +191,14 @@ void Riproduzione::routeMiniButtons()
 {
     TransportButtons &t = m_logic.buttons;
     PanelSlide &panel = m_logic.panel;
-    routeMiniButton(
-        Image::PlayMini, 1, [&t] { t.miniPlayPressed(); },
+    routeButton(
+        Image::PlayMini, 1, true, [&t] { t.miniPlayPressed(); },
         [&t](bool in, Qt::MouseButton) { t.miniPlayReleased(in); });
-    routeMiniButton(
-        Image::StopMini, 2, [&t] { t.miniStopPressed(); },
+    routeButton(
+        Image::StopMini, 2, true, [&t] { t.miniStopPressed(); },
         [&t](bool in, Qt::MouseButton button) { t.miniStopReleased(in, button); });
-    routeMiniButton(
-        Image::SlittaAlto, 3, [&panel] { panel.slittaAltoPressed(); },
+    routeButton(
+        Image::SlittaAlto, 3, true, [&panel] { panel.slittaAltoPressed(); },
         [&panel](bool in, Qt::MouseButton) { panel.slittaAltoReleased(in); });
 }
 

@@ -136,11 +136,5 @@ public:
     // How many times a call was made.
     int count(const QString &call) const { return int(calls.count(call)); }
 
-    static QString text(double seconds)
-    {
-        const int whole = int(std::floor(seconds));
-        return QStringLiteral("%1.%2")
-            .arg(whole / 60, 2, 10, QLatin1Char('0'))
-            .arg(whole % 60, 2, 10, QLatin1Char('0'));
-    }
+    static QString text(double seconds) { return minutesDotSeconds(seconds); }
 };

@@ -1,3 +1,4 @@
+#include "player/logic/skin/skinnames.h"
 #include "tests/player/playerbench.h"
 
 namespace {
@@ -34,6 +35,8 @@ private slots:
     void hover_data();
     void hover();
     void sameControlDoesNotRewriteTheInfoLine();
+    void everyPictureShownIsASkinPicture_data();
+    void everyPictureShownIsASkinPicture();
 };
 
 // Each row sets up the window, moves the mouse over controls and checks pictures and the info
@@ -177,6 +180,82 @@ void TestSkinButtons::sameControlDoesNotRewriteTheInfoLine()
     QCOMPARE(b.model().infoWrites(), writes);
     skin.ApplicaInfo(2, 0);
     QCOMPARE(b.model().infoWrites(), writes + 2);
+}
+
+void TestSkinButtons::everyPictureShownIsASkinPicture_data()
+{
+    QTest::addColumn<bool>("repeat");
+    QTest::addColumn<bool>("muted");
+    QTest::addColumn<int>("docked");
+    QTest::addColumn<bool>("playing");
+    QTest::newRow("opened") << false << false << 1 << false;
+    QTest::newRow("playing") << false << false << 1 << true;
+    QTest::newRow("repeat on, playing") << true << false << 1 << true;
+    QTest::newRow("muted, undocked") << false << true << 0 << false;
+}
+
+// A name that is not drawn would leave its button blank: whatever the pointer and the buttons
+// do, every picture the window is given comes from the skin's list.
+void TestSkinButtons::everyPictureShownIsASkinPicture()
+{
+    QFETCH(bool, repeat);
+    QFETCH(bool, muted);
+    QFETCH(int, docked);
+    QFETCH(bool, playing);
+    PlayerBench b;
+    b.memory.VolumeMuto = muted;
+    b.open(repeat, false, docked);
+    if (playing)
+        b.logic.transport.PlayMouseUp(false, true);
+    const QStringList names = SkinNames::all();
+    const auto check = [&b, &names](const QString &after) {
+        for (int i = 0; i < int(Image::Count); ++i) {
+            const QString shown = b.picture(Image(i));
+            QVERIFY2(names.contains(shown), qPrintable(after + u": " + shown));
+        }
+    };
+    check(QStringLiteral("open"));
+    SkinButtons &skin = b.logic.skin;
+    TransportButtons &t = b.logic.buttons;
+    for (int code = 0; code <= 9; ++code) {
+        skin.NormalizzaPulsanti(code, code);
+        check(u"main " + QString::number(code));
+    }
+    for (int code = 0; code <= 3; ++code) {
+        skin.NormalizzaMiniPulsanti(code, code);
+        check(u"mini " + QString::number(code));
+    }
+    for (bool inside : {false, true}) {
+        const QString where = inside ? QStringLiteral(" inside") : QStringLiteral(" outside");
+        t.bigPlayPressed();
+        check(QStringLiteral("big play held"));
+        t.bigPlayReleased(inside);
+        check(u"big play released" + where);
+        t.miniPlayPressed();
+        check(QStringLiteral("mini play held"));
+        t.miniPlayReleased(inside);
+        check(u"mini play released" + where);
+        t.ripetiPressed();
+        check(QStringLiteral("repeat held"));
+        t.ripetiReleased(inside);
+        check(u"repeat released" + where);
+        t.stopPressed();
+        check(QStringLiteral("stop held"));
+        t.stopReleased(inside, Qt::LeftButton);
+        check(u"stop released" + where);
+        t.miniStopPressed();
+        check(QStringLiteral("mini stop held"));
+        t.miniStopReleased(inside, Qt::LeftButton);
+        check(u"mini stop released" + where);
+        b.logic.volume.mutoPressed();
+        check(QStringLiteral("mute held"));
+        b.logic.volume.mutoReleased(inside);
+        check(u"mute released" + where);
+        b.logic.panel.agganciaPressed();
+        check(QStringLiteral("dock held"));
+        b.logic.panel.agganciaReleased(inside);
+        check(u"dock released" + where);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSkinButtons)

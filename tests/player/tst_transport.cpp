@@ -541,7 +541,7 @@ void TestTransport::titleSpinner()
     QFETCH(QString, caption);
     TitleSpinner spinner;
     spinner.FaseTitolo = phase;
-    QCOMPARE(spinner.tick(QStringLiteral("Ballo 30"), percent), caption);
+    QCOMPARE(QStringLiteral("Riproduzione  Ballo 30  ") + spinner.tick(percent), caption);
     QCOMPARE(spinner.FaseTitolo, (phase + 1) % 4);
 
     // Timer1 writes the caption from the tick's percentage and yields.
@@ -576,7 +576,7 @@ void TestTransport::percentFollowsTheLocale()
     QFETCH(QString, avanzamento);
     QLocale::setDefault(locale);
     TitleSpinner spinner;
-    const QString spun = spinner.tick(QStringLiteral("Ballo 30"), 7.5);
+    const QString spun = QStringLiteral("Riproduzione  Ballo 30  ") + spinner.tick(7.5);
     PlayerBench b;
     b.open();
     const QString opened = b.model().text(Text::Caption);

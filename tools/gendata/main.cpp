@@ -2,6 +2,7 @@
 // pictures, the icon and pointer, and the demo music pack. Run by the build; a second run with
 // nothing changed writes nothing.
 
+#include "player/logic/skin/skinnames.h"
 #include "tools/gendata/icons.h"
 #include "tools/gendata/jingles.h"
 #include "tools/gendata/outputfiles.h"
@@ -26,7 +27,7 @@ void writeSkins(OutputFiles &out)
     }
     // The player loads these names and nothing else: each must be on disk and readable at the
     // size it was drawn.
-    const QStringList names = Skins::requiredNames();
+    const QStringList names = SkinNames::all();
     for (const QString &name : names) {
         const QString file = u"gr/" + name + u".jpg";
         if (!drawn.contains(name)) {

@@ -18,8 +18,7 @@ struct Picture {
 // The background the buttons are drawn on: the player's panel colour.
 QColor panelColour();
 
-// Every picture the player loads, by name, in the order of its controls.
-QStringList requiredNames();
+// The pictures of every name in SkinNames::all().
 QList<Picture> draw();
 
 } // namespace Skins

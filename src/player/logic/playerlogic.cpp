@@ -34,6 +34,6 @@ void PlayerLogic::timer1()
     if (m_inTimer1 || model.unloaded)
         return;
     const QScopedValueRollback busy(m_inTimer1, true);
-    model.setText(Text::Caption, spinner.tick(model.Tipo, model.TimerIIProtetto));
+    model.setText(Text::Caption, model.caption(spinner.tick(model.TimerIIProtetto)));
     model.letEventsRun();
 }

@@ -43,11 +43,10 @@ int seconds(const QString &text)
     return minutes * 60 + secs;
 }
 
-QString minutesDotSeconds(int seconds)
+int rounded(double value)
 {
-    return QStringLiteral("%1.%2")
-        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    // nearbyint rounds halves to even in the default rounding mode.
+    return int(std::nearbyint(value));
 }
 
 } // namespace NumberText

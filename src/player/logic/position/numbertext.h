@@ -15,10 +15,11 @@ QString captionStart();
 // minIntegerDigits before the separator + "%".
 QString avanzamento(double percent, int minIntegerDigits = 1);
 
+// A length or a percentage as a whole number, halves to even as the player has always rounded.
+int rounded(double value);
+
 // Minutes and seconds "mm.ss" as the player writes them, read back as whole seconds; -1 when
 // the text is not in that form.
 int seconds(const QString &minutesDotSeconds);
-// Whole seconds as at least two minute digits, ".", two second digits.
-QString minutesDotSeconds(int seconds);
 
 } // namespace NumberText

@@ -15,11 +15,6 @@ namespace {
 // it; they count as the start.
 constexpr double FarOutside = 970000;
 
-int rounded(double value)
-{
-    return int(std::nearbyint(value));
-}
-
 } // namespace
 
 void SongPosition::seekTo(double seconds)
@@ -60,8 +55,8 @@ void SongPosition::ProgressoDaCursore()
 {
     ++m_presenterMoves;
     const ProgressDisplay &p = m_model.progress();
-    const int c = rounded(p.knobLeft - BarLeft - 50 + KnobWidth / 2);
-    const int percent = rounded(c * 100.0 / (BarWidth - 60));
+    const int c = NumberText::rounded(p.knobLeft - BarLeft - 50 + KnobWidth / 2);
+    const int percent = NumberText::rounded(c * 100.0 / (BarWidth - 60));
     double value = 0.01;
     if (percent >= 101)
         value = 100;
@@ -76,7 +71,7 @@ void SongPosition::barPressed(double x, Qt::MouseButton button)
     m_model.AggiornaProgresso = false;
     if (button != Qt::LeftButton)
         return;
-    ValProgresso = rounded(m_model.progress().value);
+    ValProgresso = NumberText::rounded(m_model.progress().value);
     ProgressoDaClic(x, false);
 }
 
@@ -114,7 +109,7 @@ void SongPosition::sensorPressed(double x, Qt::MouseButton button)
     m_model.AggiornaProgresso = false;
     if (button != Qt::LeftButton)
         return;
-    ValProgresso = rounded(m_model.progress().value);
+    ValProgresso = NumberText::rounded(m_model.progress().value);
     ProgressoDaClic(x, true);
 }
 
@@ -148,7 +143,7 @@ void SongPosition::sensorReleased(double x, double y)
 
 void SongPosition::knobPressed(double x)
 {
-    PosX = rounded(x);
+    PosX = NumberText::rounded(x);
     m_model.AggiornaProgresso = false;
 }
 
@@ -156,7 +151,7 @@ void SongPosition::knobMoved(double x, Qt::MouseButtons buttons)
 {
     if (!(buttons & Qt::LeftButton))
         return;
-    CurX = rounded(x);
+    CurX = NumberText::rounded(x);
     knobLeftAtMove = m_model.progress().knobLeft;
     m_model.setTimer(Timer::Timer4, true);
 }
@@ -200,7 +195,7 @@ void SongPosition::timer4Tick()
     // The knob moved under a resting pointer: read the pointer again in the knob's
     // coordinates, as a fresh pointer move would report it.
     knobLeftAtMove = m_model.progress().knobLeft;
-    CurX = rounded(pointer - knobLeftAtMove);
+    CurX = NumberText::rounded(pointer - knobLeftAtMove);
 }
 
 void SongPosition::knobReleased()

@@ -43,7 +43,7 @@ QString SongPosition::remainingTime(const QString &duration, const QString &posi
     if (total < 0 || done < 0)
         return QStringLiteral("-00.00");
     // A position a moment past the end reads as nothing left rather than a negative time.
-    return QStringLiteral("-") + NumberText::minutesDotSeconds(qMax(0, total - done));
+    return QStringLiteral("-") + MediaPlayer::minutesDotSeconds(total - done);
 }
 
 void SongPosition::tick()

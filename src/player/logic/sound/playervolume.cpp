@@ -4,6 +4,7 @@
 #include "player/logic/panel/playerlayout.h"
 #include "player/logic/playermemory.h"
 #include "player/logic/playermodel.h"
+#include "player/logic/position/numbertext.h"
 #include "player/logic/skin/skinbuttons.h"
 
 #include <cmath>
@@ -14,11 +15,6 @@ namespace {
 
 constexpr double TrackRight = VolumeTrackLeft + VolumeTrackWidth;
 constexpr double HalfKnob = VolumeKnobWidth / 2;
-
-int rounded(double value)
-{
-    return int(std::nearbyint(value));
-}
 
 } // namespace
 
@@ -35,8 +31,9 @@ double PlayerVolume::knobLeftFor(int volume)
 
 int PlayerVolume::volumeAt(double knobLeft)
 {
-    return qBound(0, rounded((knobLeft - VolumeTrackLeft + HalfKnob) * 100 / VolumeTrackWidth),
-                  100);
+    return qBound(
+        0, NumberText::rounded((knobLeft - VolumeTrackLeft + HalfKnob) * 100 / VolumeTrackWidth),
+        100);
 }
 
 bool PlayerVolume::muted() const
@@ -117,7 +114,7 @@ void PlayerVolume::trackPressed(double x, Qt::MouseButton button)
     if (button != Qt::LeftButton || muted())
         return;
     setKnobLeft(VolumeTrackLeft + qBound(0.0, x, VolumeTrackWidth) - HalfKnob);
-    VPosX = rounded(HalfKnob);
+    VPosX = NumberText::rounded(HalfKnob);
     PosizionaVolume(true, false);
 }
 
@@ -136,14 +133,14 @@ void PlayerVolume::knobPressed(double x)
 {
     if (muted())
         return;
-    VPosX = rounded(x);
+    VPosX = NumberText::rounded(x);
 }
 
 void PlayerVolume::knobMoved(double x, Qt::MouseButtons buttons)
 {
     if (!(buttons & Qt::LeftButton) || muted())
         return;
-    VCurX = rounded(x);
+    VCurX = NumberText::rounded(x);
     const double centre = m_model.volume().knobLeft + HalfKnob;
     // Pushing further past an end the knob already stands on moves nothing.
     if ((centre <= VolumeTrackLeft && VCurX <= VPosX) || (centre >= TrackRight && VCurX >= VPosX)) {

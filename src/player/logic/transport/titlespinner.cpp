@@ -4,14 +4,12 @@
 
 #include <array>
 
-QString TitleSpinner::tick(const QString &tipo, double percent)
+QString TitleSpinner::tick(double percent)
 {
     static const std::array<QString, 4> suffixes = {QStringLiteral("% ---"),
                                                     QStringLiteral("%  \\"), QStringLiteral("%  |"),
                                                     QStringLiteral("%  /")};
-    const QString caption = QStringLiteral("Riproduzione  ") + tipo + QStringLiteral("  ") +
-                            NumberText::oneDecimal(percent, 2) +
-                            suffixes.at(size_t(FaseTitolo & 3));
+    const QString tail = NumberText::oneDecimal(percent, 2) + suffixes.at(size_t(FaseTitolo & 3));
     FaseTitolo = FaseTitolo >= 3 ? 0 : FaseTitolo + 1;
-    return caption;
+    return tail;
 }

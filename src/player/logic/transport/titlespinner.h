@@ -8,6 +8,6 @@ class TitleSpinner {
 public:
     int FaseTitolo = 0;
 
-    // The caption for the song titled tipo at percent, then the next phase.
-    QString tick(const QString &tipo, double percent);
+    // The caption's tail after the song's title at percent, then the next phase.
+    QString tick(double percent);
 };

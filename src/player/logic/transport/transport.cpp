@@ -59,7 +59,7 @@ void Transport::open(const Opening &opening)
     m_model.FileInesistente = !TextFile::isReadableFile(opening.path);
     m_player.setURL(m_model.FileInesistente ? QString() : opening.path);
     m_player.setEnabled(true);
-    m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
+    showStartCaption();
     m_model.setText(Text::Pausa, QStringLiteral("Play"));
 
     m_model.setKnobLeft(SongPosition::knobCentredAt(0));
@@ -149,6 +149,11 @@ void Transport::PlayMouseUp(bool mini, bool untouched)
     m_model.Fermo = false;
 }
 
+void Transport::showStartCaption()
+{
+    m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
+}
+
 void Transport::restoreBigButton()
 {
     m_model.setPicture(Image::Play, QStringLiteral("Play2N"));
@@ -207,7 +212,7 @@ void Transport::finalStop()
     m_model.setTimer(Timer::Timer2, false);
     m_model.setTimer(Timer::Timer6, false);
     m_model.setText(Text::Label8, QStringLiteral("00.00 / ") + duration);
-    m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
+    showStartCaption();
     m_model.setText(Text::Avanzamento, NumberText::avanzamento(0, 2));
     m_model.setText(Text::DurataCorr, QStringLiteral("00.00"));
     m_model.setText(Text::DurataRim, QStringLiteral("-") + duration);
@@ -294,7 +299,7 @@ void Transport::stopClicked()
         return;
     m_player.stop();
     m_model.setTimer(Timer::Timer1, false);
-    m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
+    showStartCaption();
     m_model.TimerIIProtetto = 0;
     m_model.setTimer(Timer::Timer2, false);
     m_model.setProgressValue(0);

@@ -65,6 +65,7 @@ private:
     void finalStop();
     void stopForGood();
     void restoreBigButton();
+    void showStartCaption();
 
     PlayerModel &m_model;
     MediaPlayer &m_player;
