@@ -1,6 +1,8 @@
 #include "board/principale.h"
 
+#include "board/boardmouse.h"
 #include "board/boardpeers.h"
+#include "board/mouserules.h"
 #include "board/titlebar.h"
 #include "core/appstate.h"
 #include "core/categories.h"
@@ -10,23 +12,15 @@
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-
-namespace {
-
-QTimer *boardTimer(const QString &name, int interval, QObject *parent)
-{
-    auto *timer = new QTimer(parent);
-    timer->setObjectName(name);
-    timer->setInterval(interval);
-    return timer;
-}
-
-} // namespace
+#include <QUrl>
 
 Principale::Principale(AppState &state, BoardPeers &peers, QuestionPort &questions, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_state(state), m_peers(peers),
@@ -35,7 +29,7 @@ Principale::Principale(AppState &state, BoardPeers &peers, QuestionPort &questio
     setObjectName(QStringLiteral("Principale"));
     setWindowTitle(QStringLiteral("Zefiro"));
     setMouseTracking(true);
-    setGeometry(designedWindowPixels());
+    setGeometry(TitleBarControl::designedWindowPixels());
     buildControls();
     applyCursorAndIcon();
 }
@@ -44,13 +38,24 @@ Principale::~Principale() = default;
 
 void Principale::buildControls()
 {
+    m_mouse = new BoardMouse(
+        this,
+        {[this] { m_grid->unhover(); },
+         [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+             releaseOnSurface(button, modifiers);
+         },
+         [this](int category, int index) { m_grid->hover(category, index); },
+         [this](int category, int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+             releaseOnNumber(category, index, button, modifiers);
+         }});
     m_tabella = new QLabel(this);
     m_tabella->setObjectName(QStringLiteral("Tabella"));
     m_tabella->setScaledContents(true);
     m_tabella->setMouseTracking(true);
-    m_tabella->installEventFilter(this);
+    m_tabella->installEventFilter(m_mouse);
+    m_mouse->setSurface(m_tabella);
 
-    buildNumbers();
+    m_grid = std::make_unique<NumberGrid>(this, m_mouse);
 
     m_reset = new QPushButton(QStringLiteral("Reset"), this);
     m_reset->setObjectName(QStringLiteral("Reset"));
@@ -68,34 +73,12 @@ void Principale::buildControls()
     m_esci->setFont(exitFont);
     connect(m_esci, &QPushButton::clicked, this, &Principale::close);
 
-    m_titleBar = new TitleBar(this);
-    connectTitleBar();
+    m_bar = new TitleBarControl(*this);
 
-    m_timer1 = boardTimer(QStringLiteral("Timer1"), 4, this);
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(4);
     connect(m_timer1, &QTimer::timeout, this, &Principale::Ridimensiona);
-    m_timer2 = boardTimer(QStringLiteral("Timer2"), 10, this);
-    connect(m_timer2, &QTimer::timeout, this, &Principale::onTimer2);
-    m_timer3 = boardTimer(QStringLiteral("Timer3"), 10, this);
-    connect(m_timer3, &QTimer::timeout, this, &Principale::onTimer3);
-}
-
-void Principale::buildNumbers()
-{
-    QFont font(QStringLiteral("Comic Sans MS"), 36, QFont::Bold);
-    for (int c = 0; c < CategoryCount; ++c) {
-        for (int i = 0; i < SlotsPerCategory; ++i) {
-            auto *label = new QLabel(QString::number(slotPoints(i)), this);
-            label->setObjectName(category(c).array.toString() + u'_' + QString::number(i));
-            label->setFont(font);
-            label->setAlignment(Qt::AlignCenter);
-            label->setMouseTracking(true);
-            label->setProperty("category", c);
-            label->setProperty("index", i);
-            label->installEventFilter(this);
-            m_numbers.at(size_t(c)).at(size_t(i)) = label;
-            paintFree(c, i);
-        }
-    }
 }
 
 void Principale::applyCursorAndIcon()
@@ -106,34 +89,25 @@ void Principale::applyCursorAndIcon()
     const QPixmap icon(m_state.file(QStringLiteral("icona.png")));
     if (!icon.isNull()) {
         setWindowIcon(QIcon(icon));
-        m_titleBar->Image1->setPixmap(icon);
+        m_bar->titleBar()->Image1->setPixmap(icon);
     }
-}
-
-QLabel *Principale::number(int category, int index) const
-{
-    return m_numbers.at(size_t(category)).at(size_t(index));
 }
 
 void Principale::load()
 {
-    m_drag.setOrigin(positionTwips().x(), positionTwips().y());
-    m_bar.bar.visible = false;
-    m_bar.bar.height = 350;
-    m_bar.bar.top = -350;
-    m_titleBar->apply(m_bar.bar);
+    m_bar->load();
 
     BoardLayout::placeAtLoad(m_geometry, Twips::fromPixels(width()), Twips::fromPixels(height()));
     applyGeometry();
 
     for (const RestoreFile::Mark &mark : RipristinaGiocate(m_state.Path))
-        paintPlayed(mark.category, mark.number);
+        m_grid->setPlayed(mark.category, mark.number, true);
     m_state.Avvio = 0;
 }
 
 void Principale::showBoard()
 {
-    maximise();
+    m_bar->maximise();
 }
 
 void Principale::Ridimensiona()
@@ -141,11 +115,9 @@ void Principale::Ridimensiona()
     const bool minimised = isMinimized();
     const BoardLayout::PassResult pass =
         BoardLayout::ridimensiona(m_geometry, Twips::fromPixels(width()),
-                                  Twips::fromPixels(height()), minimised, m_bar.bar.width);
-    if (pass.barCentred) {
-        m_bar.bar.left = pass.barLeft;
-        m_titleBar->apply(m_bar.bar);
-    }
+                                  Twips::fromPixels(height()), minimised, barAnimation().bar.width);
+    if (pass.barCentred)
+        m_bar->centre(pass.barLeft);
     applyGeometry();
     if (pass.snapHeight || pass.snapWidth) {
         resize(pass.snapWidth ? Twips::toPixels(BoardLayout::SmallestWidth) : width(),
@@ -154,12 +126,6 @@ void Principale::Ridimensiona()
     if (m_state.OpzioniAperte)
         m_peers.focusOptions();
     m_timer1->stop();
-}
-
-void Principale::PosizionaRiga(int category)
-{
-    BoardLayout::posizionaRiga(m_geometry, category);
-    applyRow(category);
 }
 
 void Principale::applyGeometry()
@@ -171,16 +137,7 @@ void Principale::applyGeometry()
     place(m_reset, m_geometry.reset);
     place(m_esci, m_geometry.btnEsci);
     applyExitIcon();
-    for (int c = 0; c < CategoryCount; ++c)
-        applyRow(c);
-}
-
-void Principale::applyRow(int category)
-{
-    for (int i = 0; i < SlotsPerCategory; ++i) {
-        const BoardLayout::Box &box = m_geometry.numbers.at(size_t(category)).at(size_t(i));
-        number(category, i)->setGeometry(Twips::toPixels(box.left, box.top, box.width, box.height));
-    }
+    m_grid->place(m_geometry);
 }
 
 void Principale::setBoardPicture(const QString &file)
@@ -237,11 +194,6 @@ void Principale::changeEvent(QEvent *event)
         m_peers.focusUpdate();
 }
 
-void Principale::Termina()
-{
-    close();
-}
-
 void Principale::closeEvent(QCloseEvent *event)
 {
     event->accept();
@@ -249,8 +201,7 @@ void Principale::closeEvent(QCloseEvent *event)
         return;
     m_ended = true;
     m_timer1->stop();
-    m_timer2->stop();
-    m_timer3->stop();
+    m_bar->stop();
     endRun();
     emit terminated();
 }
@@ -273,13 +224,102 @@ void Principale::endRun()
     }
 }
 
-QRect Principale::designedWindowPixels()
+void Principale::mousePressEvent(QMouseEvent *event)
 {
-    const BoardLayout::Box &box = BoardLayout::DesignedWindow;
-    return Twips::toPixels(box.left, box.top, box.width, box.height);
+    event->accept();
 }
 
-QPointF Principale::positionTwips() const
+void Principale::mouseReleaseEvent(QMouseEvent *event)
 {
-    return {Twips::fromPixels(x()), Twips::fromPixels(y())};
+    releaseOnSurface(event->button(), event->modifiers());
+}
+
+void Principale::mouseMoveEvent(QMouseEvent *event)
+{
+    m_bar->pointerAt(Twips::fromPixels(event->position().y()));
+    m_grid->unhover();
+}
+
+void Principale::releaseOnSurface(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    if (MouseRules::onSurface(button, modifiers) == MouseRules::Action::ShowOptions)
+        m_peers.showOptions();
+}
+
+void Principale::releaseOnNumber(int category, int index, Qt::MouseButton button,
+                                 Qt::KeyboardModifiers modifiers)
+{
+    switch (MouseRules::onNumber(button, modifiers, m_state.OpzioniAperte)) {
+    case MouseRules::Action::Play:
+        playNumber(category, index);
+        break;
+    case MouseRules::Action::Toggle:
+        toggleNumber(category, index);
+        break;
+    case MouseRules::Action::ShowOptions:
+        m_peers.showOptions();
+        break;
+    case MouseRules::Action::None:
+        break;
+    }
+}
+
+// The number is marked before the song plays and recorded only once the player has closed.
+void Principale::playNumber(int category, int index)
+{
+    const SongSlot &slot = m_state.PercorsiSalvati.at(size_t(slotIndex(category, index)));
+    percorso = slot.fullPath();
+    m_grid->setPlayed(category, index, true);
+    Tipo = slotTitle(category, index);
+    const QPointer<Principale> alive(this);
+    m_peers.playModal(percorso, Tipo);
+    // The run may have ended while the song played (the system closing the board); the
+    // restore file is gone by then and must not come back.
+    if (!alive || m_ended)
+        return;
+    const TextFile::WriteResult written =
+        RegistraGiocata(m_state.Path, ::category(category).code.toString(), index);
+    reportRestoreWrite(written.ok, written.error);
+}
+
+void Principale::toggleNumber(int category, int index)
+{
+    const QString code = ::category(category).code.toString();
+    TextFile::WriteResult written;
+    if (isPlayed(category, index)) {
+        m_grid->setPlayed(category, index, false);
+        written = AnnullaGiocata(m_state.Path, code, index);
+    } else {
+        m_grid->setPlayed(category, index, true);
+        written = RegistraGiocata(m_state.Path, code, index);
+    }
+    reportRestoreWrite(written.ok, written.error);
+}
+
+// The game goes on without the restore file; the presenter hears of it once per run rather
+// than at every click.
+void Principale::reportRestoreWrite(bool ok, const QString &error)
+{
+    if (ok || m_restoreWarned)
+        return;
+    m_restoreWarned = true;
+    m_questions.inform(QStringLiteral("Impossibile aggiornare il file ") +
+                           m_state.file(QStringLiteral("Ripristino.sav")) + QStringLiteral(":\n") +
+                           error +
+                           QStringLiteral("\n\nSe il programma si chiude in modo imprevisto, "
+                                          "i numeri giocati non verranno ripristinati."),
+                       QStringLiteral("Zefiro"), QuestionPort::Icon::Warning);
+}
+
+void Principale::onReset()
+{
+    m_grid->clearAll();
+    if (!EliminaRipristino(m_state.Path))
+        reportRestoreWrite(false, QStringLiteral("il file non può essere eliminato"));
+}
+
+void Principale::Link(const QString &address)
+{
+    // A bare host such as "www.example.org" gets the web scheme the handler needs.
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }

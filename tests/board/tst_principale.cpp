@@ -268,13 +268,13 @@ private slots:
         QVERIFY(showBoard());
         QTest::mouseMove(label(0, 0));
         QCOMPARE(colour(label(0, 0)), buttonFace());
-        QCOMPARE(m_board->MoveCateg, 1);
+        QCOMPARE(m_board->grid().MoveCateg, 1);
         QTest::mouseMove(label(0, 0), QPoint(5, 5)); // still on the same number
         QCOMPARE(colour(label(0, 0)), buttonFace());
         QTest::mouseMove(label(0, 1));
         QVERIFY(isFree(0, 0));
         QCOMPARE(colour(label(0, 1)), buttonFace());
-        QCOMPARE(m_board->MoveIndex, 1);
+        QCOMPARE(m_board->grid().MoveIndex, 1);
         // A played number never shows the hover colour and is repainted red when left.
         click(1, 2, Qt::RightButton);
         QTest::mouseMove(label(1, 2));
@@ -285,12 +285,12 @@ private slots:
         QCOMPARE(colour(label(1, 3)), buttonFace());
         QTest::mouseMove(child<QLabel>("Tabella"), QPoint(3, 3));
         QVERIFY(isFree(1, 3));
-        QCOMPARE(m_board->MoveCateg, 0);
+        QCOMPARE(m_board->grid().MoveCateg, 0);
         QTest::mouseMove(label(4, 4));
         QCOMPARE(colour(label(4, 4)), buttonFace());
         QTest::mouseMove(m_board.get(), Bare);
         QVERIFY(isFree(4, 4));
-        QCOMPARE(m_board->MoveCateg, 0);
+        QCOMPARE(m_board->grid().MoveCateg, 0);
     }
 
     void reset()
@@ -309,6 +309,45 @@ private slots:
             }
             QVERIFY(!QFile::exists(restorePath()));
         }
+    }
+
+    // Whether a number is played is the board's own record, not the colour it happens to
+    // show: a system colour equal to the played red changes nothing.
+    void playedIsNotAColour_data()
+    {
+        QTest::addColumn<QPalette::ColorRole>("role");
+        QTest::addColumn<bool>("hovered");
+        QTest::newRow("free numbers drawn red") << QPalette::ButtonText << false;
+        QTest::newRow("hover colour red") << QPalette::Button << true;
+    }
+
+    void playedIsNotAColour()
+    {
+        QFETCH(QPalette::ColorRole, role);
+        QFETCH(bool, hovered);
+        const QPalette before = QApplication::palette();
+        QPalette red = before;
+        red.setColor(role, QColor(255, 0, 0));
+        QApplication::setPalette(red);
+        m_board = std::make_unique<Principale>(*m_state, *m_peers, *m_questions);
+        const bool shown = showBoard();
+        if (hovered)
+            QTest::mouseMove(label(3, 3));
+        click(3, 3, Qt::RightButton);
+        const bool markedOnce = m_board->isPlayed(3, 3);
+        const QByteArray recorded = readBytes(restorePath());
+        if (hovered)
+            QTest::mouseMove(label(3, 3));
+        click(3, 3, Qt::RightButton);
+        const bool markedTwice = m_board->isPlayed(3, 3);
+        const QByteArray cleared = readBytes(restorePath());
+        m_board.reset();
+        QApplication::setPalette(before);
+        QVERIFY(shown);
+        QVERIFY(markedOnce);
+        QVERIFY(recorded.contains("ba3"));
+        QVERIFY(!markedTwice);
+        QVERIFY(!cleared.contains("ba3"));
     }
 
     void loadRestoresMarks()
