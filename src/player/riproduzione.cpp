@@ -4,6 +4,7 @@
 #include "core/events.h"
 #include "platform/mediaplayer.h"
 #include "platform/processpriority.h"
+#include "player/playermouse.h"
 #include "player/playerwidgets.h"
 #include "player/skinimage.h"
 #include "widgets/twips.h"
@@ -275,4 +276,40 @@ void Riproduzione::syncVideoArea()
         return;
     m_video->setGeometry(m_backdrop->rect());
     m_video->setVisible(m_player.hasVideo());
+}
+
+void Riproduzione::mouseMoveEvent(QMouseEvent *event)
+{
+    m_logic.skin.NormalizzaPulsanti(0, 0);
+    QDialog::mouseMoveEvent(event);
+}
+
+// Leaving the window leaves no button in its hover look.
+void Riproduzione::leaveEvent(QEvent *event)
+{
+    m_logic.skin.NormalizzaPulsanti(0, 0);
+    m_logic.skin.NormalizzaMiniPulsanti(0, 0);
+    QDialog::leaveEvent(event);
+}
+
+// The mouse over the controls goes to the logic through the routing table.
+void Riproduzione::connectMouse()
+{
+    m_mouse = new PlayerMouse(*this, m_logic);
+    PlayerMouse::Controls controls;
+    for (size_t i = 0; i < m_images.size(); ++i)
+        controls.images.at(i) = m_images.at(i);
+    controls.panel = m_panel;
+    controls.strip = m_strip;
+    controls.backdrop = m_backdrop;
+    controls.grip = m_grip;
+    controls.bar = m_bar;
+    controls.miniSensor = m_miniSensor;
+    controls.knobSurface = m_knobSurface;
+    controls.volPrinc = m_volPrinc;
+    controls.volume = m_volume;
+    controls.volumeCaption = m_volumeCaption;
+    controls.volumeSensor = m_volumeSensor;
+    controls.volumeKnobSurface = m_volumeKnobSurface;
+    m_mouse->connect(controls);
 }

@@ -6,13 +6,12 @@
 #include "player/skinpictures.h"
 
 #include <QDialog>
-#include <QHash>
 #include <QPointer>
 
 #include <array>
-#include <functional>
 
 class Backdrop;
+class PlayerMouse;
 class InfoBox;
 class Knob;
 class MediaPlayer;
@@ -53,7 +52,6 @@ public:
     void done(int result) override;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -83,25 +81,7 @@ private:
     QLabel *label(QWidget *parent, const char *name, const QString &text, double left, double top,
                   double width, double height);
 
-    // Mouse routing (riproduzionemouse.cpp).
-    struct Route {
-        std::function<void(QMouseEvent *)> press;
-        std::function<void(QMouseEvent *)> move;
-        std::function<void(QMouseEvent *)> release;
-    };
-    void route(QWidget *widget, Route handlers);
     void connectMouse();
-    void routeMainButtons();
-    void routeMiniButtons();
-    void routeProgress();
-    void routeInfoOnly();
-    void routeVolume();
-    void routeBigPlayPiece(Image which, TransportButtons::Piece piece);
-    // A button of the main area, or with mini of the mini area, hovered with code.
-    void routeButton(Image which, int code, bool mini, std::function<void()> press,
-                     std::function<void(bool inside, Qt::MouseButton)> release);
-    bool inside(Image which, QMouseEvent *event) const;
-
     void unloadOnce();
     void syncVideoArea();
     void centreOnScreen();
@@ -117,7 +97,7 @@ private:
     std::array<SkinImage *, size_t(Image::Count)> m_images{};
     std::array<QTimer *, size_t(Timer::Count)> m_timers{};
     std::array<QLabel *, size_t(Text::Count)> m_texts{};
-    QHash<QObject *, Route> m_routes;
+    PlayerMouse *m_mouse = nullptr;
 
     QWidget *m_panel = nullptr;
     QWidget *m_strip = nullptr;

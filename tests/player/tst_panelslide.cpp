@@ -83,7 +83,6 @@ void TestPanelSlide::slides()
         seen.append(g.panelTop);
         backdrops.append(g.backdropHeight);
         strips.append(g.stripTop);
-        QCOMPARE(g.playerHeight, g.backdropHeight + 955);
         QCOMPARE(g.sideLeftHeight, g.backdropHeight);
         QCOMPARE(g.sideRightHeight, g.backdropHeight);
     }
@@ -116,7 +115,6 @@ void TestPanelSlide::slideUpWhenAlreadyShown()
     QCOMPARE(b.view.stripTops.first(), 3500.0);
     QCOMPARE(b.view.stripTops.last(), 3510.0);
     QCOMPARE(b.model().panel().backdropHeight, 3270.0);
-    QCOMPARE(b.model().panel().playerHeight, 4225.0);
 }
 
 void TestPanelSlide::dockButton_data()

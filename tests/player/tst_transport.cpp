@@ -117,7 +117,6 @@ void TestTransport::opening()
     QCOMPARE(m.panel().panelTop, 7350.0);
     QCOMPARE(m.panel().backdropHeight, 6300.0);
     QCOMPARE(m.panel().stripTop, 6540.0);
-    QCOMPARE(m.panel().playerHeight, 7255.0);
 }
 
 void TestTransport::playAndPauseRequests_data()

@@ -62,7 +62,6 @@ struct PanelGeometry {
     double panelTop = PlayerLayout::PanelHiddenTop;
     double stripTop = PlayerLayout::StripTop;
     double backdropHeight = PlayerLayout::BackdropHeight;
-    double playerHeight = PlayerLayout::BackdropHeight + PlayerLayout::PlayerExtraHeight;
     double sideLeftHeight = PlayerLayout::BackdropHeight;
     double sideRightHeight = PlayerLayout::BackdropHeight;
 };

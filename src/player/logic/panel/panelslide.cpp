@@ -121,7 +121,6 @@ void PanelSlide::AdattaVideo()
     g.sideLeftHeight = g.backdropHeight;
     g.sideRightHeight = g.sideLeftHeight;
     g.stripTop = BackdropTop + g.backdropHeight;
-    g.playerHeight = g.backdropHeight + PlayerExtraHeight;
     m_model.panelUpdated();
 }
 

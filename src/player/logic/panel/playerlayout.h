@@ -28,8 +28,6 @@ inline constexpr double StripLeft = 195;
 inline constexpr double StripTop = 3500;
 inline constexpr double StripWidth = 9435;
 inline constexpr double StripHeight = 780;
-// The player is taller than its backdrop by this much.
-inline constexpr double PlayerExtraHeight = 955;
 
 // The large progress bar ProgressoMedia and its knob, in the strip.
 inline constexpr double BarLeft = 150;

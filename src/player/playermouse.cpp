@@ -1,4 +1,6 @@
-#include "player/riproduzione.h"
+#include "player/playermouse.h"
+
+#include "player/logic/playerlogic.h"
 
 #include "player/playerwidgets.h"
 #include "player/skinimage.h"
@@ -7,6 +9,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSlider>
+
+PlayerMouse::PlayerMouse(QWidget &window, PlayerLogic &logic)
+    : QObject(&window), m_window(window), m_logic(logic)
+{
+}
 
 namespace {
 
@@ -22,25 +29,25 @@ double twipsY(QMouseEvent *event)
 
 } // namespace
 
-void Riproduzione::route(QWidget *widget, Route handlers)
+void PlayerMouse::route(QWidget *widget, Route handlers)
 {
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
     m_routes.insert(widget, std::move(handlers));
 }
 
-bool Riproduzione::inside(Image which, QMouseEvent *event) const
+bool PlayerMouse::inside(Image which, QMouseEvent *event) const
 {
-    const QWidget *control = m_images.at(size_t(which));
+    const QWidget *control = m_c.images.at(size_t(which));
     const QPointF p = event->position();
     return p.x() >= 0 && p.x() < control->width() && p.y() >= 0 && p.y() < control->height();
 }
 
-bool Riproduzione::eventFilter(QObject *watched, QEvent *event)
+bool PlayerMouse::eventFilter(QObject *watched, QEvent *event)
 {
     const auto found = m_routes.constFind(watched);
     if (found == m_routes.constEnd())
-        return QDialog::eventFilter(watched, event);
+        return QObject::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);
     const Route &r = *found;
     switch (event->type()) {
@@ -68,26 +75,13 @@ bool Riproduzione::eventFilter(QObject *watched, QEvent *event)
         r.press(mouse);
         return true;
     default:
-        return QDialog::eventFilter(watched, event);
+        return QObject::eventFilter(watched, event);
     }
 }
 
-void Riproduzione::mouseMoveEvent(QMouseEvent *event)
+void PlayerMouse::connect(const Controls &controls)
 {
-    m_logic.skin.NormalizzaPulsanti(0, 0);
-    QDialog::mouseMoveEvent(event);
-}
-
-// Leaving the window leaves no button in its hover look.
-void Riproduzione::leaveEvent(QEvent *event)
-{
-    m_logic.skin.NormalizzaPulsanti(0, 0);
-    m_logic.skin.NormalizzaMiniPulsanti(0, 0);
-    QDialog::leaveEvent(event);
-}
-
-void Riproduzione::connectMouse()
-{
+    m_c = controls;
     routeMainButtons();
     routeMiniButtons();
     routeProgress();
@@ -96,42 +90,42 @@ void Riproduzione::connectMouse()
 
     SkinButtons &skin = m_logic.skin;
     const auto background = [&skin](QMouseEvent *) { skin.NormalizzaPulsanti(0, 0); };
-    route(m_panel, {{}, background, {}});
+    route(m_c.panel, {{}, background, {}});
     const auto miniBackground = [&skin](QMouseEvent *) { skin.NormalizzaMiniPulsanti(0, 0); };
-    route(m_strip, {{}, miniBackground, {}});
-    route(m_backdrop, {{}, miniBackground, {}});
+    route(m_c.strip, {{}, miniBackground, {}});
+    route(m_c.backdrop, {{}, miniBackground, {}});
 
     PanelSlide &panel = m_logic.panel;
-    route(m_grip, {[&panel](QMouseEvent *e) { panel.gripPressed(twipsY(e)); },
-                   [&panel, &skin](QMouseEvent *e) {
-                       if (e->buttons() == Qt::NoButton)
-                           skin.NormalizzaPulsanti(0, 0);
-                       panel.gripMoved(twipsY(e), e->buttons() == Qt::LeftButton);
-                   },
-                   [&panel](QMouseEvent *) { panel.gripReleased(); }});
+    route(m_c.grip, {[&panel](QMouseEvent *e) { panel.gripPressed(twipsY(e)); },
+                     [&panel, &skin](QMouseEvent *e) {
+                         if (e->buttons() == Qt::NoButton)
+                             skin.NormalizzaPulsanti(0, 0);
+                         panel.gripMoved(twipsY(e), e->buttons() == Qt::LeftButton);
+                     },
+                     [&panel](QMouseEvent *) { panel.gripReleased(); }});
 }
 
-void Riproduzione::routeBigPlayPiece(Image which, TransportButtons::Piece piece)
+void PlayerMouse::routeBigPlayPiece(Image which, TransportButtons::Piece piece)
 {
     TransportButtons &buttons = m_logic.buttons;
-    route(m_images.at(size_t(which)),
+    route(m_c.images.at(size_t(which)),
           {[&buttons](QMouseEvent *) { buttons.bigPlayPressed(); },
            [this](QMouseEvent *) { m_logic.skin.NormalizzaPulsanti(1, 1); },
            [this, piece](QMouseEvent *e) {
-               const double w1 = m_images.at(size_t(Image::Play1))->width();
-               const double w2 = m_images.at(size_t(Image::Play))->width();
-               const double w3 = m_images.at(size_t(Image::Play3))->width();
-               const double h = m_images.at(size_t(Image::Play))->height();
+               const double w1 = m_c.images.at(size_t(Image::Play1))->width();
+               const double w2 = m_c.images.at(size_t(Image::Play))->width();
+               const double w3 = m_c.images.at(size_t(Image::Play3))->width();
+               const double h = m_c.images.at(size_t(Image::Play))->height();
                const QPointF p = e->position();
                m_logic.buttons.bigPlayReleased(
                    TransportButtons::insideBigPlay(piece, p.x(), p.y(), w1, w2, w3, h));
            }});
 }
 
-void Riproduzione::routeButton(Image which, int code, bool mini, std::function<void()> press,
-                               std::function<void(bool, Qt::MouseButton)> release)
+void PlayerMouse::routeButton(Image which, int code, bool mini, std::function<void()> press,
+                              std::function<void(bool, Qt::MouseButton)> release)
 {
-    route(m_images.at(size_t(which)),
+    route(m_c.images.at(size_t(which)),
           {[press](QMouseEvent *) { press(); },
            [this, code, mini](QMouseEvent *) {
                if (mini)
@@ -142,7 +136,7 @@ void Riproduzione::routeButton(Image which, int code, bool mini, std::function<v
            [this, which, release](QMouseEvent *e) { release(inside(which, e), e->button()); }});
 }
 
-void Riproduzione::routeMainButtons()
+void PlayerMouse::routeMainButtons()
 {
     routeBigPlayPiece(Image::Play1, TransportButtons::Piece::Left);
     routeBigPlayPiece(Image::Play, TransportButtons::Piece::Middle);
@@ -180,14 +174,14 @@ void Riproduzione::routeMainButtons()
         },
         [this, &model](bool in, Qt::MouseButton) {
             if (in)
-                close();
+                m_window.close();
             else
                 m_logic.skin.NormalizzaPulsanti(0, 0);
             model.PulsantePremuto = false;
         });
 }
 
-void Riproduzione::routeMiniButtons()
+void PlayerMouse::routeMiniButtons()
 {
     TransportButtons &t = m_logic.buttons;
     PanelSlide &panel = m_logic.panel;
@@ -202,22 +196,22 @@ void Riproduzione::routeMiniButtons()
         [&panel](bool in, Qt::MouseButton) { panel.slittaAltoReleased(in); });
 }
 
-void Riproduzione::routeProgress()
+void PlayerMouse::routeProgress()
 {
     SongPosition &p = m_logic.progress;
-    route(m_bar, {[&p](QMouseEvent *e) { p.barPressed(twipsX(e), e->button()); },
-                  [&p](QMouseEvent *e) { p.barMoved(twipsX(e), e->buttons()); },
-                  [&p](QMouseEvent *e) { p.barReleased(twipsX(e), twipsY(e)); }});
-    route(m_miniSensor, {[&p](QMouseEvent *e) { p.sensorPressed(twipsX(e), e->button()); },
-                         [&p](QMouseEvent *e) { p.sensorMoved(twipsX(e), e->buttons()); },
-                         [&p](QMouseEvent *e) { p.sensorReleased(twipsX(e), twipsY(e)); }});
-    route(m_knobSurface, {[&p](QMouseEvent *e) { p.knobPressed(twipsX(e)); },
-                          [&p](QMouseEvent *e) { p.knobMoved(twipsX(e), e->buttons()); },
-                          [&p](QMouseEvent *) { p.knobReleased(); }});
+    route(m_c.bar, {[&p](QMouseEvent *e) { p.barPressed(twipsX(e), e->button()); },
+                    [&p](QMouseEvent *e) { p.barMoved(twipsX(e), e->buttons()); },
+                    [&p](QMouseEvent *e) { p.barReleased(twipsX(e), twipsY(e)); }});
+    route(m_c.miniSensor, {[&p](QMouseEvent *e) { p.sensorPressed(twipsX(e), e->button()); },
+                           [&p](QMouseEvent *e) { p.sensorMoved(twipsX(e), e->buttons()); },
+                           [&p](QMouseEvent *e) { p.sensorReleased(twipsX(e), twipsY(e)); }});
+    route(m_c.knobSurface, {[&p](QMouseEvent *e) { p.knobPressed(twipsX(e)); },
+                            [&p](QMouseEvent *e) { p.knobMoved(twipsX(e), e->buttons()); },
+                            [&p](QMouseEvent *) { p.knobReleased(); }});
 }
 
 // Fields and labels that only tell what they show.
-void Riproduzione::routeInfoOnly()
+void PlayerMouse::routeInfoOnly()
 {
     struct Entry {
         const char *name;
@@ -228,7 +222,7 @@ void Riproduzione::routeInfoOnly()
         {"Label2", 14},     {"Label3", 7},  {"Velocita", 7},   {"Label6", 15}, {"lblCPUUsage", 15},
     };
     for (const Entry &entry : entries) {
-        auto *widget = findChild<QWidget *>(QString::fromLatin1(entry.name));
+        auto *widget = m_window.findChild<QWidget *>(QString::fromLatin1(entry.name));
         Q_ASSERT(widget);
         const int tipo = entry.tipo;
         route(widget, {{}, [this, tipo](QMouseEvent *) { m_logic.skin.infoOnly(tipo); }, {}});
@@ -236,7 +230,7 @@ void Riproduzione::routeInfoOnly()
 }
 
 // The two standard sliders, their caption, and the skinned slider's knob and track.
-void Riproduzione::routeVolume()
+void PlayerMouse::routeVolume()
 {
     SkinButtons &skin = m_logic.skin;
     VolumeSwap &swap = m_logic.swap;
@@ -245,23 +239,24 @@ void Riproduzione::routeVolume()
         if (e->button() == Qt::RightButton)
             swap.swap(true);
     };
-    route(m_volPrinc, {{}, [&skin](QMouseEvent *) { skin.infoOnly(10); }, swapOnRightClick});
-    route(m_volume, {{}, [&skin](QMouseEvent *) { skin.infoOnly(11); }, swapOnRightClick});
-    route(m_volumeCaption, {[](QMouseEvent *) {}, [&swap](QMouseEvent *) { swap.captionHovered(); },
-                            [this, &swap](QMouseEvent *e) {
-                                if (e->button() == Qt::LeftButton &&
-                                    m_volumeCaption->rect().contains(e->position().toPoint()))
-                                    swap.swap(true);
-                            }});
+    route(m_c.volPrinc, {{}, [&skin](QMouseEvent *) { skin.infoOnly(10); }, swapOnRightClick});
+    route(m_c.volume, {{}, [&skin](QMouseEvent *) { skin.infoOnly(11); }, swapOnRightClick});
+    route(m_c.volumeCaption,
+          {[](QMouseEvent *) {}, [&swap](QMouseEvent *) { swap.captionHovered(); },
+           [this, &swap](QMouseEvent *e) {
+               if (e->button() == Qt::LeftButton &&
+                   m_c.volumeCaption->rect().contains(e->position().toPoint()))
+                   swap.swap(true);
+           }});
 
     PlayerVolume &volume = m_logic.volume;
-    route(m_volumeKnobSurface, {[&volume](QMouseEvent *e) { volume.knobPressed(twipsX(e)); },
-                                [&volume](QMouseEvent *e) {
-                                    volume.hovered(e->buttons());
-                                    volume.knobMoved(twipsX(e), e->buttons());
-                                },
-                                [&volume](QMouseEvent *) { volume.knobReleased(); }});
-    route(m_volumeSensor,
+    route(m_c.volumeKnobSurface, {[&volume](QMouseEvent *e) { volume.knobPressed(twipsX(e)); },
+                                  [&volume](QMouseEvent *e) {
+                                      volume.hovered(e->buttons());
+                                      volume.knobMoved(twipsX(e), e->buttons());
+                                  },
+                                  [&volume](QMouseEvent *) { volume.knobReleased(); }});
+    route(m_c.volumeSensor,
           {[&volume](QMouseEvent *e) { volume.trackPressed(twipsX(e), e->button()); },
            [&volume](QMouseEvent *e) {
                volume.hovered(e->buttons());
