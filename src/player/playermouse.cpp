@@ -215,7 +215,7 @@ void PlayerMouse::routeInfoOnly()
 {
     struct Entry {
         const char *name;
-        int tipo;
+        int info;
     };
     const Entry entries[] = {
         {"DurataCorr", 12}, {"Label4", 12}, {"DurataRim", 13}, {"Label5", 13}, {"DurataTot", 14},
@@ -224,8 +224,8 @@ void PlayerMouse::routeInfoOnly()
     for (const Entry &entry : entries) {
         auto *widget = m_window.findChild<QWidget *>(QString::fromLatin1(entry.name));
         Q_ASSERT(widget);
-        const int tipo = entry.tipo;
-        route(widget, {{}, [this, tipo](QMouseEvent *) { m_logic.skin.infoOnly(tipo); }, {}});
+        const int info = entry.info;
+        route(widget, {{}, [this, info](QMouseEvent *) { m_logic.skin.infoOnly(info); }, {}});
     }
 }
 

@@ -61,7 +61,7 @@ void SkinButtons::restoreIfHovered(int oggetto, Image image)
         restore(image);
 }
 
-void SkinButtons::NormalizzaPulsanti(int tipo, int subOggetto)
+void SkinButtons::NormalizzaPulsanti(int control, int subOggetto)
 {
     if (m_model.MiniOggetto != 0)
         NormalizzaMiniPulsanti(0, 0);
@@ -69,11 +69,11 @@ void SkinButtons::NormalizzaPulsanti(int tipo, int subOggetto)
         return;
     m_model.OggettoXWMP = 0;
     int variant = 0;
-    if (tipo == 0)
+    if (control == 0)
         restoreMain(m_model.Oggetto);
     else if (!m_model.PulsantePremuto)
-        variant = hoverMain(tipo);
-    ApplicaInfo(tipo, variant);
+        variant = hoverMain(control);
+    ApplicaInfo(control, variant);
     m_model.Oggetto = subOggetto;
 }
 
@@ -110,9 +110,9 @@ void SkinButtons::restoreMain(int oggetto)
 
 // The hover picture of a main button; the neighbour the mouse may have come from without
 // crossing the background goes back to normal. Returns the info variant.
-int SkinButtons::hoverMain(int tipo)
+int SkinButtons::hoverMain(int control)
 {
-    switch (tipo) {
+    switch (control) {
     case 1: {
         const bool on = playing();
         m_model.setPicture(Image::Play, on ? QStringLiteral("Pausa2S") : QStringLiteral("Play2S"));
@@ -160,16 +160,16 @@ int SkinButtons::hoverMain(int tipo)
     }
 }
 
-void SkinButtons::NormalizzaMiniPulsanti(int tipo, int subOggetto)
+void SkinButtons::NormalizzaMiniPulsanti(int control, int subOggetto)
 {
     if (m_model.MiniOggetto == subOggetto)
         return;
     m_model.OggettoXWMP = 0;
-    int entry = tipo;
+    int entry = control;
     int variant = 0;
     const int before = m_model.MiniOggetto;
     const bool held = m_model.PulsanteMiniPremuto;
-    switch (tipo) {
+    switch (control) {
     case 0:
         if (before == 1)
             restore(Image::PlayMini);
@@ -217,18 +217,18 @@ void SkinButtons::NormalizzaMiniPulsanti(int tipo, int subOggetto)
     m_model.MiniOggetto = subOggetto;
 }
 
-void SkinButtons::ApplicaInfo(int tipo, int chPulsante)
+void SkinButtons::ApplicaInfo(int entry, int chPulsante)
 {
-    const QString title = m_info.text(tipo, chPulsante, 0);
+    const QString title = m_info.text(entry, chPulsante, 0);
     if (m_model.text(Text::Info0) != title)
         m_model.setText(Text::Info0, title);
-    const QString description = m_info.text(tipo, chPulsante, 1);
+    const QString description = m_info.text(entry, chPulsante, 1);
     if (m_model.text(Text::Info1) != description)
         m_model.setText(Text::Info1, description);
 }
 
-void SkinButtons::infoOnly(int tipo)
+void SkinButtons::infoOnly(int entry)
 {
-    ApplicaInfo(tipo, 0);
+    ApplicaInfo(entry, 0);
     m_model.Oggetto = 7;
 }

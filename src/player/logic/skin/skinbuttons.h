@@ -15,16 +15,16 @@ public:
 
     InfoTexts &info() { return m_info; }
 
-    // The mouse is now over the main-area control with hover code subOggetto and info entry
-    // tipo; 0, 0 is the background.
-    void NormalizzaPulsanti(int tipo, int subOggetto);
+    // The mouse is now over the main-area control numbered control (which also names its info
+    // entry), with hover code subOggetto; 0, 0 is the background.
+    void NormalizzaPulsanti(int control, int subOggetto);
     // The same for the strip of mini controls under the video.
-    void NormalizzaMiniPulsanti(int tipo, int subOggetto);
+    void NormalizzaMiniPulsanti(int control, int subOggetto);
     // Writes the two info labels, each only when its text changes.
-    void ApplicaInfo(int tipo, int chPulsante);
+    void ApplicaInfo(int entry, int chPulsante);
     // A control that only shows information: its entry on the info line and hover code 7,
     // without restoring the button hovered before.
-    void infoOnly(int tipo);
+    void infoOnly(int entry);
 
     // The normal picture of a control by the current state (glyph by the player's state,
     // repeat by Ripeti, mute by VolumeMuto, dock by WMPSempreVisib).
@@ -34,7 +34,7 @@ public:
     bool playing() const;
 
 private:
-    int hoverMain(int tipo);
+    int hoverMain(int control);
     void restoreMain(int oggetto);
     void restoreIfHovered(int oggetto, Image image);
 
