@@ -5,9 +5,12 @@
 #include "maintenance/frmagg.h"
 #include "maintenance/updatecheck.h"
 #include "options/opzioni.h"
+#include "platform/gstaudioprobe.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/siteconfig.h"
 #include "player/riproduzione.h"
+#include "songcheck/leveller.h"
+#include "songcheck/verificabrani.h"
 #include "widgets/copia.h"
 
 #include <QApplication>
@@ -30,12 +33,33 @@ AppPeers::~AppPeers()
 // Each song gets its own player and window; both go when the window closes.
 void AppPeers::playModal(const QString &path, const QString &title)
 {
+    makeAnalysis();
     QtMediaPlayer player;
+    player.setGain(m_leveller->outputGain(path));
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;
     window.load();
     window.exec();
+}
+
+void AppPeers::makeAnalysis()
+{
+    if (m_analyses)
+        return;
+    m_probe = std::make_unique<GstAudioProbe>();
+    m_analyses = std::make_unique<AnalysisCache>(m_state.file(QStringLiteral("Analisi.ini")));
+    m_analyses->load();
+    m_leveller = std::make_unique<Leveller>(m_state.settings, *m_probe, *m_analyses);
+}
+
+void AppPeers::showSongCheck()
+{
+    makeAnalysis();
+    if (!m_songCheck)
+        m_songCheck = openSongCheck(m_state.PercorsiModifica, *m_probe, *m_analyses, m_options);
+    m_songCheck->raise();
+    m_songCheck->activateWindow();
 }
 
 void AppPeers::showOptions()
@@ -89,6 +113,7 @@ void AppPeers::unloadOthers()
 {
     if (m_player)
         m_player->close();
+    delete m_songCheck.data();
     delete m_options.data();
     delete m_update.data();
 }

@@ -11,6 +11,9 @@
 
 struct AppState;
 struct PlayerMemory;
+class AnalysisCache;
+class AudioProbe;
+class Leveller;
 class Principale;
 class UpdateCheck;
 class UrlFetch;
@@ -31,6 +34,8 @@ public:
     void unloadOthers() override;
     // The board the options window applies themes to and ends through.
     void setBoard(Principale &board) { m_board = &board; }
+    // "Verifica dei brani" over the songs as the options window holds them.
+    void showSongCheck();
 
 private:
     AppState &m_state;
@@ -42,6 +47,12 @@ private:
     QPointer<QWidget> m_player;
     QPointer<QWidget> m_options;
     QPointer<QWidget> m_update;
+    QPointer<QWidget> m_songCheck;
+    // Made at first use, once the program folder is known.
+    void makeAnalysis();
+    std::unique_ptr<AudioProbe> m_probe;
+    std::unique_ptr<AnalysisCache> m_analyses;
+    std::unique_ptr<Leveller> m_leveller;
     std::unique_ptr<StartupWindows> m_copyWindows;
     std::unique_ptr<UpdateCheck> m_updateCheck;
 };

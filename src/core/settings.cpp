@@ -16,7 +16,7 @@ const QList<SettingKey> &settingKeys()
         {u"ckvolprinc", u"1", u"1"},     {u"allungacella", u"1", u"1"},
         {u"abbvolume", u"3", u"1"},      {u"sfumadx", u"1", u"1"},
         {u"veragg", u"1", u"1"},         {u"cleanpath", u"0", u"0"},
-        {u"usazmp", u"2", u"0"},
+        {u"usazmp", u"2", u"0"},         {u"uniformavolume", u"0", u"0"},
     };
     return keys;
 }

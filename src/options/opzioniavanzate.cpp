@@ -40,6 +40,9 @@ const CheckDesign PlaybackChecks[] = {
     {"CheckVolPrinc", u"ckvolprinc", u"Regola il volume del Pc come l'ultima volta",
      u"Quando il programma viene avviato il volume del pc viene impostato al livello dell' "
      u"ultima volta"},
+    {"CheckUniformaVolume", u"uniformavolume", u"Uniforma il volume dei brani",
+     u"Ogni brano viene riprodotto con la stessa intensità percepita, secondo l'analisi "
+     u"fatta da Verifica brani o alla prima riproduzione"},
 };
 const CheckDesign OtherChecks[] = {
     {"CheckAllungaCelle", u"allungacella", u"Allunga le celle delle canzoni al passaggio del mouse",

@@ -201,7 +201,13 @@ void QtMediaPlayer::setRate(double rate)
 void QtMediaPlayer::setVolume(int volume)
 {
     m_volume = qBound(0, volume, 100);
-    m_audio->setVolume(static_cast<float>(m_volume) / 100.0f);
+    m_audio->setVolume(static_cast<float>(m_volume * m_gain / 100.0));
+}
+
+void QtMediaPlayer::setGain(double factor)
+{
+    m_gain = std::isfinite(factor) ? qBound(0.0, factor, 1.0) : 1.0;
+    setVolume(m_volume);
 }
 
 double QtMediaPlayer::duration() const

@@ -43,6 +43,9 @@ public:
     double rate() const override { return m_rate; }
     int volume() const override { return m_volume; }
     void setVolume(int volume) override;
+    // A factor (0..1) the output applies on top of the volume, for the whole song: the
+    // volume, the fade and the mute keep their meaning over it.
+    void setGain(double factor);
 
     double duration() const override;
     QString durationString() const override;
@@ -76,6 +79,7 @@ private:
     bool m_enabled = true;
     bool m_failed = false;
     int m_volume = 100;
+    double m_gain = 1.0;
     int m_state = Stopped;
     // Changes with every URL and every failure, so that code resumed after a signal handler
     // can tell that the handler moved on to other media.

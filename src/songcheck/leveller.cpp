@@ -1,0 +1,38 @@
+#include "songcheck/leveller.h"
+
+#include "core/settings.h"
+#include "songcheck/songverdict.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <cmath>
+
+Leveller::Leveller(const Settings &settings, AudioProbe &probe, AnalysisCache &cache,
+                   QObject *parent)
+    : QObject(parent), m_settings(settings), m_cache(cache), m_queue(probe, cache)
+{
+    // A failed save is tried again with the next analysis; the cache only saves work.
+    connect(&m_queue, &ProbeQueue::idle, this, [this] { (void)m_cache.save(); });
+}
+
+double Leveller::factorFor(double gainDb)
+{
+    return std::pow(10.0, (gainDb - SongVerdict::MaxBoost) / 20.0);
+}
+
+double Leveller::outputGain(const QString &path)
+{
+    if (m_settings.number(QStringLiteral("uniformavolume")) != 1)
+        return 1.0;
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return factorFor(0.0);
+    const auto cached =
+        m_cache.find(info.absoluteFilePath(), info.size(), info.lastModified().toMSecsSinceEpoch());
+    if (!cached) {
+        m_queue.enqueue(0, path);
+        return factorFor(0.0);
+    }
+    return factorFor(SongVerdict::levellingGain(cached->audio));
+}

@@ -1,0 +1,137 @@
+"""Equal loudness on the real executable with real sound: two tones 12 dB apart, played with
+"Uniforma il volume dei brani" on. The first time each plays at its own level (it is not
+analysed yet) and is analysed in the background; played again, both reach the sound server's
+monitor within 1 dB of each other."""
+
+import math
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import ProgramCopy, XSession, number_box  # noqa: E402
+from tst_playback import MINI_PLAY, STRIP_LEFT, STRIP_TOP_HIDDEN  # noqa: E402
+from tst_fade import PrivatePulse, Recording, first_sound  # noqa: E402
+
+RATE = 8000
+LOUD_DB, SOFT_DB = -10.0, -22.0
+
+
+def sine_wav(path, seconds, peak_db):
+    amplitude = 32767 * 10 ** (peak_db / 20)
+    frames = int(seconds * RATE)
+    data = b"".join(struct.pack("<h", int(amplitude * math.sin(2 * math.pi * 440 * i / RATE)))
+                    for i in range(frames))
+    header = b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt " + struct.pack(
+        "<IHHIIHH", 16, 1, 1, RATE, RATE * 2, 2, 16) + b"data" + struct.pack("<I", len(data))
+    with open(path, "wb") as f:
+        f.write(header + data)
+
+
+class EqualLoudness(unittest.TestCase):
+    def setUp(self):
+        for tool in ("pulseaudio", "pactl", "parec"):
+            self.assertIsNotNone(shutil.which(tool), f"{tool} is needed for the sound test")
+        self.pulse = PrivatePulse()
+        self.session = XSession().__enter__()
+        self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
+        self.program = ProgramCopy()
+        sine_wav(self.program.path("Musiche", "loud.wav"), 12.0, LOUD_DB)
+        sine_wav(self.program.path("Musiche", "soft.wav"), 12.0, SOFT_DB)
+        with open(self.program.path("Percorsi.ini"), encoding="utf-8", newline="") as f:
+            paths = f.read()
+        for slot, name in ((0, "loud"), (1, "soft"), (2, "loud"), (3, "soft")):
+            paths = paths.replace(f"\r\n{slot}=song{slot}.wav\r\n", f"\r\n{slot}={name}.wav\r\n")
+        self.program.write("Percorsi.ini", paths)
+        self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=0\r\n"
+                           "ckvolprinc=1\r\nvolprinc=100\r\nuniformavolume=1\r\n")
+        self.recorder = None
+
+    def tearDown(self):
+        if self.recorder:
+            self.recorder.close()
+        self.program.cleanup()
+        self.session.__exit__(None, None, None)
+        self.pulse.close()
+
+    def wait_for(self, what, test, timeout):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            value = test()
+            if value:
+                return value
+            time.sleep(0.1)
+        self.fail(f"{what} within {timeout} s")
+
+    def origin(self, window):
+        out = subprocess.run(["xwininfo", "-id", window], env=self.session.env, check=True,
+                             capture_output=True, text=True).stdout
+        values = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
+        return int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
+
+    def play_level(self, board, index):
+        """The steady level (RMS) at the monitor of the song of Spot (index + 1) * 10."""
+        x0, y0, x1, y1 = number_box(board, 0, index)
+        self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
+        window = self.session.wait_window(f"Riproduzione  Spot {(index + 1) * 10}  00,0%")
+        time.sleep(1.5)
+        origin = self.origin(window)
+        before = {i[0] for i in self.pulse.sink_inputs()}
+        self.session.click(origin[0] + STRIP_LEFT + MINI_PLAY[0],
+                           origin[1] + STRIP_TOP_HIDDEN + MINI_PLAY[1], 1)
+        self.wait_for("a stream on the null sink",
+                      lambda: [i for i in self.pulse.sink_inputs() if i[0] not in before], 10)
+        self.recorder = Recording(self.pulse.env)
+
+        def enough():
+            first = first_sound(self.recorder.levels())
+            return first is not None and len(self.recorder.levels()) >= first + 25
+        self.wait_for("three seconds of the song in the recording", enough, 30)
+        level = self.recorder.levels()
+        self.recorder.close()
+        self.recorder = None
+        first = first_sound(level)
+        steady = sorted(level[first + 5:first + 25])
+        self.session.xdotool("mousemove", origin[0] + 200, origin[1] + 100)
+        self.session.xdotool("key", "alt+F4")
+        self.wait_for("the playback window to close", lambda: not subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
+            env=self.session.env, capture_output=True, text=True).stdout.strip(), 10)
+        time.sleep(1.0)
+        return steady[len(steady) // 2]
+
+    def test_levelled_songs_reach_the_monitor_equally_loud(self):
+        self.program.start(self.session)
+        board_window = self.session.wait_window("Zefiro")
+        time.sleep(2.0)
+        board = self.session.geometry(board_window)
+
+        own = [self.play_level(board, 0), self.play_level(board, 1)]
+        apart = 20 * math.log10(own[0] / own[1])
+        self.assertAlmostEqual(apart, LOUD_DB - SOFT_DB, delta=1.0,
+                               msg=f"not analysed yet, each plays at its own level: {own}")
+        analyses = self.wait_for("both songs in Analisi.ini", lambda: os.path.exists(
+            self.program.path("Analisi.ini")) and len(
+                self.program.read("Analisi.ini").splitlines()) == 2, 20)
+        self.assertTrue(analyses)
+
+        levelled = [self.play_level(board, 2), self.play_level(board, 3)]
+        apart = 20 * math.log10(levelled[0] / levelled[1])
+        self.assertLess(abs(apart), 1.0, f"levelled, the songs differ by {apart:.2f} dB: "
+                        f"{levelled}")
+        # Both meet in the middle: the soft song raised by the whole boost of 6 dB, the loud one
+        # lowered by as much.
+        raised = 20 * math.log10(levelled[1] / own[1])
+        self.assertAlmostEqual(raised, 6.0, delta=1.0, msg=f"{own} then {levelled}")
+
+        code, out = self.program.stop(signal.SIGTERM)
+        self.assertEqual(code, 0, out)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

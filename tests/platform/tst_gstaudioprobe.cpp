@@ -1,0 +1,142 @@
+#include "platform/gstaudioprobe.h"
+#include "tests/songcheck/tonefiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+
+using Outcome = AudioAnalysis::Outcome;
+using ToneFiles::Tone;
+using namespace Qt::StringLiterals;
+
+class TstGstAudioProbe : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void tones_data();
+    void tones();
+    void unplayable_data();
+    void unplayable();
+    void levelsFollowTheSignal();
+    void stopsOnRequest();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    AudioAnalysis analyse(const QString &file)
+    {
+        std::atomic_bool stop{false};
+        return m_probe.analyse(file, stop);
+    }
+
+    QTemporaryDir m_dir;
+    GstAudioProbe m_probe;
+};
+
+void TstGstAudioProbe::tones_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<double>("peakDb");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("rate");
+    // A 1 kHz sine in both channels measures its own peak level in LUFS.
+    QTest::addColumn<double>("loudness");
+
+    const double silence = AudioAnalysis::Silence;
+    QTest::newRow("good stereo") << 2.0 << -20.0 << 2 << 44100 << -20.0;
+    QTest::newRow("good mono counts on both speakers") << 2.0 << -20.0 << 1 << 44100 << -20.0;
+    QTest::newRow("48 kHz") << 1.5 << -10.0 << 2 << 48000 << -10.0;
+    QTest::newRow("8 kHz mono") << 3.0 << -30.0 << 1 << 8000 << -30.0;
+    QTest::newRow("silent") << 2.0 << silence << 2 << 44100 << silence;
+    QTest::newRow("half a second") << 0.5 << -20.0 << 2 << 44100 << -20.0;
+}
+
+void TstGstAudioProbe::tones()
+{
+    QFETCH(double, seconds);
+    QFETCH(double, peakDb);
+    QFETCH(int, channels);
+    QFETCH(int, rate);
+    QFETCH(double, loudness);
+    const QString file = path(QString::fromLatin1(QTest::currentDataTag()) + u".wav");
+    QVERIFY(ToneFiles::write(file, ToneFiles::wav({seconds, peakDb, channels, rate, 1000.0})));
+
+    const AudioAnalysis a = analyse(file);
+    QCOMPARE(a.outcome, Outcome::Decoded);
+    QVERIFY2(qAbs(a.seconds - seconds) < 0.01, qPrintable(QString::number(a.seconds)));
+    if (std::isfinite(peakDb)) {
+        QVERIFY2(qAbs(a.samplePeak - peakDb) < 0.1, qPrintable(QString::number(a.samplePeak)));
+        QVERIFY(a.truePeak >= a.samplePeak - 0.01 && a.truePeak < peakDb + 0.5);
+        QVERIFY2(qAbs(a.loudness - loudness) < 0.5, qPrintable(QString::number(a.loudness)));
+    } else {
+        QCOMPARE(a.samplePeak, AudioAnalysis::Silence);
+        QCOMPARE(a.loudness, AudioAnalysis::Silence);
+    }
+}
+
+void TstGstAudioProbe::unplayable_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("outcome");
+
+    QByteArray noise(64 * 1024, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    const QByteArray header = ToneFiles::wav({1.0, -20.0, 2, 44100, 1000.0}).left(20);
+    QTest::newRow("corrupt") << u"corrupt.wav"_s << noise << int(Outcome::Failed);
+    QTest::newRow("header only") << u"header.wav"_s << header << int(Outcome::Failed);
+    QTest::newRow("empty file") << u"empty.mp3"_s << QByteArray() << int(Outcome::Failed);
+    QTest::newRow("text") << u"note.mp3"_s << QByteArray("not a song\n") << int(Outcome::Failed);
+    QTest::newRow("missing") << u"nowhere.wav"_s << QByteArray() << int(Outcome::Missing);
+    QTest::newRow("folder") << u"folder.wav"_s << QByteArray() << int(Outcome::Missing);
+    QTest::newRow("no path") << QString() << QByteArray() << int(Outcome::Missing);
+}
+
+void TstGstAudioProbe::unplayable()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, outcome);
+    const QString file = name.isEmpty() ? QString() : path(name);
+    if (name == u"folder.wav")
+        QVERIFY(QDir(m_dir.path()).mkdir(name));
+    else if (outcome == int(Outcome::Failed))
+        QVERIFY(ToneFiles::write(file, bytes));
+
+    const AudioAnalysis a = analyse(file);
+    QCOMPARE(int(a.outcome), outcome);
+    if (a.outcome == Outcome::Failed)
+        QVERIFY2(!a.error.trimmed().isEmpty(), "the back end's reason is given");
+}
+
+// Two tones 12 dB apart measure 12 LU apart, whatever their frequency.
+void TstGstAudioProbe::levelsFollowTheSignal()
+{
+    QVERIFY(ToneFiles::write(path(u"loud.wav"_s), ToneFiles::wav({3.0, -6.0, 2, 44100, 440.0})));
+    QVERIFY(ToneFiles::write(path(u"soft.wav"_s), ToneFiles::wav({3.0, -18.0, 2, 44100, 440.0})));
+    const AudioAnalysis loud = analyse(path(u"loud.wav"_s));
+    const AudioAnalysis soft = analyse(path(u"soft.wav"_s));
+    QCOMPARE(loud.outcome, Outcome::Decoded);
+    QCOMPARE(soft.outcome, Outcome::Decoded);
+    QVERIFY2(qAbs(loud.loudness - soft.loudness - 12.0) < 0.2,
+             qPrintable(QStringLiteral("%1 %2").arg(loud.loudness).arg(soft.loudness)));
+}
+
+void TstGstAudioProbe::stopsOnRequest()
+{
+    const QString file = path(u"long.wav"_s);
+    QVERIFY(ToneFiles::write(file, ToneFiles::wav({600.0, -20.0, 2, 44100, 1000.0})));
+    std::atomic_bool stop{false};
+    AudioAnalysis a;
+    std::thread worker([&] { a = m_probe.analyse(file, stop); });
+    QTest::qWait(100);
+    stop = true;
+    worker.join();
+    QCOMPARE(a.outcome, Outcome::Stopped);
+}
+
+QTEST_GUILESS_MAIN(TstGstAudioProbe)
+#include "tst_gstaudioprobe.moc"

@@ -1,0 +1,145 @@
+#include "songcheck/verificabrani.h"
+#include "tests/songcheck/countingprobe.h"
+#include "tests/songcheck/tonefiles.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class TstVerificaBrani : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void rows_data();
+    void rows();
+    void closingStopsTheCheck();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString cell(int row, int column) const { return m_table->item(row, column)->text(); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CountingProbe> m_probe;
+    std::unique_ptr<AnalysisCache> m_cache;
+    std::unique_ptr<VerificaBrani> m_window;
+    QTableWidget *m_table = nullptr;
+};
+
+void TstVerificaBrani::init()
+{
+    m_window.reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_probe = std::make_unique<CountingProbe>();
+    m_cache = std::make_unique<AnalysisCache>(path(u"Analisi.ini"_s));
+}
+
+void TstVerificaBrani::rows_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("categoria");
+    QTest::addColumn<QString>("punti");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("durata");
+    QTest::addColumn<QString>("stato");
+    QTest::addColumn<bool>("red");
+
+    QTest::newRow("good") << 0 << u"Spot"_s << u"10"_s << u"buono.wav"_s << u"03.25"_s << u"OK"_s
+                          << false;
+    QTest::newRow("silent") << 1 << u"Spot"_s << u"20"_s << u"muto.wav"_s << u"00.02"_s
+                            << u"Silenzioso"_s << true;
+    QTest::newRow("short") << 7 << u"Canto"_s << u"30"_s << u"breve.wav"_s << u"00.00"_s
+                           << u"Troppo breve"_s << true;
+    QTest::newRow("corrupt") << 13 << u"Colonne Sonore"_s << u"40"_s << u"rotto.mp3"_s << QString()
+                             << u"Non riproducibile: "_s << true;
+    QTest::newRow("missing") << 24 << u"Scelte dagli Educatori"_s << u"50"_s << u"via.wav"_s
+                             << QString() << u"File mancante"_s << true;
+    QTest::newRow("empty slot") << 18 << u"Ballo"_s << u"40"_s << QString() << QString()
+                                << u"File mancante"_s << true;
+}
+
+void TstVerificaBrani::rows()
+{
+    QFETCH(int, row);
+    QFETCH(QString, categoria);
+    QFETCH(QString, punti);
+    QFETCH(QString, file);
+    QFETCH(QString, durata);
+    QFETCH(QString, stato);
+    QFETCH(bool, red);
+
+    const QString folder = m_dir->path() + u'/';
+    PathsTable songs;
+    const auto put = [&](int slot, const QString &name) { songs[size_t(slot)] = {name, folder}; };
+    put(0, u"buono.wav"_s);
+    put(1, u"muto.wav"_s);
+    put(7, u"breve.wav"_s);
+    put(13, u"rotto.mp3"_s);
+    put(24, u"via.wav"_s);
+    QVERIFY(ToneFiles::write(path(u"buono.wav"_s), ToneFiles::wav({205.2, -12.0, 1, 8000, 440.0})));
+    QVERIFY(ToneFiles::write(path(u"muto.wav"_s),
+                             ToneFiles::wav({2.5, AudioAnalysis::Silence, 2, 44100, 1000.0})));
+    QVERIFY(ToneFiles::write(path(u"breve.wav"_s), ToneFiles::wav({0.5, -20.0, 2, 44100, 440.0})));
+    QVERIFY(ToneFiles::write(path(u"rotto.mp3"_s), QByteArray(10000, '\x7f')));
+
+    m_window = std::make_unique<VerificaBrani>(songs, *m_probe, *m_cache);
+    m_window->show();
+    m_window->start();
+    m_table = m_window->findChild<QTableWidget *>(u"Brani"_s);
+    QVERIFY(m_table);
+    QCOMPARE(m_table->rowCount(), 25);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->isDone(), 60000);
+    QCOMPARE(m_window->findChild<QProgressBar *>(u"Avanzamento"_s)->value(), 25);
+
+    QCOMPARE(cell(row, VerificaBrani::Categoria), categoria);
+    QCOMPARE(cell(row, VerificaBrani::Punti), punti);
+    QCOMPARE(cell(row, VerificaBrani::File), file);
+    QCOMPARE(cell(row, VerificaBrani::Durata), durata);
+    QVERIFY2(cell(row, VerificaBrani::Stato).startsWith(stato),
+             qPrintable(cell(row, VerificaBrani::Stato)));
+    QVERIFY(cell(row, VerificaBrani::Stato).size() > (stato.endsWith(u' ') ? stato.size() : 0));
+    for (int column = 0; column < VerificaBrani::ColumnCount; ++column)
+        QCOMPARE(m_table->item(row, column)->foreground().color() == Qt::red, red);
+    const bool loudness = stato == u"OK" || stato == u"Troppo breve";
+    QCOMPARE(!cell(row, VerificaBrani::Lufs).isEmpty(), loudness);
+    QCOMPARE(m_window->findChild<QLabel *>(u"Riepilogo"_s)->text(),
+             u"Verifica completata: 24 brani da controllare"_s);
+    QCOMPARE(m_probe->decodes.load(), 4);
+}
+
+// Closed at the first result: the window goes at once, the rest is never decoded, and what was
+// analysed is written for the next check.
+void TstVerificaBrani::closingStopsTheCheck()
+{
+    const QString folder = m_dir->path() + u'/';
+    PathsTable songs;
+    for (int slot = 0; slot < 8; ++slot) {
+        songs[size_t(slot)] = {u"brano%1.wav"_s.arg(slot), folder};
+        QVERIFY(ToneFiles::write(songs[size_t(slot)].fullPath(),
+                                 ToneFiles::wav({60.0, -20.0, 2, 44100, 1000.0})));
+    }
+    QPointer<VerificaBrani> window = openSongCheck(songs, *m_probe, *m_cache);
+    auto *bar = window->findChild<QProgressBar *>(u"Avanzamento"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(bar->value() >= 1, 60000);
+    QVERIFY(window->close());
+    QTRY_VERIFY(window.isNull());
+    const int decoded = m_probe->decodes.load();
+    QVERIFY2(decoded < 8, qPrintable(QString::number(decoded)));
+
+    AnalysisCache reread(path(u"Analisi.ini"_s));
+    reread.load();
+    QVERIFY(reread.count() >= 1);
+    QVERIFY(reread.count() <= decoded);
+}
+
+QTEST_MAIN(TstVerificaBrani)
+#include "tst_verificabrani.moc"
