@@ -16,7 +16,7 @@ const QList<SettingKey> &settingKeys()
         {u"ckvolprinc", u"1", u"1"},     {u"allungacella", u"1", u"1"},
         {u"abbvolume", u"3", u"1"},      {u"sfumadx", u"1", u"1"},
         {u"veragg", u"1", u"1"},         {u"cleanpath", u"0", u"0"},
-        {u"usazmp", u"2", u"0"},         {u"uniformavolume", u"0", u"0"},
+        {u"usazmp", u"2", u"0"},         {u"uniformavolume", u"0", u"0", false},
     };
     return keys;
 }
@@ -82,7 +82,9 @@ QString Settings::writtenForm() const
     QString text;
     for (const SettingKey &key : settingKeys()) {
         const QString name = key.name.toString();
-        text += name + u'=' + m_values.value(name) + u"\r\n";
+        const QString value = m_values.value(name);
+        if (key.writtenAtDefault || value != key.defaultValue)
+            text += name + u'=' + value + u"\r\n";
     }
     if (m_extra.size() > 2)
         text += m_extra;

@@ -11,6 +11,9 @@ struct SettingKey {
     QStringView name;
     QStringView defaultValue;
     QStringView emptyValue;
+    // A key the file did not always have is written only once it differs from its default,
+    // so the file of a presenter who never used it stays as it was.
+    bool writtenAtDefault = true;
 };
 
 // The keys in their written order (the paths-file key "percorsi" is read, never written).

@@ -46,9 +46,10 @@ VerificaBrani::VerificaBrani(const PathsTable &songs, AudioProbe &probe, Analysi
     layout->addWidget(m_progress);
     layout->addWidget(m_summary);
     addRows(songs);
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setSectionResizeMode(File, QHeaderView::Stretch);
-    m_table->horizontalHeader()->setSectionResizeMode(Stato, QHeaderView::Stretch);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(File, QHeaderView::Stretch);
+    header->setSectionResizeMode(Stato, QHeaderView::Stretch);
     resize(760, 620);
     connect(&m_queue, &ProbeQueue::analysed, this, &VerificaBrani::showResult);
 }

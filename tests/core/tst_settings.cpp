@@ -131,6 +131,11 @@ void TestSettings::savesWrittenForm_data()
     QTest::newRow("hash line without = lost")
         << true << QByteArray("# solo testo\r\n") << DefaultForm;
     QTest::newRow("line without = lost") << true << QByteArray("indextema\r\n") << DefaultForm;
+    QTest::newRow("levelling on is written after the older keys")
+        << true << QByteArray("UniformaVolume = 1\r\n#x=y\r\n")
+        << DefaultForm + "uniformavolume=1\r\n#x=y\r\n";
+    QTest::newRow("levelling at its default leaves the file as it always was")
+        << true << QByteArray("uniformavolume=0\r\n") << DefaultForm;
     QTest::newRow("unknown key kept verbatim")
         << true << QByteArray("  Altro = Valore \r\n#a=b\nZ=1\r\n")
         << DefaultForm + "  Altro = Valore \r\n#a=b\r\nZ=1\r\n";

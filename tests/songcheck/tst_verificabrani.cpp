@@ -99,6 +99,8 @@ void TstVerificaBrani::rows()
     QCOMPARE(m_table->rowCount(), 25);
     QTRY_VERIFY_WITH_TIMEOUT(m_window->isDone(), 60000);
     QCOMPARE(m_window->findChild<QProgressBar *>(u"Avanzamento"_s)->value(), 25);
+    if (const QString shots = qEnvironmentVariable("ZEFIRO_SHOTS_DIR"); !shots.isEmpty())
+        QVERIFY(m_window->grab().save(shots + u"/verificabrani.png"_s));
 
     QCOMPARE(cell(row, VerificaBrani::Categoria), categoria);
     QCOMPARE(cell(row, VerificaBrani::Punti), punti);
