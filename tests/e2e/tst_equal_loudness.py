@@ -19,7 +19,7 @@ from tst_playback import MINI_PLAY, STRIP_LEFT, STRIP_TOP_HIDDEN  # noqa: E402
 from tst_fade import PrivatePulse, Recording, first_sound  # noqa: E402
 
 RATE = 8000
-LOUD_DB, SOFT_DB = -10.0, -22.0
+LOUD_DB, SOFT_DB = -9.0, -21.0
 
 
 def sine_wav(path, seconds, peak_db):
@@ -81,11 +81,11 @@ class EqualLoudness(unittest.TestCase):
         window = self.session.wait_window(f"Riproduzione  Spot {(index + 1) * 10}  00,0%")
         time.sleep(1.5)
         origin = self.origin(window)
-        before = {i[0] for i in self.pulse.sink_inputs()}
         self.session.click(origin[0] + STRIP_LEFT + MINI_PLAY[0],
                            origin[1] + STRIP_TOP_HIDDEN + MINI_PLAY[1], 1)
-        self.wait_for("a stream on the null sink",
-                      lambda: [i for i in self.pulse.sink_inputs() if i[0] not in before], 10)
+        # The player's stream may be there, corked, from the moment the song is loaded.
+        self.wait_for("a stream playing into the null sink",
+                      lambda: [i for i in self.pulse.sink_inputs() if not i[1]], 10)
         self.recorder = Recording(self.pulse.env)
 
         def enough():
@@ -122,12 +122,14 @@ class EqualLoudness(unittest.TestCase):
 
         levelled = [self.play_level(board, 2), self.play_level(board, 3)]
         apart = 20 * math.log10(levelled[0] / levelled[1])
+        print(f"at the monitor: own levels {own[0]:.0f} / {own[1]:.0f}, levelled "
+              f"{levelled[0]:.0f} / {levelled[1]:.0f} ({apart:+.2f} dB)", file=sys.stderr)
         self.assertLess(abs(apart), 1.0, f"levelled, the songs differ by {apart:.2f} dB: "
                         f"{levelled}")
-        # Both meet in the middle: the soft song raised by the whole boost of 6 dB, the loud one
-        # lowered by as much.
+        # Both meet at the target: the soft song raised by a little less than the most boost
+        # allowed (6 dB), the loud one lowered by a little more.
         raised = 20 * math.log10(levelled[1] / own[1])
-        self.assertAlmostEqual(raised, 6.0, delta=1.0, msg=f"{own} then {levelled}")
+        self.assertAlmostEqual(raised, 5.5, delta=1.0, msg=f"{own} then {levelled}")
 
         code, out = self.program.stop(signal.SIGTERM)
         self.assertEqual(code, 0, out)
