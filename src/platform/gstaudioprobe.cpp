@@ -2,6 +2,7 @@
 #include <ebur128.h>
 #include <gst/app/gstappsink.h>
 #include <gst/gst.h>
+#include <gst/pbutils/missing-plugins.h>
 
 #include "platform/gstaudioprobe.h"
 
@@ -121,21 +122,34 @@ void Meter::finish(AudioAnalysis &out)
     out.truePeak = decibels(m_truePeak);
 }
 
-// Links the decoder's first audio stream to the converter; other streams stay unlinked.
-void linkAudioPad(GstElement *, GstPad *pad, gpointer convert)
+// What the decoder found while it sorted the file's streams.
+struct Streams {
+    GstElement *convert = nullptr;
+    std::atomic_bool audioLinked{false};
+};
+
+bool isAudio(GstCaps *caps)
 {
+    const GstStructure *s =
+        caps && !gst_caps_is_empty(caps) ? gst_caps_get_structure(caps, 0) : nullptr;
+    return s && g_str_has_prefix(gst_structure_get_name(s), "audio/");
+}
+
+// Links the decoder's first audio stream to the converter. Other streams are never decoded.
+void linkAudioPad(GstElement *, GstPad *pad, gpointer data)
+{
+    auto *streams = static_cast<Streams *>(data);
     GstCaps *caps = gst_pad_get_current_caps(pad);
     if (!caps)
         caps = gst_pad_query_caps(pad, nullptr);
-    const GstStructure *s = caps ? gst_caps_get_structure(caps, 0) : nullptr;
-    const bool audio = s && g_str_has_prefix(gst_structure_get_name(s), "audio/");
+    const bool audio = isAudio(caps);
     if (caps)
         gst_caps_unref(caps);
     if (!audio)
         return;
-    GstPad *sink = gst_element_get_static_pad(static_cast<GstElement *>(convert), "sink");
-    if (!gst_pad_is_linked(sink))
-        gst_pad_link(pad, sink);
+    GstPad *sink = gst_element_get_static_pad(streams->convert, "sink");
+    if (!gst_pad_is_linked(sink) && GST_PAD_LINK_SUCCESSFUL(gst_pad_link(pad, sink)))
+        streams->audioLinked = true;
     gst_object_unref(sink);
 }
 
@@ -156,10 +170,14 @@ public:
     void run(AudioAnalysis &out, const std::atomic_bool &stop);
 
 private:
-    QString busError() const;
+    QString busError();
+    bool noSound() const;
 
     GstElement *m_bin = nullptr;
     GstAppSink *m_sink = nullptr;
+    Streams m_streams;
+    bool m_noDecoder = false;
+    bool m_missingAudio = false;
     QString m_error;
 };
 
@@ -182,7 +200,12 @@ Pipeline::Pipeline(const QString &path)
     gchar *uri = gst_filename_to_uri(file.constData(), nullptr);
     g_object_set(decode, "uri", uri, nullptr);
     g_free(uri);
-    g_signal_connect(decode, "pad-added", G_CALLBACK(linkAudioPad), convert);
+    // Only the sound is decoded: the pictures of a video are skipped, not drawn.
+    GstCaps *raw = gst_caps_from_string("audio/x-raw");
+    g_object_set(decode, "caps", raw, "expose-all-streams", FALSE, nullptr);
+    gst_caps_unref(raw);
+    m_streams.convert = convert;
+    g_signal_connect(decode, "pad-added", G_CALLBACK(linkAudioPad), &m_streams);
     GstCaps *caps = gst_caps_from_string("audio/x-raw,format=F32LE,layout=interleaved");
     g_object_set(sink, "caps", caps, "sync", FALSE, "max-buffers", 16, nullptr);
     gst_caps_unref(caps);
@@ -194,21 +217,39 @@ Pipeline::Pipeline(const QString &path)
     }
 }
 
-QString Pipeline::busError() const
+// Reads what the pipeline posted since the last call: the first error's text, whether it was
+// for want of a decoder, and whether a sound stream lacked one.
+QString Pipeline::busError()
 {
     GstBus *bus = gst_element_get_bus(m_bin);
-    GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR);
+    QString text;
+    while (GstMessage *message = gst_bus_pop(bus)) {
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR && text.isEmpty()) {
+            GError *error = nullptr;
+            gst_message_parse_error(message, &error, nullptr);
+            text = fromGError(error);
+            m_noDecoder = g_error_matches(error, GST_CORE_ERROR, GST_CORE_ERROR_MISSING_PLUGIN);
+            if (text.isEmpty())
+                text = QStringLiteral("Errore di GStreamer");
+            g_clear_error(&error);
+        } else if (gst_is_missing_plugin_message(message)) {
+            gchar *detail = gst_missing_plugin_message_get_installer_detail(message);
+            const QByteArray kind(detail ? detail : "");
+            g_free(detail);
+            m_missingAudio = m_missingAudio || kind.contains("-audio/");
+        }
+        gst_message_unref(message);
+    }
     gst_object_unref(bus);
-    if (!message)
-        return {};
-    GError *error = nullptr;
-    gst_message_parse_error(message, &error, nullptr);
-    QString text = fromGError(error);
-    if (text.isEmpty())
-        text = QStringLiteral("Errore di GStreamer");
-    g_clear_error(&error);
-    gst_message_unref(message);
     return text;
+}
+
+// A file whose streams are all pictures (a video without a sound track) fails only because
+// nothing in it decodes to sound, and is reported as wanting a decoder; a sound stream that no
+// installed decoder reads is a real failure, and names the missing decoder.
+bool Pipeline::noSound() const
+{
+    return !m_streams.audioLinked && m_noDecoder && !m_missingAudio;
 }
 
 void Pipeline::run(AudioAnalysis &out, const std::atomic_bool &stop)
@@ -232,6 +273,9 @@ void Pipeline::run(AudioAnalysis &out, const std::atomic_bool &stop)
             continue;
         }
         if (const QString error = busError(); !error.isEmpty()) {
+            // A file without any sound (a silent video) plays; it has nothing to measure.
+            if (noSound())
+                break;
             out.outcome = AudioAnalysis::Outcome::Failed;
             out.error = error;
             return;

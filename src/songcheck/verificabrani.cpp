@@ -95,9 +95,11 @@ void VerificaBrani::showResult(int row, const SongAnalysis &analysis)
     if (row < 0 || row >= m_table->rowCount())
         return;
     const SongVerdict::State state = SongVerdict::state(analysis.audio);
-    const bool decoded = analysis.audio.outcome == AudioAnalysis::Outcome::Decoded;
+    // A video without a sound track decodes no sound at all, so it has no length to show.
+    const bool timed =
+        analysis.audio.outcome == AudioAnalysis::Outcome::Decoded && analysis.audio.seconds > 0.0;
     m_table->item(row, Durata)
-        ->setText(decoded ? SongVerdict::lengthText(analysis.audio.seconds) : QString());
+        ->setText(timed ? SongVerdict::lengthText(analysis.audio.seconds) : QString());
     m_table->item(row, Stato)->setText(SongVerdict::text(state, analysis.audio.error));
     m_table->item(row, Lufs)->setText(SongVerdict::loudnessText(analysis.audio));
     if (state != SongVerdict::State::Ok) {

@@ -2,6 +2,8 @@
 #include "tests/songcheck/tonefiles.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +22,8 @@ private slots:
     void tones();
     void unplayable_data();
     void unplayable();
+    void encoded_data();
+    void encoded();
     void levelsFollowTheSignal();
     void stopsOnRequest();
 
@@ -110,6 +114,49 @@ void TstGstAudioProbe::unplayable()
     QCOMPARE(int(a.outcome), outcome);
     if (a.outcome == Outcome::Failed)
         QVERIFY2(!a.error.trimmed().isEmpty(), "the back end's reason is given");
+}
+
+// Files as presenters bring them, made by GStreamer's own encoders.
+void TstGstAudioProbe::encoded_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pipeline");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<bool>("sound");
+
+    const QString video = u"videotestsrc num-buffers=75 ! video/x-raw,width=160,height=120,"
+                          u"framerate=25/1 ! jpegenc ! "_s;
+    const QString tone = u"audiotestsrc num-buffers=100 samplesperbuffer=882 volume=0.3 ! "
+                         u"audio/x-raw,rate=44100,channels=2 ! audioconvert ! "_s;
+    QTest::newRow("mp3") << u"tone.mp3"_s << tone + u"lamemp3enc ! filesink location=%1"_s << 2.0
+                         << true;
+    QTest::newRow("video with sound")
+        << u"clip.avi"_s
+        << video + u"mux. "_s + tone + u"mux. avimux name=mux ! filesink location=%1"_s << 2.0
+        << true;
+    QTest::newRow("video without sound")
+        << u"mute.avi"_s << video + u"avimux ! filesink location=%1"_s << 0.0 << false;
+}
+
+void TstGstAudioProbe::encoded()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, pipeline);
+    QFETCH(double, seconds);
+    QFETCH(bool, sound);
+    const QString launch = QStandardPaths::findExecutable(u"gst-launch-1.0"_s);
+    QVERIFY2(!launch.isEmpty(), "gst-launch-1.0 makes the encoded files");
+    QProcess make;
+    make.start(launch, QStringList{u"-q"_s} + pipeline.arg(path(name)).split(u' '));
+    QVERIFY(make.waitForFinished(60000));
+    QCOMPARE(make.exitCode(), 0);
+
+    const AudioAnalysis a = analyse(path(name));
+    QVERIFY2(a.outcome == Outcome::Decoded, qPrintable(a.error));
+    // An encoder adds a little silence at the ends.
+    QVERIFY2(qAbs(a.seconds - seconds) < 0.1, qPrintable(QString::number(a.seconds)));
+    QCOMPARE(a.samplePeak > -20.0, sound);
+    QCOMPARE(std::isfinite(a.loudness), sound);
 }
 
 // Two tones 12 dB apart measure 12 LU apart, whatever their frequency.
