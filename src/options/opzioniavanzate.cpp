@@ -40,10 +40,12 @@ const CheckDesign PlaybackChecks[] = {
     {"CheckVolPrinc", u"ckvolprinc", u"Regola il volume del Pc come l'ultima volta",
      u"Quando il programma viene avviato il volume del pc viene impostato al livello dell' "
      u"ultima volta"},
-    {"CheckUniformaVolume", u"uniformavolume", u"Uniforma il volume dei brani",
-     u"Ogni brano viene riprodotto con la stessa intensità percepita, secondo l'analisi "
-     u"fatta da Verifica brani o alla prima riproduzione"},
 };
+// Beside the cells' check box, so the tab keeps its height.
+const CheckDesign LevellingCheck{
+    "CheckUniformaVolume", u"uniformavolume", u"Uniforma il volume dei brani",
+    u"Ogni brano viene riprodotto con la stessa intensità percepita, secondo l'analisi "
+    u"fatta da Verifica brani o alla prima riproduzione"};
 const CheckDesign OtherChecks[] = {
     {"CheckAllungaCelle", u"allungacella", u"Allunga le celle delle canzoni al passaggio del mouse",
      u"Permetti alle celle delle canzoni nelle opzioni di allungarsi per mostrare l'intero "
@@ -141,6 +143,10 @@ QWidget *OpzioniAvanzate::buildSmallGroups()
         auto *layout = new QHBoxLayout(box);
         m_checks << makeCheck(box, OtherChecks[i]);
         layout->addWidget(m_checks.last(), 1);
+        if (i == 0) {
+            m_checks << makeCheck(box, LevellingCheck);
+            layout->addWidget(m_checks.last());
+        }
         if (i == 2) {
             auto *now = NamedControls::button(box, "PulsVerAgg", QStringLiteral("Verifica adesso"));
             connect(now, &QPushButton::clicked, this, &OpzioniAvanzate::updateNowRequested);
