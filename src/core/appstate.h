@@ -22,6 +22,8 @@ struct AppState {
     PathsTable PercorsiSalvati;
     PathsTable PercorsiModifica;
     std::array<bool, SlotCount> PercorsoCommentato{};
+    // The songs tab's clipboard: kept from one opening of the options window to the next.
+    SongSlot Appunti;
 
     Settings settings;
     // Data files found at start but not readable: named once, never written over.

@@ -11,7 +11,16 @@
 struct SongSlot {
     QString file;
     QString folder;
-    QString fullPath() const { return folder + file; }
+    // The file's own name in folder when the songs folder is to hold it under another name
+    // (file); empty when both names are the same. Only the working table sets it.
+    QString source = {};
+    QString sourceName() const { return source.isEmpty() ? file : source; }
+    QString fullPath() const { return folder + sourceName(); }
+    // The song is to be copied into the songs folder on apply.
+    bool pendingCopy(const QString &songsFolder) const
+    {
+        return folder != songsFolder || !source.isEmpty();
+    }
 };
 using PathsTable = std::array<SongSlot, SlotCount>;
 

@@ -98,7 +98,7 @@ bool SongCheck::copySong(int slot)
     const QString songs = m_state.songsFolder();
     const QString target = songs + picked.file;
     QString error;
-    if (!CaseFind::isBareName(picked.file)) {
+    if (!CaseFind::isBareName(picked.file) || !CaseFind::isBareName(picked.sourceName())) {
         error = QStringLiteral("il nome non è un semplice nome di file");
     } else if (!TextFile::isReadableFile(picked.fullPath())) {
         error = QStringLiteral("il file non esiste o non è leggibile");
@@ -111,6 +111,7 @@ bool SongCheck::copySong(int slot)
         if (source.copy(partial) && FileTree::replaceDurably(partial, target, source.size())) {
             m_state.PercorsiSalvati.at(index).file = picked.file;
             m_state.PercorsiModifica.at(index).folder = m_state.PercorsiSalvati.at(index).folder;
+            m_state.PercorsiModifica.at(index).source.clear();
             return true;
         }
         error = source.error() != QFile::NoError
@@ -129,7 +130,7 @@ bool SongCheck::ApplicaCanzoni()
     const QString songs = m_state.songsFolder();
     bool copying = false;
     for (const SongSlot &slot : m_state.PercorsiModifica)
-        copying = copying || slot.folder != songs;
+        copying = copying || slot.pendingCopy(songs);
     if (copying) {
         m_state.ModoCopia = 0;
         m_windows.showCopy(0);
@@ -141,7 +142,7 @@ bool SongCheck::ApplicaCanzoni()
         const auto index = static_cast<size_t>(slot);
         SongSlot &saved = m_state.PercorsiSalvati.at(index);
         const SongSlot &working = m_state.PercorsiModifica.at(index);
-        if (saved.folder != working.folder)
+        if (saved.folder != working.folder || working.pendingCopy(songs))
             allCopied = copySong(slot) && allCopied;
         else if (saved.file != working.file)
             saved.file = working.file;

@@ -65,7 +65,8 @@ bool CheckAnnullaModifiche(const Settings &settings, const OptionsControls &cont
         pack != (controls.packChecked ? 1 : 0))
         return true;
     for (std::size_t slot = 0; slot < saved.size(); ++slot) {
-        if (saved[slot].file != working[slot].file || saved[slot].folder != working[slot].folder)
+        if (saved[slot].file != working[slot].file || saved[slot].folder != working[slot].folder ||
+            saved[slot].source != working[slot].source)
             return true;
     }
     return false;

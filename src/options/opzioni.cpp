@@ -8,6 +8,7 @@
 #include "options/opzioniavanzate.h"
 #include "options/opzionitemi.h"
 #include "widgets/namedcontrols.h"
+#include "options/songstab.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
@@ -34,8 +35,8 @@ Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
     m_tabs->setObjectName(QStringLiteral("SelOpzioni"));
     m_themes =
         new OpzioniTemi(m_state, m_progress, m_ports.questions, m_ports.board, m_ports.endProgram);
-    m_frames = {m_themes, new QWidget, new QWidget};
-    m_frames[1]->setObjectName(QStringLiteral("frOpzioni1"));
+    m_songs = new SongsTab(m_state, m_ports.questions, m_progress, m_ports.windows);
+    m_frames = {m_themes, m_songs, new QWidget};
     m_frames[2]->setObjectName(QStringLiteral("frOpzioni2"));
     new QVBoxLayout(m_frames[2]);
     m_frames[2]->layout()->setContentsMargins(0, 0, 0, 0);
@@ -88,6 +89,7 @@ void Opzioni::Avvio()
         m_state.PercorsiSalvati[slot].folder = m_state.songsFolder();
         m_state.PercorsiModifica[slot] = m_state.PercorsiSalvati[slot];
     }
+    m_songs->showCategory();
     m_shownControls = OptionsControls::fromSettings(m_state.settings, m_themes->currentTheme());
     if (m_advanced)
         m_advanced->setControls(m_shownControls);
@@ -179,8 +181,10 @@ void Opzioni::ApplicaModifiche()
         m_ports.questions.inform(QStringLiteral("Impossibile salvare le impostazioni: ") +
                                      written.error,
                                  QStringLiteral("Opzioni"), QuestionPort::Icon::Critical);
-    if (Applica)
+    if (Applica) {
         SongCheck(m_state, m_progress, m_ports.questions, m_ports.windows).ControllaCanzoni();
+        m_songs->showCategory();
+    }
 }
 
 void Opzioni::apply(bool keepOpen)

@@ -13,6 +13,7 @@ class QTabWidget;
 class OpzioniAvanzate;
 class OpzioniTemi;
 class QuestionPort;
+class SongsTab;
 class StartupWindows;
 class ThemeTarget;
 struct AppState;
@@ -64,6 +65,7 @@ private:
     DelayedProgress m_progress;
     QTabWidget *m_tabs = nullptr;
     // One frame per tab: the themes, the songs (frOpzioni1) and "Avanzate".
+    SongsTab *m_songs = nullptr;
     std::array<QWidget *, 3> m_frames{};
     OpzioniTemi *m_themes = nullptr;
     OpzioniAvanzate *m_advanced = nullptr; // built when first needed

@@ -1,0 +1,264 @@
+#include "options/songstab.h"
+
+#include "core/appstate.h"
+#include "core/songcheck.h"
+#include "options/qtsongfiledialog.h"
+#include "options/songcell.h"
+#include "widgets/twips.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// Tops of the five screen positions and the rest size of a cell, in twips.
+constexpr int Pitch = 840;
+constexpr int CellsLeft = 900;
+constexpr int CellWidth = 7000;
+constexpr int CellHeight = 720;
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QString &tip)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    button->setAccessibleName(text);
+    button->setAccessibleDescription(tip);
+    return button;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(text);
+    return label;
+}
+} // namespace
+
+SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progress,
+                   StartupWindows &windows, QWidget *parent)
+    : QWidget(parent), m_state(state),
+      m_check(std::make_unique<SongCheck>(state, progress, questions, windows)),
+      m_dialog(std::make_unique<QtSongFileDialog>(this))
+{
+    setObjectName(QStringLiteral("frOpzioni1"));
+    m_editor = std::make_unique<SongEditor>(state, *m_check, questions, *m_dialog, [this] {
+        return m_unused ? m_unused() : QStringList();
+    });
+    auto *layout = new QVBoxLayout(this);
+    buildHeader();
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("celle"));
+    area->setFixedHeight(Twips::toPixels(4 * Pitch + CellHeight + 60));
+    buildCells(area);
+    layout->addWidget(area);
+    buildFooter();
+    m_blink = new QTimer(this);
+    m_blink->setObjectName(QStringLiteral("Timer1"));
+    connect(m_blink, &QTimer::timeout, this, &SongsTab::blink);
+}
+
+SongsTab::~SongsTab() = default;
+
+void SongsTab::buildHeader()
+{
+    auto *header = new QHBoxLayout;
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(QStringLiteral("ComboSelCateg"));
+    m_combo->setToolTip(QStringLiteral("Seleziona la categoria da modificare"));
+    m_combo->setAccessibleName(m_combo->toolTip());
+    for (const Category &c : categories())
+        m_combo->addItem(c.displayName.toString());
+    m_category = makeLabel(this, "lblCategoria", {});
+    QFont big = m_category->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    m_category->setFont(big);
+    header->addWidget(m_combo);
+    header->addSpacing(12);
+    header->addWidget(m_category, 1);
+    static_cast<QVBoxLayout *>(layout())->addLayout(header);
+    auto *hint = makeLabel(this, "IstrImpCanz",
+                           QStringLiteral("Fare click sinistro sul nome di una delle canzoni per  "
+                                          "  riprodurla, click destro per sostituirla"));
+    hint->setWordWrap(true);
+    layout()->addWidget(hint);
+    connect(m_combo, &QComboBox::activated, this, [this](int index) {
+        m_editor->ComboSelCateg_Click(index);
+        redraw();
+    });
+}
+
+void SongsTab::buildCells(QWidget *area)
+{
+    for (int i = 0; i < 5; ++i) {
+        auto *points = makeLabel(area, "", QString::number((i + 1) * 10));
+        points->setObjectName(QStringLiteral("ImposNum%1").arg(i));
+        QFont font = points->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.3);
+        points->setFont(font);
+        points->setAlignment(Qt::AlignCenter);
+        points->setGeometry(Twips::toPixels(0, i * Pitch, CellsLeft - 60, CellHeight));
+        m_points.at(static_cast<std::size_t>(i)) = points;
+        auto *cell = new SongCell(i, area);
+        m_cells.at(static_cast<std::size_t>(i)) = cell;
+        connect(cell, &SongCell::areaReleased, this,
+                [this](int label, Qt::MouseButton b, QPoint at) {
+                    if (b == Qt::RightButton) {
+                        openMenu(label, at);
+                        return;
+                    }
+                    m_editor->SelDeselPulsante(label, SongEditor::Button::Left);
+                    redraw();
+                });
+        connect(cell, &SongCell::nameReleased, this, [this](int label, Qt::MouseButton b, QPoint) {
+            if (b == Qt::RightButton) {
+                m_editor->chooseFile(label);
+                redraw();
+            } else if (b == Qt::LeftButton) {
+                emit playRequested(m_editor->slotOf(label));
+            }
+        });
+        connect(cell, &SongCell::playRequested, this,
+                [this](int label) { emit playRequested(m_editor->slotOf(label)); });
+        connect(cell, &SongCell::menuRequested, this, &SongsTab::openMenu);
+        connect(cell, &SongCell::browseRequested, this, [this](int label) {
+            m_editor->chooseFile(label);
+            redraw();
+        });
+        connect(cell, &SongCell::restoreRequested, this, [this](int label) {
+            m_editor->Ripristina(label);
+            redraw();
+        });
+        connect(cell, &SongCell::moveRequested, this, [this](int label, int delta) {
+            if (m_editor->cellMove(label, delta))
+                runMoves();
+        });
+    }
+    const int arrowsLeft = CellsLeft + CellWidth + 120;
+    const std::array<std::pair<const char *, int>, 2> arrows{{{"lblbSu", 1}, {"lblbGiu", -1}}};
+    for (const auto &[name, delta] : arrows) {
+        auto *arrow = new QToolButton(area);
+        arrow->setObjectName(QString::fromLatin1(name));
+        arrow->setToolTip(delta > 0 ? QStringLiteral("Sposta in alto la cella selezionata")
+                                    : QStringLiteral("Sposta in basso la cella selezionata"));
+        arrow->setAccessibleName(arrow->toolTip());
+        arrow->setIcon(
+            style()->standardIcon(delta > 0 ? QStyle::SP_ArrowUp : QStyle::SP_ArrowDown));
+        arrow->setIconSize(QSize(24, 24));
+        arrow->setGeometry(
+            Twips::toPixels(arrowsLeft, delta > 0 ? Pitch + 60 : 3 * Pitch - 60, 540, 540));
+        connect(arrow, &QToolButton::clicked, this, [this, delta = delta] {
+            if (m_editor->selectionMove(delta))
+                runMoves();
+        });
+    }
+}
+
+void SongsTab::buildFooter()
+{
+    m_noFile = makeLabel(this, "lblNoFile",
+                         QStringLiteral("ATTENZIONE alcune caselle non hanno impostata nessuna "
+                                        "canzone. Scorrere le categorie e sistemare le caselle con "
+                                        "i nomi in rosso, altrimenti queste non verranno "
+                                        "riprodotte"));
+    m_noFile->setWordWrap(true);
+    m_noFile->hide();
+    m_noFile->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); font-weight: bold;"));
+    m_noFile->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QSizePolicy keep = m_noFile->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_noFile->setSizePolicy(keep);
+    layout()->addWidget(m_noFile);
+    auto *row = new QHBoxLayout;
+    auto *apply = makeButton(this, "btnApplicaCanzoni", QStringLiteral("Applica modifiche"), {});
+    auto *reset = makeButton(
+        this, "btnAggiornaCanzoni", QStringLiteral("Resetta"),
+        QStringLiteral("Tutte le modifiche fatte alle canzoni dopo aver premuto Applica o Applica "
+                       "modifiche verrà dimenticato"));
+    auto *clean = makeButton(this, "btnPulisciCanzoni", QStringLiteral("Pulisci"),
+                             QStringLiteral("Verranno eliminate le canzoni che non servono al "
+                                            "programma risparmiando così spazio sul disco"));
+    for (QPushButton *button : {apply, reset, clean})
+        row->addWidget(button);
+    row->addStretch();
+    static_cast<QVBoxLayout *>(layout())->addLayout(row);
+    static_cast<QVBoxLayout *>(layout())->addStretch();
+    connect(apply, &QPushButton::clicked, this, [this] {
+        (void)m_editor->ApplicaModifiche(); // a failed copy or save has been reported
+        redraw();
+    });
+    connect(reset, &QPushButton::clicked, this, [this] {
+        m_editor->Resetta();
+        redraw();
+    });
+    connect(clean, &QPushButton::clicked, this, &SongsTab::cleanupRequested);
+}
+
+void SongsTab::showCategory()
+{
+    m_combo->setCurrentIndex(m_editor->varCategCombo());
+    m_editor->ComboSelCateg_Click(m_editor->varCategCombo());
+    redraw();
+}
+
+void SongsTab::placeCells()
+{
+    for (int label = 0; label < 5; ++label) {
+        const int position = m_editor->positionOf(label);
+        cellAt(label)->setGeometry(
+            Twips::toPixels(CellsLeft, position * Pitch, CellWidth, CellHeight));
+    }
+}
+
+void SongsTab::redraw()
+{
+    const int shown = m_editor->varCategCombo();
+    m_category->setText(category(shown).displayName.toString());
+    m_category->setProperty("tag", QString::number(category(shown).base));
+    placeCells();
+    for (int label = 0; label < 5; ++label) {
+        const SongEditor::Cell cell = m_editor->cell(label);
+        cellAt(label)->display(cell.caption, cell.red,
+                               cell.selected ? SongCell::Look::Selected : SongCell::Look::Normal);
+    }
+    if (m_editor->noFileShown() != m_blink->isActive()) {
+        m_noFile->setVisible(m_editor->noFileShown());
+        if (m_editor->noFileShown())
+            m_blink->start(1000);
+        else
+            m_blink->stop();
+    }
+}
+
+void SongsTab::blink()
+{
+    // Shown 2 s, hidden 1 s.
+    m_noFile->setVisible(!m_noFile->isVisible());
+    m_blink->setInterval(m_noFile->isVisible() ? 2000 : 1000);
+}
+
+void SongsTab::runMoves()
+{
+    // The cells take their new places at once; each completed step exchanges two songs.
+    while (m_editor->stepMove()) {
+    }
+    redraw();
+}
+
+void SongsTab::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_editor->deselect();
+        redraw();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
