@@ -5,6 +5,7 @@
 #include "core/ports.h"
 #include "core/settingsfile.h"
 #include "core/songcheck.h"
+#include "maintenance/unusedsongs.h"
 #include "options/opzioniavanzate.h"
 #include "options/opzionitemi.h"
 #include "widgets/namedcontrols.h"
@@ -36,6 +37,8 @@ Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
     m_themes =
         new OpzioniTemi(m_state, m_progress, m_ports.questions, m_ports.board, m_ports.endProgram);
     m_songs = new SongsTab(m_state, m_ports.questions, m_progress, m_ports.windows);
+    m_songs->setUnusedSongs(
+        [this] { return UnusedSongs::CercaFileInutili(m_state, UnusedSongs::Table::Working); });
     m_frames = {m_themes, m_songs, new QWidget};
     m_frames[2]->setObjectName(QStringLiteral("frOpzioni2"));
     new QVBoxLayout(m_frames[2]);
