@@ -22,7 +22,14 @@ class FullDisk(unittest.TestCase):
         self.session = XSession().__enter__()
         self.source = ProgramCopy()
         self.mount = tempfile.mkdtemp(prefix="zefiro-full-")
-        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=24m", "tmpfs", self.mount], check=True)
+        # Room for the program folder and a little more: the test fills the rest anyway, and the
+        # executable's size changes from build to build.
+        used = sum(os.path.getsize(os.path.join(root, name))
+                   for root, _dirs, names in os.walk(self.source.dir) for name in names
+                   if not os.path.islink(os.path.join(root, name)))
+        size = used // (1024 * 1024) + 8
+        subprocess.run(["mount", "-t", "tmpfs", "-o", f"size={size}m", "tmpfs", self.mount],
+                       check=True)
         self.dir = os.path.join(self.mount, "zefiro")
         shutil.copytree(self.source.dir, self.dir, symlinks=True)
         self.proc = None
