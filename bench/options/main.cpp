@@ -55,7 +55,7 @@ public:
     void showOptions() override
     {
         if (!options)
-            options = new Opzioni(m_state, OpzioniPorts{m_quiet, m_quiet, *board, {}, {}, {}});
+            options = new Opzioni(m_state, OpzioniPorts{m_quiet, m_quiet, *board, {}, {}, {}, {}});
         options->show();
     }
     void focusOptions() override {}

@@ -71,7 +71,8 @@ void AppPeers::showOptions()
                            *board,
                            [this] { showUpdate(); },
                            [board] { QTimer::singleShot(0, board, &Principale::close); },
-                           QFileInfo(QCoreApplication::applicationFilePath()).fileName()};
+                           QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                           [this] { showSongCheck(); }};
         auto *window = new Opzioni(m_state, std::move(ports));
         window->setAttribute(Qt::WA_DeleteOnClose);
         m_options = window;

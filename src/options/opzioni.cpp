@@ -8,8 +8,8 @@
 #include "maintenance/unusedsongs.h"
 #include "options/opzioniavanzate.h"
 #include "options/opzionitemi.h"
-#include "widgets/namedcontrols.h"
 #include "options/songstab.h"
+#include "widgets/namedcontrols.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
@@ -39,6 +39,10 @@ Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
     m_songs = new SongsTab(m_state, m_ports.questions, m_progress, m_ports.windows);
     m_songs->setUnusedSongs(
         [this] { return UnusedSongs::CercaFileInutili(m_state, UnusedSongs::Table::Working); });
+    connect(m_songs, &SongsTab::songCheckRequested, this, [this] {
+        if (m_ports.checkSongs)
+            m_ports.checkSongs();
+    });
     m_frames = {m_themes, m_songs, new QWidget};
     m_frames[2]->setObjectName(QStringLiteral("frOpzioni2"));
     new QVBoxLayout(m_frames[2]);

@@ -26,6 +26,7 @@ struct OpzioniPorts {
     std::function<void()> showUpdate; // "Verifica adesso"
     std::function<void()> endProgram; // the normal end, when no theme is left
     QString executable;
+    std::function<void()> checkSongs; // "Verifica brani" on the songs tab
 };
 
 // The options window "Opzioni": the frame around the three tabs and the OK / Applica / Annulla

@@ -1,5 +1,10 @@
 #include "options/songstab.h"
 
+#include "maintenance/pulizia.h"
+#include "options/songs/previewplayer.h"
+#include "options/songs/previewview.h"
+#include "platform/qtmediaplayer.h"
+
 #include "core/appstate.h"
 #include "core/songcheck.h"
 #include "options/qtsongfiledialog.h"
@@ -44,7 +49,9 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
 
 SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progress,
                    StartupWindows &windows, QWidget *parent)
-    : QWidget(parent), m_state(state),
+    : QWidget(parent), m_state(state), m_questions(questions),
+      m_previewMedia(std::make_unique<QtMediaPlayer>()),
+      m_preview(std::make_unique<PreviewPlayer>(*m_previewMedia)),
       m_check(std::make_unique<SongCheck>(state, progress, questions, windows)),
       m_dialog(std::make_unique<QtSongFileDialog>(this))
 {
@@ -59,13 +66,49 @@ SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progr
     area->setFixedHeight(Twips::toPixels(4 * Pitch + CellHeight + 60));
     buildCells(area);
     layout->addWidget(area);
+    buildPreview();
     buildFooter();
     m_blink = new QTimer(this);
     m_blink->setObjectName(QStringLiteral("Timer1"));
     connect(m_blink, &QTimer::timeout, this, &SongsTab::blink);
 }
 
-SongsTab::~SongsTab() = default;
+SongsTab::~SongsTab()
+{
+    stopPreview();
+}
+
+void SongsTab::stopPreview()
+{
+    m_preview->stop();
+}
+
+void SongsTab::buildPreview()
+{
+    auto *row = new QHBoxLayout;
+    auto *view = new PreviewView(*m_preview, *m_previewMedia, this);
+    row->addWidget(view, 1);
+    row->addWidget(view->captionLabel(), 1);
+    static_cast<QVBoxLayout *>(layout())->addLayout(row);
+}
+
+void SongsTab::playPreview(int label)
+{
+    PreviewPlayer::Cell cell;
+    cell.category = m_category->text();
+    cell.label = label;
+    cell.position = m_editor->positionOf(label);
+    cell.song = m_state.PercorsiModifica.at(static_cast<std::size_t>(m_editor->slotOf(label)));
+    cell.caption = cellAt(label)->caption();
+    m_preview->PlayWMP(cell);
+    emit playRequested(m_editor->slotOf(label));
+}
+
+void SongsTab::openCleanup()
+{
+    Pulizia::openModal(
+        m_state, m_questions, [this] { redraw(); }, this);
+}
 
 void SongsTab::buildHeader()
 {
@@ -124,11 +167,10 @@ void SongsTab::buildCells(QWidget *area)
                 m_editor->chooseFile(label);
                 redraw();
             } else if (b == Qt::LeftButton) {
-                emit playRequested(m_editor->slotOf(label));
+                playPreview(label);
             }
         });
-        connect(cell, &SongCell::playRequested, this,
-                [this](int label) { emit playRequested(m_editor->slotOf(label)); });
+        connect(cell, &SongCell::playRequested, this, &SongsTab::playPreview);
         connect(cell, &SongCell::menuRequested, this, &SongsTab::openMenu);
         connect(cell, &SongCell::browseRequested, this, [this](int label) {
             m_editor->chooseFile(label);
@@ -187,7 +229,9 @@ void SongsTab::buildFooter()
     auto *clean = makeButton(this, "btnPulisciCanzoni", QStringLiteral("Pulisci"),
                              QStringLiteral("Verranno eliminate le canzoni che non servono al "
                                             "programma risparmiando così spazio sul disco"));
-    for (QPushButton *button : {apply, reset, clean})
+    auto *check = makeButton(this, "btnVerificaBrani", QStringLiteral("Verifica brani"),
+                             QStringLiteral("Prova ogni canzone e ne misura durata e volume"));
+    for (QPushButton *button : {apply, reset, clean, check})
         row->addWidget(button);
     row->addStretch();
     static_cast<QVBoxLayout *>(layout())->addLayout(row);
@@ -200,7 +244,11 @@ void SongsTab::buildFooter()
         m_editor->Resetta();
         redraw();
     });
-    connect(clean, &QPushButton::clicked, this, &SongsTab::cleanupRequested);
+    connect(clean, &QPushButton::clicked, this, [this] {
+        emit cleanupRequested();
+        openCleanup();
+    });
+    connect(check, &QPushButton::clicked, this, &SongsTab::songCheckRequested);
 }
 
 void SongsTab::showCategory()

@@ -12,6 +12,9 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QTimer;
+class MediaPlayer;
+class PreviewPlayer;
+class PreviewView;
 class QToolButton;
 class ProgressPort;
 class QtSongFileDialog;
@@ -33,10 +36,14 @@ public:
     // Shows the current category again from the working table (after a reload or an apply).
     void showCategory();
     SongCell *cellAt(int label) const { return m_cells.at(static_cast<std::size_t>(label)); }
+    PreviewPlayer &preview() { return *m_preview; }
+    // Ends the preview, as the options window closes.
+    void stopPreview();
 
 signals:
     void playRequested(int slot);
     void cleanupRequested();
+    void songCheckRequested(); // "Verifica brani"
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -51,8 +58,14 @@ private:
     void addMoveMenus(QMenu *menu, const SongEditor::Menu &state);
     void runMoves();
     void blink();
+    void buildPreview();
+    void playPreview(int label);
+    void openCleanup();
 
     AppState &m_state;
+    QuestionPort &m_questions;
+    std::unique_ptr<MediaPlayer> m_previewMedia;
+    std::unique_ptr<PreviewPlayer> m_preview;
     std::unique_ptr<SongCheck> m_check;
     std::unique_ptr<QtSongFileDialog> m_dialog;
     std::unique_ptr<SongEditor> m_editor;

@@ -97,8 +97,8 @@ class TestOpzioni : public QObject {
 
     Opzioni *open()
     {
-        OpzioniPorts ports{m_questions, m_windows,  m_board, [this] { ++m_updates; },
-                           {},          u"zefiro"_s};
+        OpzioniPorts ports{m_questions, m_windows,   m_board, [this] { ++m_updates; },
+                           {},          u"zefiro"_s, {}};
         auto *window = new Opzioni(m_state, std::move(ports));
         window->show();
         return window;

@@ -80,7 +80,7 @@ class TestSongsTab : public QObject {
 
     Opzioni *open()
     {
-        OpzioniPorts ports{m_questions, m_windows, m_board, {}, {}, u"zefiro"_s};
+        OpzioniPorts ports{m_questions, m_windows, m_board, {}, {}, u"zefiro"_s, {}};
         auto *window = new Opzioni(m_state, std::move(ports));
         window->resize(700, 640);
         window->show();
