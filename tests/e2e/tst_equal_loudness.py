@@ -98,7 +98,7 @@ class EqualLoudness(unittest.TestCase):
         first = first_sound(level)
         steady = sorted(level[first + 5:first + 25])
         self.session.xdotool("mousemove", origin[0] + 200, origin[1] + 100)
-        self.session.xdotool("key", "alt+F4")
+        self.session.close_window(window)
         self.wait_for("the playback window to close", lambda: not subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
             env=self.session.env, capture_output=True, text=True).stdout.strip(), 10)

@@ -207,7 +207,7 @@ class FadeOut(unittest.TestCase):
         board_window = self.session.wait_window("Zefiro")
         time.sleep(2.0)
         board = self.session.geometry(board_window)
-        _window, origin = self.open_number(board, 0, CAPTION)
+        window, origin = self.open_number(board, 0, CAPTION)
 
         self.click_strip(origin, MINI_PLAY, 1)
         inputs = self.wait_for("a stream on the null sink", self.pulse.sink_inputs, 10)
@@ -257,7 +257,7 @@ class FadeOut(unittest.TestCase):
         # The next song starts at the volume from before the fade.
         self.session.xdotool("mousemove", origin[0] + 200, origin[1] + 100)
         # Closed as the frame's close box closes it (Esc leaves the window open).
-        self.session.xdotool("key", "alt+F4")
+        self.session.close_window(window)
         self.wait_for("the playback window to close", lambda: not subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
             env=self.session.env, capture_output=True, text=True).stdout.strip(), 10)

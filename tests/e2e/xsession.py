@@ -89,6 +89,12 @@ class XSession:
             time.sleep(0.2)
         raise AssertionError(f"no window named {name!r} within {timeout} s")
 
+    def close_window(self, window):
+        """Closes the window as its frame's close box does, making it the active one first so
+        that the key cannot land in another window."""
+        self.xdotool("windowactivate", "--sync", window)
+        self.xdotool("key", "alt+F4")
+
     def geometry(self, window):
         out = self.xdotool("getwindowgeometry", "--shell", window)
         values = dict(line.split("=", 1) for line in out.split())
