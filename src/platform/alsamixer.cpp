@@ -2,6 +2,8 @@
 
 #include <alsa/asoundlib.h>
 
+#include <QtGlobal>
+
 #include <climits>
 
 namespace {
@@ -119,6 +121,16 @@ void AlsaMixer::setVolumeFromSlider(int sliderValue)
     }
     snd_mixer_selem_set_playback_volume_all(m_open->control,
                                             mixerValueForSlider(sliderValue, m_open->maximum));
+}
+
+int AlsaMixer::sliderValue() const
+{
+    long value = 0;
+    if (!isAvailable() ||
+        snd_mixer_selem_get_playback_volume(m_open->control, SND_MIXER_SCHN_FRONT_LEFT, &value) < 0)
+        return -1;
+    const long maximum = m_open->maximum;
+    return static_cast<int>((qBound(0L, value, maximum) * 100 + maximum / 2) / maximum);
 }
 
 void AlsaMixer::close()

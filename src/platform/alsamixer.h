@@ -32,6 +32,7 @@ public:
     bool isAvailable() const override { return m_open && m_open->control; }
     int maximum() const override;
     void setVolumeFromSlider(int sliderValue) override;
+    int sliderValue() const override;
     void close() override;
 
 private:

@@ -26,6 +26,9 @@ public:
     virtual int maximum() const = 0;
     // sliderValue is the slider's position, 0..100.
     virtual void setVolumeFromSlider(int sliderValue) = 0;
+    // The control's volume now, as a slider position 0..100 (rounded); -1 while unavailable or
+    // when the mixer cannot tell.
+    virtual int sliderValue() const { return -1; }
     virtual void close() = 0;
 };
 

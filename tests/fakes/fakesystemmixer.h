@@ -12,6 +12,8 @@ public:
     bool present = true;
     bool hasVolumeControl = true;
     int presentMaximum = 65535;
+    // The volume it reports as a slider position; -1: it cannot tell.
+    int presentSliderValue = -1;
 
     int openCalls = 0;
     int closeCalls = 0;
@@ -31,6 +33,7 @@ public:
         if (m_open)
             sentValues.append(mixerValueForSlider(sliderValue, presentMaximum));
     }
+    int sliderValue() const override { return m_open ? presentSliderValue : -1; }
     void close() override
     {
         ++closeCalls;

@@ -43,6 +43,8 @@ private slots:
     void swapAgainWhileTheCaptionSinks();
     void computerVolume_data();
     void computerVolume();
+    void damagedComputerVolume_data();
+    void damagedComputerVolume();
     void mixerWithoutVolumeControl();
     void mixerButton_data();
     void mixerButton();
@@ -377,6 +379,49 @@ void TestVolume::computerVolume()
     QCOMPARE(b.settings.value(QStringLiteral("volprinc")), QStringLiteral("64"));
     QCOMPARE(b.sound.mixer.closeCalls, 1);
     QVERIFY(!b.sound.mixer.isAvailable());
+}
+
+// A kept volume that reads as no number in 0..100 never silences the computer: its volume is
+// left alone, the slider shows it, and the settings keep the text until the slider moves.
+void TestVolume::damagedComputerVolume_data()
+{
+    QTest::addColumn<QString>("volprinc");
+    QTest::addColumn<int>("mixerNow");
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<int>("movedTo");
+    QTest::addColumn<QList<int>>("sent");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("text") << "abc" << 35 << 35 << -1 << QList<int>{} << "abc";
+    QTest::newRow("below 0") << "-50" << 35 << 35 << -1 << QList<int>{} << "-50";
+    QTest::newRow("above 100") << "101" << 80 << 80 << -1 << QList<int>{} << "101";
+    QTest::newRow("not whole") << "12.5" << 35 << 35 << -1 << QList<int>{} << "12.5";
+    QTest::newRow("mixer cannot tell: slider at 50")
+        << "abc" << -1 << 50 << -1 << QList<int>{} << "abc";
+    QTest::newRow("moved by the presenter: saved")
+        << "-50" << 35 << 35 << 64 << QList<int>{41942} << "64";
+    QTest::newRow("100 still applied") << "100" << 35 << 100 << -1 << QList<int>{65535} << "100";
+}
+
+void TestVolume::damagedComputerVolume()
+{
+    QFETCH(QString, volprinc);
+    QFETCH(int, mixerNow);
+    QFETCH(int, slider);
+    QFETCH(int, movedTo);
+    QFETCH(QList<int>, sent);
+    QFETCH(QString, saved);
+    PlayerBench b;
+    b.sound.mixer.presentSliderValue = mixerNow;
+    b.settings.setValue(QStringLiteral("ckvolprinc"), QStringLiteral("1"));
+    b.settings.setValue(QStringLiteral("volprinc"), volprinc);
+    b.logic.computer.open();
+    QCOMPARE(b.model().volume().computer, slider);
+    QVERIFY(b.model().volume().computerEnabled);
+    if (movedTo >= 0)
+        b.logic.computer.sliderChanged(movedTo);
+    b.logic.unload();
+    QCOMPARE(b.sound.mixer.sentValues, sent);
+    QCOMPARE(b.settings.value(QStringLiteral("volprinc")), saved);
 }
 
 // A mixer without any playback volume control: the slider stays usable and sets nothing.

@@ -26,13 +26,27 @@ void ComputerVolume::open()
     m_model.letEventsRun();
     if (m_model.unloaded)
         return;
-    sliderChanged(m_settings.number(QStringLiteral("ckvolprinc")) == 1
-                      ? m_settings.number(QStringLiteral("volprinc"))
-                      : 50);
+    m_keepStored = false;
+    if (m_settings.number(QStringLiteral("ckvolprinc")) != 1) {
+        sliderChanged(50);
+        return;
+    }
+    bool ok = false;
+    const int kept = m_settings.value(QStringLiteral("volprinc")).toInt(&ok);
+    if (ok && kept >= 0 && kept <= 100) {
+        sliderChanged(kept);
+        return;
+    }
+    // A damaged volprinc reads as 0 and would silence the computer in front of the audience.
+    m_keepStored = true;
+    const int current = m_mixer.sliderValue();
+    m_model.volumeForUpdate().computer = current >= 0 ? current : 50;
+    m_model.volumeUpdated();
 }
 
 void ComputerVolume::sliderChanged(int value)
 {
+    m_keepStored = false;
     m_model.volumeForUpdate().computer = qBound(0, value, 100);
     m_model.volumeUpdated();
     m_mixer.setVolumeFromSlider(m_model.volume().computer);
@@ -40,7 +54,8 @@ void ComputerVolume::sliderChanged(int value)
 
 void ComputerVolume::unload()
 {
-    m_settings.setValue(QStringLiteral("volprinc"), QString::number(m_model.volume().computer));
+    if (!m_keepStored)
+        m_settings.setValue(QStringLiteral("volprinc"), QString::number(m_model.volume().computer));
     m_mixer.close();
 }
 

@@ -16,11 +16,13 @@ public:
 
     void ApriMixer();
     // The opening: the mixer, then VolPrinc at volprinc when ckvolprinc is 1, else at 50,
-    // sent to the mixer.
+    // sent to the mixer. A kept volprinc that is not a whole number in 0..100 is not applied:
+    // the computer keeps its volume and the slider shows it (50 when the mixer cannot tell).
     void open();
     // VolPrinc moved, by the presenter or by the program.
     void sliderChanged(int value);
-    // The closing: volprinc keeps the slider for the settings file, the mixer is let go.
+    // The closing: volprinc keeps the slider for the settings file, the mixer is let go. A
+    // volprinc that was not applied stays as it was unless VolPrinc has moved since.
     void unload();
 
     void mixerPressed();
@@ -32,4 +34,5 @@ private:
     Settings &m_settings;
     SystemMixer &m_mixer;
     MixerLauncher &m_launcher;
+    bool m_keepStored = false;
 };
