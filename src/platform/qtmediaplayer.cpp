@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QUrl>
 #include <QVideoWidget>
 
@@ -14,6 +15,7 @@ namespace {
 // A seek closer than this to where playback already is changes nothing; skipping it avoids a
 // jump back when a caller "resumes" at a position it read a moment ago.
 constexpr qint64 SeekToleranceMs = 50;
+constexpr int SilenceCheckMs = 500;
 
 } // namespace
 
@@ -28,6 +30,9 @@ QtMediaPlayer::QtMediaPlayer(QObject *parent)
         child->setMouseTracking(true);
     }
     m_video->installEventFilter(this);
+    m_silenceTimer = new QTimer(this);
+    m_silenceTimer->setInterval(SilenceCheckMs);
+    connect(m_silenceTimer, &QTimer::timeout, this, &QtMediaPlayer::watchTick);
     replacePlayer();
 }
 
@@ -97,11 +102,13 @@ void QtMediaPlayer::setURL(const QString &path)
     QPointer<QtMediaPlayer> self(this);
     m_url = path;
     m_pendingSeekMs.reset();
+    m_silence.disarm();
     m_failed = false;
     replacePlayer();
     const unsigned generation = m_generation;
     if (!path.isEmpty() && loadSource() && m_autoStart) {
         m_player->play();
+        watchStart();
     }
     if (self && generation == m_generation) {
         updateState();
@@ -132,6 +139,7 @@ void QtMediaPlayer::play()
     const unsigned generation = m_generation;
     m_player->play();
     if (self && generation == m_generation) {
+        watchStart();
         updateState();
     }
 }
@@ -141,6 +149,7 @@ void QtMediaPlayer::pause()
     if (!m_enabled || m_failed || m_url.isEmpty()) {
         return;
     }
+    m_silence.disarm();
     m_player->pause();
     updateState();
 }
@@ -148,6 +157,7 @@ void QtMediaPlayer::pause()
 void QtMediaPlayer::stop()
 {
     m_pendingSeekMs.reset();
+    m_silence.disarm();
     if (!m_failed) {
         m_player->stop();
     }
@@ -293,12 +303,33 @@ void QtMediaPlayer::onFailure(const QString &message)
     QPointer<QtMediaPlayer> self(this);
     m_failed = true;
     m_pendingSeekMs.reset();
+    m_silence.disarm();
     replacePlayer();
     const unsigned generation = m_generation;
     emit errorOccurred(message.isEmpty() ? QStringLiteral("Il formato del file non è riconosciuto.")
                                          : message);
     if (self && generation == m_generation) {
         updateState();
+    }
+}
+
+void QtMediaPlayer::watchStart()
+{
+    m_silence.arm();
+    m_silenceTimer->start();
+}
+
+void QtMediaPlayer::watchTick()
+{
+    if (!m_silence.isArmed()) {
+        m_silenceTimer->stop();
+        return;
+    }
+    if (m_silence.tick(SilenceCheckMs)) {
+        m_silenceTimer->stop();
+        onFailure(QStringLiteral("Il file si apre, ma dopo %1 secondi non dà né suono né durata: "
+                                 "su questo computer non si riesce a riprodurlo.")
+                      .arg(SilentStartWatch::GraceMs / 1000));
     }
 }
 

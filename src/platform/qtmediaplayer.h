@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/mediaplayer.h"
+#include "platform/silentstartwatch.h"
 
 #include <QPointer>
 
@@ -8,6 +9,7 @@
 
 class QAudioOutput;
 class QMediaPlayer;
+class QTimer;
 class QVideoWidget;
 
 // The media player on Qt Multimedia (GStreamer on Linux). Qt's player works asynchronously and
@@ -66,10 +68,15 @@ private:
     void applyPending();
     void updateState();
     int mappedState() const;
+    void watchStart();
+    void watchTick();
 
     QAudioOutput *m_audio = nullptr;
     QPointer<QVideoWidget> m_video;
     QMediaPlayer *m_player = nullptr;
+    // A start that gives neither sound nor length is reported as a failure.
+    SilentStartWatch m_silence{*this};
+    QTimer *m_silenceTimer = nullptr;
 
     QString m_url;
     std::optional<qint64> m_pendingSeekMs;

@@ -1,0 +1,87 @@
+"""A MIDI song plays through the real executable: a generated multi-note MIDI file on number
+Spot 10, a private PulseAudio with a null sink, and the sink's monitor must hear the notes."""
+
+import os
+import shutil
+import signal
+import struct
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import ProgramCopy, XSession, number_box  # noqa: E402
+from tst_fade import PrivatePulse, Recording, first_sound  # noqa: E402
+
+
+def variable_length(n):
+    out = [n & 0x7F]
+    n >>= 7
+    while n:
+        out.insert(0, 0x80 | (n & 0x7F))
+        n >>= 7
+    return bytes(out)
+
+
+def midi_file(path, notes=(60, 64, 67, 72, 67, 64, 60, 64, 67, 72), ticks=480):
+    """A type-0 standard MIDI file: piano, the notes one after another, half a second each."""
+    events = bytearray()
+    events += variable_length(0) + bytes([0xFF, 0x51, 3]) + (500000).to_bytes(3, "big")
+    events += variable_length(0) + bytes([0xC0, 0])
+    for note in notes:
+        events += variable_length(0) + bytes([0x90, note, 100])
+        events += variable_length(ticks) + bytes([0x80, note, 0])
+    events += variable_length(0) + bytes([0xFF, 0x2F, 0])
+    with open(path, "wb") as f:
+        f.write(b"MThd" + struct.pack(">IHHH", 6, 0, 1, ticks) + b"MTrk" +
+                struct.pack(">I", len(events)) + events)
+
+
+class MidiPlays(unittest.TestCase):
+    def setUp(self):
+        for tool in ("pulseaudio", "pactl", "parec"):
+            self.assertIsNotNone(shutil.which(tool), f"{tool} is needed for the sound test")
+        self.pulse = PrivatePulse()
+        self.session = XSession().__enter__()
+        self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
+        self.program = ProgramCopy()
+        midi_file(self.program.path("Musiche", "song0.mid"))
+        paths = self.program.read("Percorsi.ini").decode().replace("0=song0.wav", "0=song0.mid")
+        self.program.write("Percorsi.ini", paths)
+        self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=1\r\n"
+                           "ckvolprinc=1\r\nvolprinc=100\r\n")
+        self.recorder = None
+
+    def tearDown(self):
+        if self.recorder:
+            self.recorder.close()
+        self.program.cleanup()
+        self.session.__exit__(None, None, None)
+        self.pulse.close()
+
+    def test_a_midi_song_is_heard(self):
+        board = self.program.start_board(self.session)
+        self.recorder = Recording(self.pulse.env)
+        x0, y0, x1, y1 = number_box(board, 0, 0)
+        self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
+        self.session.wait_window("Riproduzione  Spot 10.*")
+        # The recording is judged by what it holds: on a busy machine the samples come late.
+        deadline = time.time() + 30
+        level = self.recorder.levels()
+        while time.time() < deadline:
+            first = first_sound(level)
+            if first is not None and len(level) >= first + 20:
+                break
+            time.sleep(0.2)
+            level = self.recorder.levels()
+        first = first_sound(level)
+        self.assertIsNotNone(first, f"the MIDI song was not heard: {[round(v) for v in level]}")
+        heard = [v for v in level[first:first + 20] if v > 100]
+        self.assertGreaterEqual(len(heard), 10,
+                                f"the notes should sound for a while: {[round(v) for v in level]}")
+        code, out = self.program.stop(signal.SIGTERM)
+        self.assertEqual(code, 0, out)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
