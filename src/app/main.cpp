@@ -1,3 +1,4 @@
+#include "app/paintreport.h"
 #include "app/peers.h"
 #include "app/startupupdate.h"
 #include "board/principale.h"
@@ -23,7 +24,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-#include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -34,24 +35,6 @@ void installItalian(QTranslator &translator)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
 }
-
-// With ZEFIRO_REPORT_FIRST_PAINT=1 the board prints "first-paint" when it first paints, for
-// the start-up benchmark.
-class FirstPaintReport : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            std::fputs("first-paint\n", stdout);
-            std::fflush(stdout);
-            watched->removeEventFilter(this);
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -116,9 +99,9 @@ int main(int argc, char **argv)
         return 128 + signal;
     board.load();
     termination.setReady();
-    FirstPaintReport firstPaint;
-    if (qEnvironmentVariable("ZEFIRO_REPORT_FIRST_PAINT") == u"1")
-        board.installEventFilter(&firstPaint);
+    std::unique_ptr<PaintReport> paintReport;
+    if (PaintReport::wanted())
+        paintReport = std::make_unique<PaintReport>(board);
     UpdateCheck startupCheck(fetch, windows, updateHost());
     if (state.settings.number(QStringLiteral("veragg")) == 1)
         new StartupUpdate(board, startupCheck, peers);

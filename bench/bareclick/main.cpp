@@ -1,0 +1,95 @@
+// The floors for the click figures: a maximised window with one label that, on a left click,
+//   sound FILE   plays FILE through a QMediaPlayer made at start, half a second after the click
+//                (the board's playback window starts its song after the same delay), or
+//   dialog W H   opens a modal QDialog of W x H pixels and prints "dialog-paint" when it first
+//                paints.
+// It prints "first-paint" when the window first paints, as the board does for the benchmark.
+#include <QApplication>
+#include <QAudioOutput>
+#include <QDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace {
+
+void report(const char *line)
+{
+    std::fputs(line, stdout);
+    std::fflush(stdout);
+}
+
+class Dialog : public QDialog {
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QDialog::paintEvent(event);
+        if (!m_painted) {
+            m_painted = true;
+            report("dialog-paint\n");
+        }
+    }
+
+private:
+    bool m_painted = false;
+};
+
+class Window : public QLabel {
+public:
+    explicit Window(const QStringList &args) : QLabel(QStringLiteral("Zefiro")), m_args(args)
+    {
+        if (m_args.value(1) == u"sound") {
+            m_player.setAudioOutput(&m_output);
+            m_player.setSource(QUrl::fromLocalFile(QFileInfo(m_args.value(2)).absoluteFilePath()));
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!m_painted) {
+            m_painted = true;
+            report("first-paint\n");
+        }
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() != Qt::LeftButton)
+            return;
+        if (m_args.value(1) == u"sound") {
+            m_player.stop();
+            QTimer::singleShot(500, &m_player, &QMediaPlayer::play);
+        } else {
+            Dialog dialog;
+            dialog.setWindowTitle(QStringLiteral("Dialog"));
+            dialog.resize(m_args.value(2).toInt(), m_args.value(3).toInt());
+            QTimer::singleShot(1000, &dialog, &QDialog::accept);
+            dialog.exec();
+        }
+    }
+
+private:
+    QStringList m_args;
+    QMediaPlayer m_player;
+    QAudioOutput m_output;
+    bool m_painted = false;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Window window(app.arguments());
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.setWindowTitle(QStringLiteral("Bare"));
+    window.showMaximized();
+    return QApplication::exec();
+}

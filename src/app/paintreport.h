@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+// With ZEFIRO_REPORT_FIRST_PAINT=1 the program prints a line when the board first paints
+// ("first-paint"), when each playback window first paints ("player-paint") and when the media
+// stack is ready ("media-ready"), for the benchmarks in bench/.
+class PaintReport : public QObject {
+public:
+    explicit PaintReport(QWidget &board);
+    static bool wanted();
+    static void print(const char *line);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget &m_board;
+    bool m_boardPainted = false;
+    QPointer<QWidget> m_lastPlayer;
+};
