@@ -1,6 +1,6 @@
 // The floors for the click figures: a maximised window with one label that, on a left click,
-//   sound FILE   plays FILE through a QMediaPlayer made at start, half a second after the click
-//                (the board's playback window starts its song after the same delay), or
+//   sound FILE   makes a QMediaPlayer for FILE and plays it half a second later (the board's
+//                playback window makes its player and starts its song after the same delay), or
 //   dialog W H   opens a modal QDialog of W x H pixels and prints "dialog-paint" when it first
 //                paints.
 // It prints "first-paint" when the window first paints, as the board does for the benchmark.
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
@@ -41,13 +42,7 @@ private:
 
 class Window : public QLabel {
 public:
-    explicit Window(const QStringList &args) : QLabel(QStringLiteral("Zefiro")), m_args(args)
-    {
-        if (m_args.value(1) == u"sound") {
-            m_player.setAudioOutput(&m_output);
-            m_player.setSource(QUrl::fromLocalFile(QFileInfo(m_args.value(2)).absoluteFilePath()));
-        }
-    }
+    explicit Window(const QStringList &args) : QLabel(QStringLiteral("Zefiro")), m_args(args) {}
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -59,13 +54,22 @@ protected:
         }
     }
 
+    void mousePressEvent(QMouseEvent *event) override { event->accept(); }
+
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         if (event->button() != Qt::LeftButton)
             return;
         if (m_args.value(1) == u"sound") {
-            m_player.stop();
-            QTimer::singleShot(500, &m_player, &QMediaPlayer::play);
+            // The previous player is only stopped: deleting a player waits for GStreamer to
+            // wind its pipeline down, which the board's window does when it closes, not at
+            // the click.
+            if (m_player)
+                m_player->stop();
+            m_player = new QMediaPlayer(this);
+            m_player->setAudioOutput(new QAudioOutput(m_player));
+            m_player->setSource(QUrl::fromLocalFile(QFileInfo(m_args.value(2)).absoluteFilePath()));
+            QTimer::singleShot(500, m_player, &QMediaPlayer::play);
         } else {
             Dialog dialog;
             dialog.setWindowTitle(QStringLiteral("Dialog"));
@@ -77,8 +81,7 @@ protected:
 
 private:
     QStringList m_args;
-    QMediaPlayer m_player;
-    QAudioOutput m_output;
+    QPointer<QMediaPlayer> m_player;
     bool m_painted = false;
 };
 

@@ -1,3 +1,4 @@
+#include "app/mediawarmup.h"
 #include "app/paintreport.h"
 #include "app/peers.h"
 #include "app/startupupdate.h"
@@ -102,6 +103,7 @@ int main(int argc, char **argv)
     std::unique_ptr<PaintReport> paintReport;
     if (PaintReport::wanted())
         paintReport = std::make_unique<PaintReport>(board);
+    MediaWarmup mediaWarmup(board, questions);
     UpdateCheck startupCheck(fetch, windows, updateHost());
     if (state.settings.number(QStringLiteral("veragg")) == 1)
         new StartupUpdate(board, startupCheck, peers);
