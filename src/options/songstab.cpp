@@ -9,6 +9,7 @@
 #include "core/songcheck.h"
 #include "options/qtsongfiledialog.h"
 #include "options/songcell.h"
+#include "widgets/namedcontrols.h"
 #include "widgets/twips.h"
 
 #include <QComboBox>
@@ -28,23 +29,6 @@ constexpr int CellsLeft = 900;
 constexpr int CellWidth = 7000;
 constexpr int CellHeight = 720;
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QString &tip)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tip);
-    button->setAccessibleName(text);
-    button->setAccessibleDescription(tip);
-    return button;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(text);
-    return label;
-}
 } // namespace
 
 SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progress,
@@ -119,7 +103,7 @@ void SongsTab::buildHeader()
     m_combo->setAccessibleName(m_combo->toolTip());
     for (const Category &c : categories())
         m_combo->addItem(c.displayName.toString());
-    m_category = makeLabel(this, "lblCategoria", {});
+    m_category = NamedControls::label(this, "lblCategoria", {});
     QFont big = m_category->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
@@ -128,9 +112,10 @@ void SongsTab::buildHeader()
     header->addSpacing(12);
     header->addWidget(m_category, 1);
     static_cast<QVBoxLayout *>(layout())->addLayout(header);
-    auto *hint = makeLabel(this, "IstrImpCanz",
-                           QStringLiteral("Fare click sinistro sul nome di una delle canzoni per  "
-                                          "  riprodurla, click destro per sostituirla"));
+    auto *hint = NamedControls::label(
+        this, "IstrImpCanz",
+        QStringLiteral("Fare click sinistro sul nome di una delle canzoni per  "
+                       "  riprodurla, click destro per sostituirla"));
     hint->setWordWrap(true);
     layout()->addWidget(hint);
     connect(m_combo, &QComboBox::activated, this, [this](int index) {
@@ -142,7 +127,7 @@ void SongsTab::buildHeader()
 void SongsTab::buildCells(QWidget *area)
 {
     for (int i = 0; i < 5; ++i) {
-        auto *points = makeLabel(area, "", QString::number((i + 1) * 10));
+        auto *points = NamedControls::label(area, "", QString::number((i + 1) * 10));
         points->setObjectName(QStringLiteral("ImposNum%1").arg(i));
         QFont font = points->font();
         font.setBold(true);
@@ -207,11 +192,12 @@ void SongsTab::buildCells(QWidget *area)
 
 void SongsTab::buildFooter()
 {
-    m_noFile = makeLabel(this, "lblNoFile",
-                         QStringLiteral("ATTENZIONE alcune caselle non hanno impostata nessuna "
-                                        "canzone. Scorrere le categorie e sistemare le caselle con "
-                                        "i nomi in rosso, altrimenti queste non verranno "
-                                        "riprodotte"));
+    m_noFile = NamedControls::label(
+        this, "lblNoFile",
+        QStringLiteral("ATTENZIONE alcune caselle non hanno impostata nessuna "
+                       "canzone. Scorrere le categorie e sistemare le caselle con "
+                       "i nomi in rosso, altrimenti queste non verranno "
+                       "riprodotte"));
     m_noFile->setWordWrap(true);
     m_noFile->hide();
     m_noFile->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); font-weight: bold;"));
@@ -221,16 +207,19 @@ void SongsTab::buildFooter()
     m_noFile->setSizePolicy(keep);
     layout()->addWidget(m_noFile);
     auto *row = new QHBoxLayout;
-    auto *apply = makeButton(this, "btnApplicaCanzoni", QStringLiteral("Applica modifiche"), {});
-    auto *reset = makeButton(
+    auto *apply =
+        NamedControls::button(this, "btnApplicaCanzoni", QStringLiteral("Applica modifiche"), {});
+    auto *reset = NamedControls::button(
         this, "btnAggiornaCanzoni", QStringLiteral("Resetta"),
         QStringLiteral("Tutte le modifiche fatte alle canzoni dopo aver premuto Applica o Applica "
                        "modifiche verrà dimenticato"));
-    auto *clean = makeButton(this, "btnPulisciCanzoni", QStringLiteral("Pulisci"),
-                             QStringLiteral("Verranno eliminate le canzoni che non servono al "
-                                            "programma risparmiando così spazio sul disco"));
-    auto *check = makeButton(this, "btnVerificaBrani", QStringLiteral("Verifica brani"),
-                             QStringLiteral("Prova ogni canzone e ne misura durata e volume"));
+    auto *clean =
+        NamedControls::button(this, "btnPulisciCanzoni", QStringLiteral("Pulisci"),
+                              QStringLiteral("Verranno eliminate le canzoni che non servono al "
+                                             "programma risparmiando così spazio sul disco"));
+    auto *check =
+        NamedControls::button(this, "btnVerificaBrani", QStringLiteral("Verifica brani"),
+                              QStringLiteral("Prova ogni canzone e ne misura durata e volume"));
     for (QPushButton *button : {apply, reset, clean, check})
         row->addWidget(button);
     row->addStretch();
