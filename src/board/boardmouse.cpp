@@ -15,6 +15,9 @@ bool BoardMouse::eventFilter(QObject *watched, QEvent *event)
         type != QEvent::MouseMove)
         return QObject::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (type == QEvent::MouseMove && m_routes.pointerMoved &&
+        (watched == m_surface || watched->property("category").isValid()))
+        m_routes.pointerMoved(mouse->globalPosition().toPoint());
     if (watched == m_surface) {
         if (type == QEvent::MouseMove)
             m_routes.surfaceMoved();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 #include <functional>
 
@@ -17,6 +18,8 @@ public:
         std::function<void(int category, int index)> numberMoved;
         std::function<void(int category, int index, Qt::MouseButton, Qt::KeyboardModifiers)>
             numberReleased;
+        // Any movement over the surface or a number, at the pointer's global place.
+        std::function<void(QPoint global)> pointerMoved;
     };
 
     BoardMouse(QObject *parent, Routes routes);

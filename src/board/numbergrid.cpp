@@ -1,5 +1,6 @@
 #include "board/numbergrid.h"
 
+#include "board/boardkeys.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ NumberGrid::NumberGrid(QWidget *parent, QObject *filter)
             label->setMouseTracking(true);
             label->setProperty("category", c);
             label->setProperty("index", i);
+            label->setAccessibleDescription(BoardKeys::numberHelp());
             label->installEventFilter(filter);
             m_numbers.at(size_t(c)).at(size_t(i)) = label;
             paint(c, i);

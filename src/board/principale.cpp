@@ -2,6 +2,7 @@
 
 #include "board/boardmouse.h"
 #include "board/boardpeers.h"
+#include "board/focusframe.h"
 #include "board/mouserules.h"
 #include "board/titlebar.h"
 #include "core/appstate.h"
@@ -12,8 +13,10 @@
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -29,6 +32,9 @@ Principale::Principale(AppState &state, BoardPeers &peers, QuestionPort &questio
     setObjectName(QStringLiteral("Principale"));
     setWindowTitle(QStringLiteral("Zefiro"));
     setMouseTracking(true);
+    // The keys come to the board itself: no control of it takes the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(BoardKeys::boardHelp());
     setGeometry(TitleBarControl::designedWindowPixels());
     buildControls();
     applyCursorAndIcon();
@@ -47,7 +53,8 @@ void Principale::buildControls()
          [this](int category, int index) { m_grid->hover(category, index); },
          [this](int category, int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
              releaseOnNumber(category, index, button, modifiers);
-         }});
+         },
+         [this](QPoint global) { pointerMoved(global); }});
     m_tabella = new QLabel(this);
     m_tabella->setObjectName(QStringLiteral("Tabella"));
     m_tabella->setScaledContents(true);
@@ -56,6 +63,7 @@ void Principale::buildControls()
     m_mouse->setSurface(m_tabella);
 
     m_grid = std::make_unique<NumberGrid>(this, m_mouse);
+    m_frame = new FocusFrame(this);
 
     m_reset = new QPushButton(QStringLiteral("Reset"), this);
     m_reset->setObjectName(QStringLiteral("Reset"));
@@ -138,6 +146,14 @@ void Principale::applyGeometry()
     place(m_esci, m_geometry.btnEsci);
     applyExitIcon();
     m_grid->place(m_geometry);
+    placeFrame();
+}
+
+void Principale::placeFrame()
+{
+    m_frame->setVisible(m_keys.visible());
+    if (m_keys.visible())
+        m_frame->surround(number(m_keys.category(), m_keys.index())->geometry());
 }
 
 void Principale::setBoardPicture(const QString &file)
@@ -236,8 +252,38 @@ void Principale::mouseReleaseEvent(QMouseEvent *event)
 
 void Principale::mouseMoveEvent(QMouseEvent *event)
 {
+    pointerMoved(event->globalPosition().toPoint());
     m_bar->pointerAt(Twips::fromPixels(event->position().y()));
     m_grid->unhover();
+}
+
+void Principale::pointerMoved(QPoint global)
+{
+    if (m_keys.pointerMoved(global))
+        placeFrame();
+}
+
+// A key that acts is the click it stands for, on the focused number or on the picture.
+void Principale::keyPressEvent(QKeyEvent *event)
+{
+    const BoardKeys::Outcome outcome =
+        m_keys.press(event->key(), event->modifiers(), event->isAutoRepeat(), m_state.OpzioniAperte,
+                     QCursor::pos());
+    switch (outcome.kind) {
+    case BoardKeys::Outcome::Kind::None:
+        QWidget::keyPressEvent(event);
+        return;
+    case BoardKeys::Outcome::Kind::Frame:
+        placeFrame();
+        break;
+    case BoardKeys::Outcome::Kind::Number:
+        releaseOnNumber(m_keys.category(), m_keys.index(), outcome.button, outcome.modifiers);
+        break;
+    case BoardKeys::Outcome::Kind::Surface:
+        releaseOnSurface(outcome.button, outcome.modifiers);
+        break;
+    }
+    event->accept();
 }
 
 void Principale::releaseOnSurface(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/boardkeys.h"
 #include "board/boardlayout.h"
 #include "board/numbergrid.h"
 #include "board/titlebarcontrol.h"
@@ -13,6 +14,7 @@
 
 class BoardMouse;
 class BoardPeers;
+class FocusFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -22,7 +24,7 @@ struct AppState;
 // a title bar of its own. The window owns the run: its load brings back the marks of an
 // interrupted game, and its close ends the run (other windows closed, restore and song-check
 // files removed, settings saved). The numbers are a NumberGrid, the mouse is routed by a
-// BoardMouse, the title bar and the window modes are a TitleBarControl.
+// BoardMouse, the keys by BoardKeys, the title bar and the window modes are a TitleBarControl.
 class Principale : public QWidget, public ThemeTarget {
     Q_OBJECT
 
@@ -53,6 +55,7 @@ public:
     Mode mode() const { return m_bar->mode(); }
     const TitleBarAnimation &barAnimation() const { return m_bar->animation(); }
     const WindowDrag &drag() const { return m_bar->drag(); }
+    const BoardKeys &keys() const { return m_keys; }
 
     // ThemeTarget: the theme's pictures and colour.
     void setBoardPicture(const QString &file) override;
@@ -67,6 +70,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -82,6 +86,8 @@ private:
     void playNumber(int category, int index);
     void toggleNumber(int category, int index);
     void releaseOnSurface(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void pointerMoved(QPoint global);
+    void placeFrame();
     void reportRestoreWrite(bool ok, const QString &error);
     void onReset();
 
@@ -97,6 +103,8 @@ private:
     QPushButton *m_esci = nullptr;
     std::unique_ptr<NumberGrid> m_grid;
     TitleBarControl *m_bar = nullptr;
+    FocusFrame *m_frame = nullptr;
+    BoardKeys m_keys;
     QTimer *m_timer1 = nullptr;
 
     BoardLayout::Geometry m_geometry;

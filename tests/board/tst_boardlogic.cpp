@@ -1,8 +1,10 @@
+#include "board/boardkeys.h"
 #include "board/boardlayout.h"
 #include "board/mouserules.h"
 #include "board/titlebaranimation.h"
 #include "board/windowdrag.h"
 
+#include <QHash>
 #include <QTest>
 
 using BoardLayout::Box;
@@ -27,6 +29,25 @@ char *toString(Action action)
 } // namespace MouseRules
 
 namespace {
+
+// One key of a scripted sequence: L R U D the arrows, E Enter, K the keypad's Enter, M, O
+// Ctrl+O, S Shift+M; a trailing * marks a held key's repeat.
+BoardKeys::Outcome pressScripted(BoardKeys &keys, const QString &token, bool optionsOpen)
+{
+    static const QHash<QChar, std::pair<int, Qt::KeyboardModifiers>> table{
+        {u'L', {Qt::Key_Left, {}}},
+        {u'R', {Qt::Key_Right, {}}},
+        {u'U', {Qt::Key_Up, {}}},
+        {u'D', {Qt::Key_Down, Qt::KeypadModifier}},
+        {u'E', {Qt::Key_Return, {}}},
+        {u'K', {Qt::Key_Enter, Qt::KeypadModifier}},
+        {u'M', {Qt::Key_M, {}}},
+        {u'O', {Qt::Key_O, Qt::ControlModifier}},
+        {u'S', {Qt::Key_M, Qt::ShiftModifier}},
+    };
+    const auto [key, mods] = table.value(token.front());
+    return keys.press(key, mods, token.endsWith(u'*'), optionsOpen, {});
+}
 
 // from, from + by, ... up to and including to.
 Tops run(double from, double to, double by)
@@ -303,6 +324,106 @@ private slots:
         QFETCH(bool, optionsOpen);
         QTEST(MouseRules::onNumber(button, mods, optionsOpen), "onNumber");
         QTEST(MouseRules::onSurface(button, mods), "onSurface");
+    }
+
+    void boardKeys_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("optionsOpen");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QPoint>("focus"); // x category, y index
+        QTest::addColumn<QString>("last"); // the last key's outcome
+        const QPoint spot10(0, 0);
+        QTest::newRow("first arrow only shows Spot 10")
+            << "R" << false << true << spot10 << "frame";
+        QTest::newRow("first Enter only shows the frame")
+            << "E" << false << true << spot10 << "frame";
+        QTest::newRow("first M only shows the frame") << "M" << false << true << spot10 << "frame";
+        QTest::newRow("right along the row") << "R R R" << false << true << QPoint(0, 2) << "frame";
+        QTest::newRow("right at a row's end: next row")
+            << "R R R R R R" << false << true << QPoint(1, 0) << "frame";
+        QTest::newRow("left at a row's start: previous row")
+            << "D D L" << false << true << QPoint(0, 4) << "frame";
+        QTest::newRow("left stops at Spot 10") << "L L" << false << true << spot10 << "none";
+        QTest::newRow("up stops at the top row")
+            << "R R U" << false << true << QPoint(0, 1) << "none";
+        QTest::newRow("down stops at the last row")
+            << "D D D D D D" << false << true << QPoint(4, 0) << "none";
+        QTest::newRow("keypad arrows count")
+            << "D D D*" << false << true << QPoint(2, 0) << "frame";
+        QTest::newRow("right stops at the last number")
+            << "D D D D D R R R R R R" << false << true << QPoint(4, 4) << "none";
+        QTest::newRow("Enter: left click")
+            << "D D D D R R R E" << false << true << QPoint(3, 3) << "number left";
+        QTest::newRow("keypad Enter: left click")
+            << "R K" << false << true << spot10 << "number left";
+        QTest::newRow("M: right click")
+            << "R R M" << false << true << QPoint(0, 1) << "number right";
+        QTest::newRow("held Enter plays once") << "R E*" << false << true << spot10 << "none";
+        QTest::newRow("held M flips once") << "R M*" << false << true << spot10 << "none";
+        QTest::newRow("Shift+M is not M") << "R S" << false << true << spot10 << "none";
+        QTest::newRow("Ctrl+O: ctrl + right click on the picture")
+            << "O" << false << false << spot10 << "surface right ctrl";
+        QTest::newRow("options open: arrows do nothing")
+            << "R R" << true << false << spot10 << "none";
+        QTest::newRow("options open: Enter does nothing")
+            << "E E" << true << false << spot10 << "none";
+        QTest::newRow("options open: Ctrl+O does nothing")
+            << "O" << true << false << spot10 << "none";
+    }
+
+    void boardKeys()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, optionsOpen);
+        BoardKeys keys;
+        BoardKeys::Outcome outcome;
+        for (const QString &token : script.split(u' '))
+            outcome = pressScripted(keys, token, optionsOpen);
+        QTEST(keys.visible(), "visible");
+        QTEST(QPoint(keys.category(), keys.index()), "focus");
+        using Kind = BoardKeys::Outcome::Kind;
+        QString last;
+        switch (outcome.kind) {
+        case Kind::None:
+            last = QStringLiteral("none");
+            break;
+        case Kind::Frame:
+            last = QStringLiteral("frame");
+            break;
+        case Kind::Number:
+        case Kind::Surface:
+            last = (outcome.kind == Kind::Number ? QStringLiteral("number")
+                                                 : QStringLiteral("surface")) +
+                   (outcome.button == Qt::LeftButton ? QStringLiteral(" left")
+                                                     : QStringLiteral(" right")) +
+                   (outcome.modifiers == Qt::ControlModifier ? QStringLiteral(" ctrl") : QString());
+            break;
+        }
+        QTEST(last, "last");
+    }
+
+    void pointerHidesTheFrame_data()
+    {
+        QTest::addColumn<QPoint>("movedTo");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("moved") << QPoint(101, 100) << true;
+        QTest::newRow("reported where it stood") << QPoint(100, 100) << false;
+    }
+
+    void pointerHidesTheFrame()
+    {
+        QFETCH(QPoint, movedTo);
+        BoardKeys keys;
+        QVERIFY(!keys.pointerMoved(movedTo)); // nothing to hide yet
+        const auto shown = keys.press(Qt::Key_Right, {}, false, false, {100, 100});
+        QCOMPARE(shown.kind, BoardKeys::Outcome::Kind::Frame);
+        QTEST(keys.pointerMoved(movedTo), "hidden");
+        QTEST(!keys.visible(), "hidden");
+        // The next key shows the frame again where it was, without moving it.
+        keys.press(Qt::Key_Right, {}, false, false, movedTo);
+        QVERIFY(keys.visible());
+        QCOMPARE(keys.index(), movedTo == QPoint(100, 100) ? 1 : 0);
     }
 };
 

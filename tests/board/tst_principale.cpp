@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -53,6 +54,30 @@ class TestPrincipale : public QObject {
     template <class T> T *child(const char *name) const
     {
         return m_board->findChild<T *>(QString::fromLatin1(name));
+    }
+    // Real key presses through the window system, in the form of BoardKeys' tests: L R U D the
+    // arrows, E Enter, M, O Ctrl+O.
+    void press(const QString &script)
+    {
+        static const QHash<QChar, std::pair<Qt::Key, Mods>> table{
+            {u'L', {Qt::Key_Left, {}}},
+            {u'R', {Qt::Key_Right, {}}},
+            {u'U', {Qt::Key_Up, {}}},
+            {u'D', {Qt::Key_Down, {}}},
+            {u'E', {Qt::Key_Return, {}}},
+            {u'M', {Qt::Key_M, {}}},
+            {u'O', {Qt::Key_O, Qt::ControlModifier}},
+        };
+        for (const QString &token : script.split(u' ', Qt::SkipEmptyParts)) {
+            const auto [key, mods] = table.value(token.front());
+            QTest::keyClick(m_board->windowHandle(), key, mods);
+        }
+    }
+    QWidget *frame() const { return child<QWidget>("CorniceTastiera"); }
+    bool frameAround(int c, int i) const
+    {
+        return frame()->isVisible() && frame()->geometry().contains(label(c, i)->geometry()) &&
+               frame()->geometry().width() < label(c, i)->width() + 20;
     }
     // Loads and shows the board, then waits for the first layout of the 800 x 800 screen.
     bool showBoard()
@@ -259,6 +284,90 @@ private slots:
         QTEST(m_peers->optionsShown, "shows");
         QVERIFY(m_peers->plays.isEmpty());
         QVERIFY(played ? isMarked(3, 3) : isFree(3, 3));
+        QCOMPARE(readBytes(restorePath()), before);
+    }
+
+    // Enter is a left click on the focused number, M a right click, Ctrl+O a ctrl + right
+    // click on the picture: the same marks, records and windows.
+    void keysPlayAndMark_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("plays");
+        QTest::addColumn<QList<Cell>>("marked");
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<int>("shows");
+        QTest::newRow("Enter plays Ballo 40")
+            << "D D D D R R R E" << QStringList{QStringLiteral("Ballo 40")}
+            << QList<Cell>{Cell(3, 3)} << QByteArray("ba3\r\n") << 0;
+        QTest::newRow("the first Enter only shows the frame")
+            << "E" << QStringList{} << QList<Cell>{} << QByteArray() << 0;
+        QTest::newRow("Enter, Enter plays Spot 10")
+            << "E E" << QStringList{QStringLiteral("Spot 10")} << QList<Cell>{Cell(0, 0)}
+            << QByteArray("sp0\r\n") << 0;
+        QTest::newRow("M marks Spot 20")
+            << "R R M" << QStringList{} << QList<Cell>{Cell(0, 1)} << QByteArray("sp1\r\n") << 0;
+        QTest::newRow("M twice unmarks")
+            << "R R M M" << QStringList{} << QList<Cell>{} << QByteArray("\r\n\r\n") << 0;
+        QTest::newRow("Ctrl+O opens the options")
+            << "O" << QStringList{} << QList<Cell>{} << QByteArray() << 1;
+    }
+
+    void keysPlayAndMark()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, plays);
+        QFETCH(QList<Cell>, marked);
+        QVERIFY(showBoard());
+        bool markedWhilePlaying = false;
+        m_peers->duringPlay = [&] { markedWhilePlaying = isMarked(3, 3) || isMarked(0, 0); };
+        press(script);
+        QStringList titles;
+        for (const RecordingPeers::Play &play : std::as_const(m_peers->plays))
+            titles << play.title;
+        QCOMPARE(titles, plays);
+        QCOMPARE(markedWhilePlaying, !plays.isEmpty());
+        for (int c = 0; c < 5; ++c) {
+            for (int i = 0; i < 5; ++i)
+                QVERIFY2(marked.contains(Cell(c, i)) ? isMarked(c, i) : isFree(c, i),
+                         qPrintable(QStringLiteral("%1 %2").arg(c).arg(i)));
+        }
+        QTEST(readBytes(restorePath()), "record");
+        QTEST(m_peers->optionsShown, "shows");
+    }
+
+    // The frame appears on Spot 10 at the first key, follows the arrows, and goes away when
+    // the pointer moves; the next key brings it back where it was.
+    void keyboardFrame()
+    {
+        QVERIFY(showBoard());
+        QVERIFY(frame()->isHidden());
+        press(QStringLiteral("D"));
+        QVERIFY(frameAround(0, 0));
+        press(QStringLiteral("D R R"));
+        QVERIFY(frameAround(1, 2));
+        QTest::mouseMove(label(4, 4));
+        QVERIFY(frame()->isHidden());
+        press(QStringLiteral("L"));
+        QVERIFY(frameAround(1, 2));
+        QTest::mouseMove(m_board.get(), Bare);
+        QVERIFY(frame()->isHidden());
+        // Keys tell the controls what they do.
+        QVERIFY(label(2, 3)->accessibleDescription().contains(QStringLiteral("Invio")));
+        QVERIFY(m_board->accessibleDescription().contains(QStringLiteral("Ctrl+O")));
+    }
+
+    // While the options window is open the keys do nothing on the board, as clicks do.
+    void keysWaitForTheOptions()
+    {
+        QVERIFY(showBoard());
+        click(0, 0, Qt::RightButton);
+        const QByteArray before = readBytes(restorePath());
+        m_state->OpzioniAperte = true;
+        press(QStringLiteral("R E E M M O D R"));
+        QVERIFY(frame()->isHidden());
+        QVERIFY(m_peers->plays.isEmpty());
+        QCOMPARE(m_peers->optionsShown, 0);
+        QVERIFY(isMarked(0, 0));
         QCOMPARE(readBytes(restorePath()), before);
     }
 
@@ -495,6 +604,18 @@ private slots:
         QTest::newRow("escape") << QList<int>{Qt::Key_Escape};
         QTest::newRow("tab, space") << QList<int>{Qt::Key_Tab, Qt::Key_Space};
         QTest::newRow("tab twice, space") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space};
+        // With the keyboard's frame on a played number, keys other than the board's own.
+        const int right = Qt::Key_Right;
+        QTest::newRow("frame, escape, delete, backspace")
+            << QList<int>{right, Qt::Key_Escape, Qt::Key_Delete, Qt::Key_Backspace};
+        QTest::newRow("frame, r, f5, home")
+            << QList<int>{right, Qt::Key_R, Qt::Key_F5, Qt::Key_Home};
+        QTest::newRow("frame, ctrl+r, ctrl+q, ctrl+n")
+            << QList<int>{right, (Qt::CTRL | Qt::Key_R).toCombined(),
+                          (Qt::CTRL | Qt::Key_Q).toCombined(), (Qt::CTRL | Qt::Key_N).toCombined()};
+        QTest::newRow("frame, shift+m, ctrl+return, alt+m") << QList<int>{
+            right, (Qt::SHIFT | Qt::Key_M).toCombined(), (Qt::CTRL | Qt::Key_Return).toCombined(),
+            (Qt::ALT | Qt::Key_M).toCombined()};
     }
 
     void keysLeaveTheGame()
@@ -504,14 +625,19 @@ private slots:
         QSignalSpy ended(m_board.get(), &Principale::terminated);
         m_board->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_board.get()));
+        click(0, 0, Qt::RightButton);
         click(1, 1, Qt::RightButton);
         click(2, 3, Qt::RightButton);
         QVERIFY(QFile::exists(restorePath()));
         for (int key : keys) {
             QWidget *target = QApplication::focusWidget();
-            QTest::keyClick(target ? target : m_board.get(), Qt::Key(key));
+            QTest::keyClick(target ? target : m_board.get(),
+                            Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
         }
         QApplication::processEvents();
+        QVERIFY(m_peers->plays.isEmpty());
+        QVERIFY(isMarked(0, 0));
         QVERIFY(isMarked(1, 1));
         QVERIFY(isMarked(2, 3));
         QVERIFY(QFile::exists(restorePath()));
