@@ -55,9 +55,16 @@ Riproduzione::Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &
     buildControls();
     // Every control reports the pointer passing over it, so that a move never gets lost on
     // the way to the control that handles it.
+    // No control takes the focus either: every key comes to the window, for PlayerKeys.
     const QList<QWidget *> controls = findChildren<QWidget *>();
-    for (QWidget *control : controls)
+    for (QWidget *control : controls) {
         control->setMouseTracking(true);
+        control->setFocusPolicy(Qt::NoFocus);
+    }
+    for (const auto &[name, keys] : PlayerKeys::descriptions()) {
+        if (auto *control = findChild<QWidget *>(QString::fromLatin1(name)))
+            control->setAccessibleDescription(keys);
+    }
     buildTimers();
     connectMouse();
     m_logic.model.setView(this);
@@ -120,11 +127,15 @@ void Riproduzione::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
-// Esc would reject the dialog and cut the song; the window closes only from imgChiudi and the
-// frame's close box.
+// The keys run the controls' own paths (PlayerKeys). Esc never reaches the dialog, which
+// would reject it and cut the song: it stops the song, and closes the window once stopped.
 void Riproduzione::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
+    const PlayerKeys::Action action =
+        m_logic.keys.press(event->key(), event->modifiers(), event->isAutoRepeat());
+    if (action == PlayerKeys::Action::Close)
+        close();
+    if (action != PlayerKeys::Action::None || event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }

@@ -25,7 +25,6 @@ private slots:
     void releaseOutsideTheBigButton();
     void missingFileWarnsAtEveryPlay();
     void missingFileWithAutoplayWarnsOnce();
-    void escapeNeitherClosesNorStops();
     void fileThatCannotPlayIsReportedOnce_data();
     void fileThatCannotPlayIsReportedOnce();
     void closeButtonStopsAndKeepsTheComputerVolume_data();
@@ -186,19 +185,6 @@ void TestRiproduzione::missingFileWithAutoplayWarnsOnce()
     QCOMPARE(b.questions.texts(),
              QStringList{
                  QStringLiteral("ATTENZIONE!!! Il file collegato a questo numero è inesistente")});
-}
-
-void TestRiproduzione::escapeNeitherClosesNorStops()
-{
-    WindowBench b;
-    QVERIFY(b.open());
-    b.click("imgPlayMini");
-    QCOMPARE(b.player.state, 3);
-    QTest::keyClick(b.window.get(), Qt::Key_Escape);
-    QTest::qWait(50);
-    QVERIFY(b.window->isVisible());
-    QCOMPARE(b.player.state, 3);
-    QCOMPARE(b.player.count(QStringLiteral("stop")), 0);
 }
 
 void TestRiproduzione::fileThatCannotPlayIsReportedOnce_data()

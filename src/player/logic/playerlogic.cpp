@@ -8,7 +8,8 @@ PlayerLogic::PlayerLogic(MediaPlayer &player, QuestionPort &questions, PlayerMem
       volume(model, player, memory, skin),
       transport(model, player, questions, skin, progress, volume, settings),
       buttons(model, player, skin, transport), panel(model, skin), swap(model, skin),
-      computer(model, skin, settings, ports.mixer, ports.mixerApp), cpu(model, ports.cpu)
+      computer(model, skin, settings, ports.mixer, ports.mixerApp), cpu(model, ports.cpu),
+      keys(*this, player)
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include "player/logic/panel/cpumeter.h"
 #include "player/logic/panel/panelslide.h"
+#include "player/logic/playerkeys.h"
 #include "player/logic/playermodel.h"
 #include "player/logic/position/songposition.h"
 #include "player/logic/skin/skinbuttons.h"
@@ -45,6 +46,7 @@ public:
     VolumeSwap swap;
     ComputerVolume computer;
     CpuMeter cpu;
+    PlayerKeys keys;
 
 private:
     bool m_inTimer1 = false;

@@ -104,7 +104,8 @@ void Transport::PlayMouseUp(bool mini, bool untouched)
             m_model.setPicture(Image::Play, QStringLiteral("Play2N"));
         } else {
             m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMN"));
-            m_model.setPicture(Image::Play, QStringLiteral("Play2S"));
+            m_model.setPicture(Image::Play,
+                               untouched ? QStringLiteral("Play2N") : QStringLiteral("Play2S"));
             m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
             m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
             m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
@@ -239,6 +240,14 @@ void Transport::SfumaStop(Qt::MouseButton button)
         return;
     if (!fade.begin(button))
         stopForGood();
+}
+
+void Transport::stopNow()
+{
+    if (m_model.unloaded)
+        return;
+    m_model.setTimer(Timer::TmrStop, false);
+    stopForGood();
 }
 
 void Transport::tmrStop(int intervalMs)

@@ -49,6 +49,8 @@ public:
     // A stop button was released inside with this mouse button: the song stops at once or
     // fades out, after sfumadx.
     void SfumaStop(Qt::MouseButton button);
+    // The song stops at once for good, a running fade cut short.
+    void stopNow();
     // tmrStop: one step of the fade; intervalMs is the timer's interval.
     void tmrStop(int intervalMs);
 
