@@ -1,0 +1,113 @@
+"""The show from the keyboard on the real executable with real sound: the arrows put the focus
+frame on "Spot 20", Enter plays it (a stream appears on a private PulseAudio), Esc fades it out
+(the stream stays for the fade, then goes), a second Esc closes the playback window, and the
+board shows the number marked and has recorded it."""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import ProgramCopy, XSession, count_colour, number_box  # noqa: E402
+from tst_fade import PrivatePulse  # noqa: E402
+from tst_playback import tone_wav  # noqa: E402
+
+FRAME = (255, 255, 255)
+RED = (255, 0, 0)
+FADE_SECONDS = 16 - 13                  # abbvolume 13
+
+
+class Keyboard(unittest.TestCase):
+    def setUp(self):
+        for tool in ("pulseaudio", "pactl"):
+            self.assertIsNotNone(shutil.which(tool), f"{tool} is needed for the sound test")
+        self.pulse = PrivatePulse()
+        self.session = XSession().__enter__()
+        self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
+        self.program = ProgramCopy()
+        self.shots = os.environ.get("ZEFIRO_SHOTS_DIR", self.program.tmp.name)
+        tone_wav(self.program.path("Musiche", "song1.wav"), 40.0)
+        self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=1\r\n"
+                           "sfumadx=0\r\nabbvolume=13\r\n")
+
+    def tearDown(self):
+        self.program.cleanup()
+        self.session.__exit__(None, None, None)
+        self.pulse.close()
+
+    def wait_for(self, what, test, timeout):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            value = test()
+            if value:
+                return value
+            time.sleep(0.1)
+        self.fail(f"{what} within {timeout} s")
+
+    def player_windows(self):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
+                              env=self.session.env, capture_output=True,
+                              text=True).stdout.split()
+
+    def key(self, name):
+        self.session.xdotool("key", name)
+        time.sleep(0.3)
+
+    def pixels(self, name, box, rgb, grow=0):
+        shot = self.session.screenshot(os.path.join(self.shots, name))
+        x0, y0, x1, y1 = box
+        return count_colour(shot, (x0 - grow, y0 - grow, x1 + grow, y1 + grow), rgb)
+
+    def test_enter_esc_esc_plays_fades_and_marks_the_number(self):
+        board = self.program.start_board(self.session)
+        board_window = self.session.wait_window("Zefiro")
+        # The pointer rests away from the numbers; the presenter uses the keyboard only.
+        self.session.xdotool("mousemove", "--sync", 5, board[3] - 5)
+        self.session.xdotool("windowactivate", "--sync", board_window)
+        spot20 = number_box(board, 0, 1)
+        self.assertEqual(self.pixels("keys-before.png", spot20, FRAME, 8), 0)
+
+        self.key("Right")  # the frame appears on Spot 10
+        self.key("Right")  # and moves to Spot 20
+        framed = self.pixels("keys-frame.png", spot20, FRAME, 8)
+        self.assertGreater(framed, 100, "no focus frame around Spot 20")
+        self.assertEqual(self.pixels("keys-frame.png", number_box(board, 0, 0), FRAME, 4), 0,
+                         "the frame stayed on Spot 10")
+
+        self.key("Return")
+        self.wait_for("the playback window", self.player_windows, 20)
+        inputs = self.wait_for("a stream on the null sink", self.pulse.sink_inputs, 15)
+        stream = inputs[0][0]
+        time.sleep(1.0)
+
+        self.key("Escape")
+        pressed = time.time()
+        ended = None
+        while time.time() < pressed + FADE_SECONDS + 8:
+            mine = [i for i in self.pulse.sink_inputs() if i[0] == stream]
+            if not mine or mine[0][1]:
+                ended = time.time() - pressed
+                break
+            time.sleep(0.1)
+        self.assertIsNotNone(ended, "the stream did not end after the fade")
+        self.assertGreater(ended, FADE_SECONDS - 1.0, f"no fade: the stream ended in {ended:.1f} s")
+        self.assertTrue(self.player_windows(), "Esc on a playing song closed the window")
+
+        self.key("Escape")
+        self.wait_for("the playback window to close", lambda: not self.player_windows(), 10)
+        time.sleep(1.0)
+        self.assertGreater(self.pixels("keys-marked.png", spot20, RED), 30,
+                           "Spot 20 is not marked after the song")
+        self.assertIn(b"sp1", self.program.read("Ripristino.sav"))
+
+        code, out = self.program.stop(signal.SIGTERM)
+        self.assertEqual(code, 0, out)
+        print(f"fade to the stream's end: {ended:.1f} s", flush=True)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
