@@ -256,7 +256,7 @@ class FadeOut(unittest.TestCase):
 
         # The next song starts at the volume from before the fade.
         self.session.xdotool("mousemove", origin[0] + 200, origin[1] + 100)
-        # Closed as the frame's close box closes it (Esc leaves the window open).
+        # Closed as the frame's close box closes it.
         self.session.close_window(window)
         self.wait_for("the playback window to close", lambda: not subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],

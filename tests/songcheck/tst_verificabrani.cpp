@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QRandomGenerator>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +62,10 @@ void TstVerificaBrani::rows_data()
                            << u"Troppo breve"_s << true;
     QTest::newRow("corrupt") << 13 << u"Colonne Sonore"_s << u"40"_s << u"rotto.mp3"_s << QString()
                              << u"Non riproducibile: "_s << true;
+    // Bytes that only look like MPEG frames here and there: the decoder must give up rather
+    // than play noise.
+    QTest::newRow("random bytes") << 14 << u"Colonne Sonore"_s << u"50"_s << u"casuale.mp3"_s
+                                  << QString() << u"Non riproducibile: "_s << true;
     QTest::newRow("missing") << 24 << u"Scelte dagli Educatori"_s << u"50"_s << u"via.wav"_s
                              << QString() << u"File mancante"_s << true;
     QTest::newRow("empty slot") << 18 << u"Ballo"_s << u"40"_s << QString() << QString()
@@ -84,12 +89,16 @@ void TstVerificaBrani::rows()
     put(1, u"muto.wav"_s);
     put(7, u"breve.wav"_s);
     put(13, u"rotto.mp3"_s);
+    put(14, u"casuale.mp3"_s);
     put(24, u"via.wav"_s);
     QVERIFY(ToneFiles::write(path(u"buono.wav"_s), ToneFiles::wav({205.2, -12.0, 1, 8000, 440.0})));
     QVERIFY(ToneFiles::write(path(u"muto.wav"_s),
                              ToneFiles::wav({2.5, AudioAnalysis::Silence, 2, 44100, 1000.0})));
     QVERIFY(ToneFiles::write(path(u"breve.wav"_s), ToneFiles::wav({0.5, -20.0, 2, 44100, 440.0})));
     QVERIFY(ToneFiles::write(path(u"rotto.mp3"_s), QByteArray(10000, '\x7f')));
+    QByteArray noise(256 * 1024, Qt::Uninitialized);
+    QRandomGenerator(11).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+    QVERIFY(ToneFiles::write(path(u"casuale.mp3"_s), noise));
 
     m_window = std::make_unique<VerificaBrani>(songs, *m_probe, *m_cache);
     m_window->show();
@@ -115,7 +124,7 @@ void TstVerificaBrani::rows()
     QCOMPARE(!cell(row, VerificaBrani::Lufs).isEmpty(), loudness);
     QCOMPARE(m_window->findChild<QLabel *>(u"Riepilogo"_s)->text(),
              u"Verifica completata: 24 brani da controllare"_s);
-    QCOMPARE(m_probe->decodes.load(), 4);
+    QCOMPARE(m_probe->decodes.load(), 5);
 }
 
 // Closed at the first result: the window goes at once, the rest is never decoded, and what was
