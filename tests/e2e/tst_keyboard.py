@@ -13,6 +13,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
 from xsession import ProgramCopy, XSession, count_colour, number_box  # noqa: E402
+import tst_fade  # noqa: E402
 from tst_fade import PrivatePulse  # noqa: E402
 from tst_playback import tone_wav  # noqa: E402
 
@@ -39,14 +40,7 @@ class Keyboard(unittest.TestCase):
         self.session.__exit__(None, None, None)
         self.pulse.close()
 
-    def wait_for(self, what, test, timeout):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            value = test()
-            if value:
-                return value
-            time.sleep(0.1)
-        self.fail(f"{what} within {timeout} s")
+    wait_for = tst_fade.FadeOut.wait_for
 
     def player_windows(self):
         return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
