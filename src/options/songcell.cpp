@@ -11,6 +11,8 @@ const QString Style = QStringLiteral(
     "SongCell { border: 1px solid palette(mid); border-radius: 6px; background: palette(button); }"
     "SongCell[look=\"selected\"] { background: palette(highlight); border-color: "
     "palette(highlight); }"
+    "SongCell[hot=\"true\"] { border-color: palette(highlight); background: palette(light); }"
+    "SongCell[hot=\"true\"][look=\"selected\"] { background: palette(highlight); }"
     "SongCell[red=\"true\"] { background: #fde8e8; border: 2px solid rgb(255, 0, 0); }"
     "SongCell[red=\"true\"][look=\"selected\"] { background: #f7c4c4; }"
     "QToolButton { border: none; border-radius: 4px; padding: 2px; }"
@@ -72,8 +74,9 @@ QToolButton *SongCell::addButton(const char *name, const QString &tip)
     return button;
 }
 
-void SongCell::display(const QString &caption, bool red, Look look)
+void SongCell::display(const QString &caption, bool red, Look look, bool hot)
 {
+    setProperty("hot", hot);
     m_caption = caption;
     m_red = red;
     setProperty("red", red);

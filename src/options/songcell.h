@@ -14,7 +14,8 @@ public:
 
     SongCell(int label, QWidget *parent);
 
-    void display(const QString &caption, bool red, Look look);
+    // hot: the mouse is over the cell.
+    void display(const QString &caption, bool red, Look look, bool hot = false);
     QString caption() const;
     bool isRed() const { return m_red; }
     int label() const { return m_label; }

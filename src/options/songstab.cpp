@@ -7,8 +7,10 @@
 
 #include "core/appstate.h"
 #include "core/songcheck.h"
+#include "options/cellanimations.h"
 #include "options/qtsongfiledialog.h"
 #include "options/songcell.h"
+#include "options/songsmenu.h"
 #include "widgets/namedcontrols.h"
 #include "widgets/twips.h"
 
@@ -119,6 +121,10 @@ void SongsTab::buildHeader()
     hint->setWordWrap(true);
     layout()->addWidget(hint);
     connect(m_combo, &QComboBox::activated, this, [this](int index) {
+        if (m_animations->moving()) { // the sliding cell belongs to the category shown
+            m_combo->setCurrentIndex(m_editor->varCategCombo());
+            return;
+        }
         m_editor->ComboSelCateg_Click(index);
         redraw();
     });
@@ -167,7 +173,7 @@ void SongsTab::buildCells(QWidget *area)
         });
         connect(cell, &SongCell::moveRequested, this, [this](int label, int delta) {
             if (m_editor->cellMove(label, delta))
-                runMoves();
+                runMoves(delta);
         });
     }
     const int arrowsLeft = CellsLeft + CellWidth + 120;
@@ -185,9 +191,21 @@ void SongsTab::buildCells(QWidget *area)
             Twips::toPixels(arrowsLeft, delta > 0 ? Pitch + 60 : 3 * Pitch - 60, 540, 540));
         connect(arrow, &QToolButton::clicked, this, [this, delta = delta] {
             if (m_editor->selectionMove(delta))
-                runMoves();
+                runMoves(delta);
         });
     }
+    m_animations = new CellAnimations(area, m_cells, CellsLeft, CellHeight);
+    connect(m_animations, &CellAnimations::hoverChanged, this, &SongsTab::redraw);
+    connect(m_animations, &CellAnimations::swapped, this, [this](int a, int b) {
+        // The slide finished a step from a toward b: the two songs change points.
+        (void)m_editor->stepMove(a - b);
+        m_preview->cellsSwapped(m_category->text(), a, b);
+        redraw();
+    });
+    connect(m_animations, &CellAnimations::moveFinished, this, [this] {
+        (void)m_editor->stepMove(); // ends a move stopped at the end of the column
+        redraw();
+    });
 }
 
 void SongsTab::buildFooter()
@@ -247,25 +265,18 @@ void SongsTab::showCategory()
     redraw();
 }
 
-void SongsTab::placeCells()
-{
-    for (int label = 0; label < 5; ++label) {
-        const int position = m_editor->positionOf(label);
-        cellAt(label)->setGeometry(
-            Twips::toPixels(CellsLeft, position * Pitch, CellWidth, CellHeight));
-    }
-}
-
 void SongsTab::redraw()
 {
     const int shown = m_editor->varCategCombo();
     m_category->setText(category(shown).displayName.toString());
     m_category->setProperty("tag", QString::number(category(shown).base));
-    placeCells();
+    m_animations->setStretching(m_state.settings.number(QStringLiteral("allungacella")) == 1);
+    m_animations->place(m_editor->order());
     for (int label = 0; label < 5; ++label) {
         const SongEditor::Cell cell = m_editor->cell(label);
         cellAt(label)->display(cell.caption, cell.red,
-                               cell.selected ? SongCell::Look::Selected : SongCell::Look::Normal);
+                               cell.selected ? SongCell::Look::Selected : SongCell::Look::Normal,
+                               m_animations->underMouse(label));
     }
     if (m_editor->noFileShown() != m_blink->isActive()) {
         m_noFile->setVisible(m_editor->noFileShown());
@@ -283,11 +294,10 @@ void SongsTab::blink()
     m_blink->setInterval(m_noFile->isVisible() ? 2000 : 1000);
 }
 
-void SongsTab::runMoves()
+void SongsTab::runMoves(int delta)
 {
-    // The cells take their new places at once; each completed step exchanges two songs.
-    while (m_editor->stepMove()) {
-    }
+    // The cell slides; each completed step exchanges two songs (see the swapped signal).
+    m_animations->startMove(m_editor->iSelezionato(), delta, m_editor->moveKeepsSelection());
     redraw();
 }
 
@@ -298,4 +308,48 @@ void SongsTab::mouseReleaseEvent(QMouseEvent *event)
         redraw();
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+void SongsTab::openMenu(int label, QPoint global)
+{
+    if (m_editor->DiffSposta() != 0)
+        return;
+    SongsMenu menu(m_editor->openMenu(label), this);
+    redraw(); // the cell is selected now
+    const SongsMenu::Choice choice = menu.exec(global);
+    switch (choice.action) {
+    case SongsMenu::Action::None:
+        break;
+    case SongsMenu::Action::Play:
+        emit playRequested(m_editor->slotOf(label));
+        break;
+    case SongsMenu::Action::Edit:
+        m_editor->chooseFile(label);
+        break;
+    case SongsMenu::Action::Remove:
+        m_editor->RimuoviCanzone(m_editor->positionOf(label));
+        break;
+    case SongsMenu::Action::Copy:
+        m_editor->Copia();
+        break;
+    case SongsMenu::Action::Paste:
+        m_editor->Incolla();
+        break;
+    case SongsMenu::Action::MoveTo:
+        m_editor->SpCanzone(choice.index, choice.category);
+        break;
+    case SongsMenu::Action::ReplaceWith:
+        m_editor->StCanzone(choice.index, choice.category);
+        break;
+    case SongsMenu::Action::UseUnused:
+        m_editor->useUnused(choice.file);
+        break;
+    case SongsMenu::Action::MoveUp:
+    case SongsMenu::Action::MoveDown:
+        if (const int delta = choice.action == SongsMenu::Action::MoveUp ? 1 : -1;
+            m_editor->selectionMove(delta))
+            runMoves(delta);
+        break;
+    }
+    redraw();
 }

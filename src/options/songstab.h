@@ -16,6 +16,7 @@ class MediaPlayer;
 class PreviewPlayer;
 class PreviewView;
 class QToolButton;
+class CellAnimations;
 class ProgressPort;
 class QtSongFileDialog;
 class SongCell;
@@ -37,6 +38,7 @@ public:
     void showCategory();
     SongCell *cellAt(int label) const { return m_cells.at(static_cast<std::size_t>(label)); }
     PreviewPlayer &preview() { return *m_preview; }
+    CellAnimations &animations() { return *m_animations; }
     // Ends the preview, as the options window closes.
     void stopPreview();
 
@@ -53,10 +55,8 @@ private:
     void buildCells(QWidget *area);
     void buildFooter();
     void redraw();
-    void placeCells();
     void openMenu(int label, QPoint global);
-    void addMoveMenus(QMenu *menu, const SongEditor::Menu &state);
-    void runMoves();
+    void runMoves(int delta);
     void blink();
     void buildPreview();
     void playPreview(int label);
@@ -74,6 +74,7 @@ private:
     QLabel *m_category = nullptr;
     QLabel *m_noFile = nullptr;
     QTimer *m_blink = nullptr;
+    CellAnimations *m_animations = nullptr;
     std::array<SongCell *, 5> m_cells{};
     std::array<QLabel *, 5> m_points{};
 };

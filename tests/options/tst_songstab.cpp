@@ -1,22 +1,29 @@
 #include "core/appstate.h"
+#include "core/settingsfile.h"
 #include "core/textfile.h"
+#include "options/cellanimations.h"
 #include "options/opzioni.h"
 #include "options/songcell.h"
+#include "options/songstab.h"
 #include "tests/core/startupfakes.h"
 #include "tests/core/testfiles.h"
+#include "widgets/twips.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -100,6 +107,20 @@ class TestSongsTab : public QObject {
 
     QStringList paths() const { return TextFile::readLines(m_state.pathsFile()); }
 
+    static CellAnimations &animations(QWidget *window)
+    {
+        return window->findChild<SongsTab *>()->animations();
+    }
+    // The working songs of the first category, by position.
+    QStringList firstCategory() const
+    {
+        QStringList names;
+        for (int slot = 0; slot < 5; ++slot)
+            names.append(m_state.PercorsiModifica.at(static_cast<std::size_t>(slot)).file);
+        return names;
+    }
+    static int restTop(int position) { return Twips::toPixels(position * 840); }
+
 private slots:
     void init()
     {
@@ -121,6 +142,162 @@ private slots:
         }
         QVERIFY(TextFile::writeLines(m_state.pathsFile(), lines).ok);
         QVERIFY(writeBytes(m_outside.path() + u"/fuori.wav"_s, "RIFF fuori"));
+    }
+
+    // A failed check leaves its window open: it must not lie under the next test's mouse.
+    void cleanup()
+    {
+        QList<QPointer<QWidget>> open;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            open.append(window);
+        for (const QPointer<QWidget> &window : open)
+            delete window.data(); // a child window may have gone with its parent
+    }
+
+    void hoverStretchesTheCell_data()
+    {
+        QTest::addColumn<QString>("allungacella");
+        QTest::addColumn<int>("stretchedWidth");
+        QTest::newRow("stretching") << u"1"_s << Twips::toPixels(CellStretch::FullWidth);
+        QTest::newRow("colour only") << u"0"_s << Twips::toPixels(CellStretch::RestWidth);
+    }
+
+    void hoverStretchesTheCell()
+    {
+        QFETCH(QString, allungacella);
+        QFETCH(int, stretchedWidth);
+        // The options window reads the settings file as it opens.
+        m_state.settings.setValue(u"allungacella"_s, allungacella);
+        QVERIFY(SalvaImpostazioni(m_state).ok);
+        QPointer<Opzioni> window = open();
+        QVERIFY(window);
+        SongCell *second = cell(window, 1);
+        const int rest = Twips::toPixels(CellStretch::RestWidth);
+        QCOMPARE(second->width(), rest);
+        QSignalSpy grown(&animations(window).timerAllunga(), &QTimer::timeout);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseMove(second, QPoint(6, second->height() / 2));
+        QTRY_COMPARE(second->property("hot").toBool(), true);
+        QTRY_COMPARE(second->width(), stretchedWidth);
+        if (stretchedWidth != rest) {
+            // 3855 to 7000 by 350 is 9 ticks of 20 ms; allow for timers firing a little early.
+            QTRY_VERIFY(!animations(window).timerAllunga().isActive());
+            QCOMPARE(grown.count(), 9);
+            QVERIFY2(clock.elapsed() >= 150, qPrintable(QString::number(clock.elapsed())));
+            keepPicture(window, u"songs-stretched.png"_s);
+        } else {
+            QVERIFY(!animations(window).timerAllunga().isActive());
+        }
+        // Off the cells, onto the hint above them: the cell shrinks back and loses its colour.
+        auto *hint = window->findChild<QLabel *>(u"IstrImpCanz"_s);
+        QTest::mouseMove(hint, hint->rect().center());
+        QTRY_COMPARE(second->property("hot").toBool(), false);
+        QTRY_COMPARE(second->width(), rest);
+        QTRY_VERIFY(!animations(window).timerAccorcia().isActive());
+        QCOMPARE(second->width(), rest);
+        delete window;
+    }
+
+    void glyphPulses()
+    {
+        QPointer<Opzioni> window = open();
+        QVERIFY(window);
+        auto *menu = window->findChild<QToolButton *>(u"lblMenu2"_s);
+        QTimer &colour = animations(window).tmrColore();
+        QSignalSpy ticks(&colour, &QTimer::timeout);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseMove(menu, menu->rect().center());
+        QTRY_VERIFY(ticks.count() >= 5);
+        const qint64 took = clock.elapsed();
+        QVERIFY2(took >= 5 * 40 * 3 / 4, qPrintable(QString::number(took)));
+        const int grey = animations(window).pulse().LivelloGrigio;
+        QVERIFY(grey > 0 && grey <= 240 && grey % 12 == 0);
+        QVERIFY2(menu->styleSheet().contains(u"rgb(%1, %1, %1)"_s.arg(grey)),
+                 qPrintable(menu->styleSheet()));
+        // Onto the cell's name: the pulse ends and the glyph is drawn at rest.
+        auto *name = window->findChild<QLabel *>(u"Canzoni2"_s);
+        QTest::mouseMove(name, QPoint(4, name->height() / 2));
+        QTRY_VERIFY(!colour.isActive());
+        QCOMPARE(menu->styleSheet(), QString());
+        delete window;
+    }
+
+    void moveSlides_data()
+    {
+        QTest::addColumn<QStringList>("clicks"); // glyphs; "|" waits for the first tick
+        QTest::addColumn<int>("selectFirst");    // label clicked first, -1 none
+        QTest::addColumn<QList<int>>("order");   // song number at each position after
+        QTest::addColumn<int>("movedLabel");
+        QTest::addColumn<int>("movedTo");
+        QTest::addColumn<bool>("selected");
+        QTest::newRow("own arrow, down twice") << QStringList{u"lblGiu1"_s, u"lblGiu1"_s} << -1
+                                               << QList<int>{0, 2, 3, 1, 4} << 1 << 3 << false;
+        QTest::newRow("selection up")
+            << QStringList{u"lblbSu"_s} << 3 << QList<int>{0, 1, 3, 2, 4} << 3 << 2 << true;
+        QTest::newRow("turned back during the first step")
+            << QStringList{u"lblSu2"_s, u"|"_s, u"lblGiu2"_s} << -1 << QList<int>{0, 1, 2, 3, 4}
+            << 2 << 2 << false;
+        QTest::newRow("bottom cell down")
+            << QStringList{u"lblGiu4"_s} << -1 << QList<int>{0, 1, 2, 3, 4} << 4 << 4 << false;
+    }
+
+    void moveSlides()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(int, selectFirst);
+        QFETCH(QList<int>, order);
+        QFETCH(int, movedLabel);
+        QFETCH(int, movedTo);
+        QFETCH(bool, selected);
+        QPointer<Opzioni> window = open();
+        QVERIFY(window);
+        CellAnimations &motion = animations(window);
+        if (selectFirst >= 0) {
+            SongCell *chosen = cell(window, selectFirst);
+            QTest::mouseClick(chosen, Qt::LeftButton, {}, QPoint(4, chosen->height() / 2));
+            QCOMPARE(chosen->property("look").toString(), u"selected"_s);
+        }
+        auto *points = window->findChild<QLabel *>(u"ImposNum2"_s);
+        const QRect pointsAt = points->geometry();
+        // The moving cell's top after each tick: it slides 8 pixels (120 twips) at a time.
+        SongCell *moving = cell(window, movedLabel);
+        QList<int> tops;
+        connect(&motion.timerSposta(), &QTimer::timeout, moving, [&] { tops.append(moving->y()); });
+        QSignalSpy finished(&motion, &CellAnimations::moveFinished);
+        for (const QString &glyph : clicks) {
+            if (glyph == u"|"_s) {
+                QTRY_VERIFY(!tops.isEmpty());
+                continue;
+            }
+            auto *button = window->findChild<QToolButton *>(glyph);
+            QVERIFY2(button, qPrintable(glyph));
+            QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        }
+        const bool moves = order != QList<int>{0, 1, 2, 3, 4} || clicks.size() > 1;
+        if (moves) {
+            QTRY_COMPARE(finished.count(), 1);
+            QVERIFY(tops.size() >= 7);
+            QCOMPARE(std::abs(tops.at(1) - tops.at(0)), Twips::toPixels(CellMove::Step));
+        } else {
+            QVERIFY(!motion.timerSposta().isActive());
+        }
+        QStringList expected;
+        for (int song : order)
+            expected.append(song == 0 ? QString() : u"song%1.wav"_s.arg(song));
+        QCOMPARE(firstCategory(), expected);
+        for (int label = 0; label < 5; ++label) {
+            const int position = order.indexOf(label);
+            QCOMPARE(cell(window, label)->y(), restTop(position));
+            QCOMPARE(cell(window, label)->caption(),
+                     label == 0 ? u"Non Impostata o commentata"_s : u"song%1.wav"_s.arg(label));
+        }
+        QCOMPARE(cell(window, movedLabel)->y(), restTop(movedTo));
+        QCOMPARE(moving->property("look").toString() == u"selected"_s, selected);
+        QCOMPARE(points->geometry(), pointsAt);
+        QCOMPARE(points->text(), u"30"_s);
+        delete window;
     }
 
     void assignThroughTheFileDialog()

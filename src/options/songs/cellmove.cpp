@@ -6,10 +6,16 @@
 
 void CellMove::DisponiCelle()
 {
-    for (int i = 0; i < Cells; ++i) {
-        OrdineCelle[0].at(i) = i;
-        OrdineCelle[1].at(i) = i;
-        m_top.at(i) = PositionTops.at(i);
+    place({0, 1, 2, 3, 4});
+}
+
+void CellMove::place(const std::array<int, Cells> &labelAt)
+{
+    for (int position = 0; position < Cells; ++position) {
+        const int label = labelAt.at(position);
+        OrdineCelle[0].at(position) = label;
+        OrdineCelle[1].at(label) = position;
+        m_top.at(label) = PositionTops.at(position);
     }
     iSelezionato = Nobody;
     DiffSposta = 0;

@@ -31,6 +31,8 @@ public:
 
     // Labels back at their own positions, nothing moving.
     void DisponiCelle();
+    // The rows in the given order (the label at each position), nothing moving.
+    void place(const std::array<int, Cells> &labelAt);
     // Queues one step of the cell at position: +1 up, -1 down. selected tells whether the cell
     // moves as the selection (it stays selected) or by its own arrow.
     void start(int position, int delta, bool selected);

@@ -228,8 +228,11 @@ void SongEditor::Resetta()
 
 bool SongEditor::cellMove(int label, int delta)
 {
-    m_selected = NoCell;
     const int position = positionOf(label);
+    // While a cell slides, only its own arrows queue further steps.
+    if (m_pendingMoves != 0 && position != m_selected)
+        return false;
+    m_selected = NoCell;
     if ((delta > 0 && position == 0) || (delta < 0 && position == 4))
         return false;
     m_selected = position;
@@ -248,12 +251,15 @@ bool SongEditor::selectionMove(int delta)
     return true;
 }
 
-bool SongEditor::stepMove()
+bool SongEditor::stepMove(int up)
 {
-    if (m_selected == NoCell || m_pendingMoves == 0)
+    if (up == 0 && m_pendingMoves != 0)
+        up = m_pendingMoves > 0 ? 1 : -1;
+    if (m_selected == NoCell || up == 0)
         return false;
-    const int next = m_selected + (m_pendingMoves > 0 ? -1 : 1);
-    if (next < 0 || next > 4) {
+    const int next = m_selected - up;
+    const bool inside = next >= 0 && next <= 4;
+    if (!inside) {
         m_pendingMoves = 0; // the end of the column: nothing is exchanged
     } else {
         std::swap(m_state.PercorsiModifica.at(at(base() + m_selected)),
@@ -264,9 +270,9 @@ bool SongEditor::stepMove()
         std::swap(m_labelAt.at(at(m_selected)), m_labelAt.at(at(next)));
         std::swap(m_positionOf.at(at(moving)), m_positionOf.at(at(other)));
         m_selected = next;
-        m_pendingMoves += m_pendingMoves > 0 ? -1 : 1;
+        m_pendingMoves -= up;
     }
     if (m_pendingMoves == 0 && !m_moveKeepsSelection)
         m_selected = NoCell;
-    return next >= 0 && next <= 4;
+    return inside;
 }

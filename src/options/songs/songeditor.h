@@ -70,14 +70,18 @@ public:
 
     // Moves. lblSu/lblGiu of a cell move that cell (delta +1 up, -1 down); lblbSu/lblbGiu and
     // the menu move the selected cell. Each move is queued in DiffSposta; stepMove() completes
-    // one position, exchanging the two songs; false when nothing (more) can move.
+    // one position, exchanging the two songs; false when nothing (more) can move. A step under
+    // way on screen goes on in its own direction (up, +1 or -1) whatever was queued meanwhile;
+    // with up 0 the queue gives the direction. While a cell moves, the arrows of the other
+    // cells do nothing.
     bool cellMove(int label, int delta);
     bool selectionMove(int delta);
-    bool stepMove();
+    bool stepMove(int up = 0);
     int DiffSposta() const { return m_pendingMoves; }
     // Whether the moving cell belongs to the selection (it stays selected when done).
     bool moveKeepsSelection() const { return m_moveKeepsSelection; }
     int labelAt(int position) const;
+    std::array<int, 5> order() const { return m_labelAt; }
     int positionOf(int label) const;
 
 private:
