@@ -10,6 +10,7 @@
 #include "options/cellanimations.h"
 #include "options/qtsongfiledialog.h"
 #include "options/songcell.h"
+#include "options/songs/nofileblink.h"
 #include "options/songsmenu.h"
 #include "widgets/namedcontrols.h"
 #include "widgets/twips.h"
@@ -39,7 +40,8 @@ SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progr
       m_previewMedia(std::make_unique<QtMediaPlayer>()),
       m_preview(std::make_unique<PreviewPlayer>(*m_previewMedia)),
       m_check(std::make_unique<SongCheck>(state, progress, questions, windows)),
-      m_dialog(std::make_unique<QtSongFileDialog>(this))
+      m_dialog(std::make_unique<QtSongFileDialog>(this)),
+      m_noFileBlink(std::make_unique<NoFileBlink>())
 {
     setObjectName(QStringLiteral("frOpzioni1"));
     m_editor = std::make_unique<SongEditor>(state, *m_check, questions, *m_dialog, [this] {
@@ -56,7 +58,10 @@ SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progr
     buildFooter();
     m_blink = new QTimer(this);
     m_blink->setObjectName(QStringLiteral("Timer1"));
-    connect(m_blink, &QTimer::timeout, this, &SongsTab::blink);
+    connect(m_blink, &QTimer::timeout, this, [this] {
+        m_noFileBlink->Timer1_Timer();
+        showBlink();
+    });
 }
 
 SongsTab::~SongsTab()
@@ -278,20 +283,19 @@ void SongsTab::redraw()
                                cell.selected ? SongCell::Look::Selected : SongCell::Look::Normal,
                                m_animations->underMouse(label));
     }
-    if (m_editor->noFileShown() != m_blink->isActive()) {
-        m_noFile->setVisible(m_editor->noFileShown());
-        if (m_editor->noFileShown())
-            m_blink->start(1000);
-        else
-            m_blink->stop();
+    if (m_editor->noFileShown() != m_noFileBlink->running()) {
+        m_noFileBlink->setWanted(m_editor->noFileShown());
+        showBlink();
     }
 }
 
-void SongsTab::blink()
+void SongsTab::showBlink()
 {
-    // Shown 2 s, hidden 1 s.
-    m_noFile->setVisible(!m_noFile->isVisible());
-    m_blink->setInterval(m_noFile->isVisible() ? 2000 : 1000);
+    m_noFile->setVisible(m_noFileBlink->visible());
+    if (m_noFileBlink->running())
+        m_blink->start(m_noFileBlink->intervalMs());
+    else
+        m_blink->stop();
 }
 
 void SongsTab::runMoves(int delta)

@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class MediaPlayer;
+class NoFileBlink;
 class PreviewPlayer;
 class PreviewView;
 class QToolButton;
@@ -57,7 +58,7 @@ private:
     void redraw();
     void openMenu(int label, QPoint global);
     void runMoves(int delta);
-    void blink();
+    void showBlink();
     void buildPreview();
     void playPreview(int label);
     void openCleanup();
@@ -69,6 +70,7 @@ private:
     std::unique_ptr<SongCheck> m_check;
     std::unique_ptr<QtSongFileDialog> m_dialog;
     std::unique_ptr<SongEditor> m_editor;
+    std::unique_ptr<NoFileBlink> m_noFileBlink;
     std::function<QStringList()> m_unused;
     QComboBox *m_combo = nullptr;
     QLabel *m_category = nullptr;

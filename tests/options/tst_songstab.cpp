@@ -70,6 +70,26 @@ void keepPicture(QWidget *widget, const QString &name)
         QVERIFY(widget->grab().save(folder + u'/' + name));
 }
 
+// When a widget was shown and hidden, in milliseconds from the start.
+class VisibilityLog : public QObject {
+public:
+    explicit VisibilityLog(QWidget *watched)
+    {
+        watched->installEventFilter(this);
+        clock.start();
+    }
+    QList<std::pair<bool, qint64>> changes;
+    QElapsedTimer clock;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            changes.append({event->type() == QEvent::Show, clock.elapsed()});
+        return false;
+    }
+};
+
 } // namespace
 
 // The songs tab in the real options window, driven with mouse and key events.
@@ -298,6 +318,46 @@ private slots:
         QCOMPARE(points->geometry(), pointsAt);
         QCOMPARE(points->text(), u"30"_s);
         delete window;
+    }
+
+    void noFileBlinks_data()
+    {
+        QTest::addColumn<bool>("emptySlot");
+        QTest::newRow("a slot without a song") << true;
+        QTest::newRow("every slot has its song") << false;
+    }
+
+    void noFileBlinks()
+    {
+        QFETCH(bool, emptySlot);
+        if (!emptySlot) {
+            QStringList lines = paths();
+            lines[0] = u"0=song0.wav"_s;
+            QVERIFY(TextFile::writeLines(m_state.pathsFile(), lines).ok);
+        }
+        QPointer<Opzioni> window = open();
+        QVERIFY(window);
+        auto *warning = window->findChild<QLabel *>(u"lblNoFile"_s);
+        auto *timer1 = window->findChild<QTimer *>(u"Timer1"_s);
+        QVERIFY(timer1);
+        QCOMPARE(QFileInfo::exists(m_state.Path + u"/CheckCanzoni.ini"_s), emptySlot);
+        QCOMPARE(warning->isVisible(), emptySlot);
+        if (!emptySlot) {
+            // Nothing would ever show it again.
+            QVERIFY(!timer1->isActive());
+            return;
+        }
+        // Hidden, shown, hidden: the hidden spell lasts 1 s, the shown one 2 s.
+        VisibilityLog log(warning);
+        QTRY_VERIFY_WITH_TIMEOUT(log.changes.size() >= 3, 8000);
+        QCOMPARE(log.changes.at(0).first, false);
+        QCOMPARE(log.changes.at(1).first, true);
+        QCOMPARE(log.changes.at(2).first, false);
+        const qint64 hidden = log.changes.at(1).second - log.changes.at(0).second;
+        const qint64 shown = log.changes.at(2).second - log.changes.at(1).second;
+        const QByteArray spells = QByteArray::number(hidden) + " / " + QByteArray::number(shown);
+        QVERIFY2(hidden >= 900 && hidden < 1700, spells);
+        QVERIFY2(shown >= 1900 && shown < 3500, spells);
     }
 
     void assignThroughTheFileDialog()
