@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -401,6 +402,41 @@ private slots:
         QCOMPARE(readBytes(songs() + u"fuori.wav"_s), QByteArray("RIFF fuori"));
         QCOMPARE(paths().at(1), u"0=fuori.wav"_s);
         QCOMPARE(m_questions.texts(), QStringList{u"Copia dei file eseguita con successo!"_s});
+    }
+
+    void dialogListsSongsInAnyCase()
+    {
+        QVERIFY(writeBytes(m_outside.path() + u"/SONG.MP3"_s, "ID3"));
+        QVERIFY(writeBytes(m_outside.path() + u"/note.txt"_s, "text"));
+        QPointer<Opzioni> window = open();
+        QVERIFY(window);
+        QStringList listed;
+        bool dialogSeen = false;
+        whenOpen<QFileDialog>(
+            [&](QFileDialog *dialog) {
+                dialog->setDirectory(m_outside.path());
+                auto *view = dialog->findChild<QListView *>(u"listView"_s);
+                // The listing loads in the background: wait for the file that is surely shown.
+                const auto names = [view] {
+                    QStringList shown;
+                    const QModelIndex root = view->rootIndex();
+                    for (int row = 0; row < view->model()->rowCount(root); ++row) {
+                        const QModelIndex index = view->model()->index(row, 0, root);
+                        if (index.flags() & Qt::ItemIsEnabled)
+                            shown.append(index.data().toString());
+                    }
+                    shown.sort();
+                    return shown;
+                };
+                QTRY_VERIFY(names().contains(u"fuori.wav"_s));
+                listed = names();
+                dialog->reject();
+            },
+            &dialogSeen);
+        QTest::mouseClick(window->findChild<QToolButton *>(u"lblBrowse2"_s), Qt::LeftButton);
+        QVERIFY(dialogSeen);
+        QCOMPARE(listed, (QStringList{u"SONG.MP3"_s, u"fuori.wav"_s}));
+        QCOMPARE(cell(window, 2)->caption(), u"song2.wav"_s); // cancelled: nothing changes
     }
 
     void swapThroughTheMenu()
