@@ -194,6 +194,9 @@ void TestCellAnimations::move_data()
     QTest::newRow("turned back halfway: the step ends first")
         << QStringList{u"down 1"_s, u"ticks 3"_s, u"up 1"_s} << QList<int>{1, 2, 2, 1}
         << QList<int>{0, 1, 2, 3, 4} << 5 << QList<int>{CellPulse::Up, 2} << 15;
+    QTest::newRow("rows placed in another order move from where they stand")
+        << QStringList{u"place 20134"_s, u"down 0"_s} << QList<int>{0, 1}
+        << QList<int>{0, 2, 1, 3, 4} << 5 << QList<int>{CellPulse::Down, 0} << 8;
     QTest::newRow("queued past the bottom")
         << QStringList{u"down 3"_s, u"ticks 2"_s, u"down 3"_s} << QList<int>{3, 4}
         << QList<int>{0, 1, 2, 4, 3} << 5 << QList<int>{CellPulse::Down, 4} << 8;
@@ -222,7 +225,12 @@ void TestCellAnimations::move()
     for (const QString &op : script) {
         const QStringList words = op.split(u' ');
         const int n = words[1].toInt();
-        if (words[0] == u"ticks") {
+        if (words[0] == u"place") { // the label at each position, as digits
+            std::array<int, CellMove::Cells> labels{};
+            for (int p = 0; p < CellMove::Cells; ++p)
+                labels.at(static_cast<std::size_t>(p)) = words[1].at(p).digitValue();
+            mover.place(labels);
+        } else if (words[0] == u"ticks") {
             for (int i = 0; i < n; ++i)
                 tick();
         } else {

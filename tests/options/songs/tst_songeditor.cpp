@@ -377,6 +377,53 @@ private slots:
         QCOMPARE(m_editor->DiffSposta(), 0);
     }
 
+    void stepsFollowTheSlide_data()
+    {
+        // "cell L +1" / "cell L -1": a cell's own arrow; "step U": a step completed on screen
+        // in direction U (0: the queue's). Each op's result in results.
+        QTest::addColumn<QStringList>("ops");
+        QTest::addColumn<QList<bool>>("results");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<int>("pending");
+        QTest::newRow("turned back before the first step ends")
+            << QStringList{u"cell 2 +1"_s, u"cell 2 -1"_s, u"step 1"_s, u"step -1"_s}
+            << QList<bool>{true, true, true, true}
+            << QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s} << 0;
+        QTest::newRow("another cell's arrow waits")
+            << QStringList{u"cell 1 -1"_s, u"cell 3 +1"_s, u"step -1"_s, u"step 0"_s}
+            << QList<bool>{true, false, true, false}
+            << QStringList{u"0"_s, u"2"_s, u"1"_s, u"3"_s, u"4"_s} << 0;
+        QTest::newRow("the moving cell's arrow queues")
+            << QStringList{u"cell 1 -1"_s, u"cell 1 -1"_s, u"step -1"_s}
+            << QList<bool>{true, true, true} << QStringList{u"0"_s, u"2"_s, u"1"_s, u"3"_s, u"4"_s}
+            << -1;
+        QTest::newRow("queued past the top ends there")
+            << QStringList{u"cell 1 +1"_s, u"cell 1 +1"_s, u"step 1"_s, u"step 0"_s}
+            << QList<bool>{true, true, true, false}
+            << QStringList{u"1"_s, u"0"_s, u"2"_s, u"3"_s, u"4"_s} << 0;
+    }
+
+    void stepsFollowTheSlide()
+    {
+        QFETCH(QStringList, ops);
+        QFETCH(QList<bool>, results);
+        QFETCH(QStringList, order);
+        assignAll();
+        m_editor->ComboSelCateg_Click(2);
+        for (qsizetype i = 0; i < ops.size(); ++i) {
+            const QStringList words = ops.at(i).split(u' ');
+            const bool done = words[0] == u"cell"
+                                  ? m_editor->cellMove(words[1].toInt(), words[2].toInt())
+                                  : m_editor->stepMove(words[1].toInt());
+            QVERIFY2(done == results.at(i), qPrintable(ops.at(i)));
+        }
+        QStringList songsShown;
+        for (int position = 0; position < 5; ++position)
+            songsShown.append(name(10 + position).mid(5, 1));
+        QCOMPARE(songsShown, order);
+        QTEST(m_editor->DiffSposta(), "pending");
+    }
+
     void rightClickNeverDeselects()
     {
         assignAll();
