@@ -237,6 +237,7 @@ private slots:
         QVERIFY(grey > 0 && grey <= 240 && grey % 12 == 0);
         QVERIFY2(menu->styleSheet().contains(u"rgb(%1, %1, %1)"_s.arg(grey)),
                  qPrintable(menu->styleSheet()));
+        keepPicture(window, u"songs-pulse.png"_s);
         // Onto the cell's name: the pulse ends and the glyph is drawn at rest.
         auto *name = window->findChild<QLabel *>(u"Canzoni2"_s);
         QTest::mouseMove(name, QPoint(4, name->height() / 2));
