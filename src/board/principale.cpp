@@ -2,6 +2,7 @@
 
 #include "board/boardmouse.h"
 #include "board/boardpeers.h"
+#include "board/boardpicture.h"
 #include "board/focusframe.h"
 #include "board/mouserules.h"
 #include "board/titlebar.h"
@@ -55,9 +56,8 @@ void Principale::buildControls()
              releaseOnNumber(category, index, button, modifiers);
          },
          [this](QPoint global) { pointerMoved(global); }});
-    m_tabella = new QLabel(this);
+    m_tabella = new BoardPicture(this);
     m_tabella->setObjectName(QStringLiteral("Tabella"));
-    m_tabella->setScaledContents(true);
     m_tabella->setMouseTracking(true);
     m_tabella->installEventFilter(m_mouse);
     m_mouse->setSurface(m_tabella);
@@ -158,9 +158,8 @@ void Principale::placeFrame()
 
 void Principale::setBoardPicture(const QString &file)
 {
-    const QPixmap picture(file);
-    if (!picture.isNull())
-        m_tabella->setPixmap(picture);
+    // An unreadable file leaves the picture shown so far.
+    static_cast<void>(m_tabella->setPictureFile(file));
 }
 
 void Principale::setExitPicture(const QString &file)

@@ -14,6 +14,7 @@
 
 class BoardMouse;
 class BoardPeers;
+class BoardPicture;
 class FocusFrame;
 class QLabel;
 class QPushButton;
@@ -98,7 +99,7 @@ private:
     QuestionPort &m_questions;
 
     BoardMouse *m_mouse = nullptr;
-    QLabel *m_tabella = nullptr;
+    BoardPicture *m_tabella = nullptr;
     QPushButton *m_reset = nullptr;
     QPushButton *m_esci = nullptr;
     std::unique_ptr<NumberGrid> m_grid;

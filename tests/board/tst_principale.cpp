@@ -1,3 +1,4 @@
+#include "board/boardpicture.h"
 #include "board/principale.h"
 #include "core/appstate.h"
 #include "tests/board/recordingpeers.h"
@@ -741,12 +742,14 @@ private slots:
         QImage image(20, 10, QImage::Format_RGB32);
         image.fill(Qt::darkGreen);
         QVERIFY(image.save(picture));
-        auto *tabella = child<QLabel>("Tabella");
+        auto *tabella = child<BoardPicture>("Tabella");
         m_board->setBoardPicture(picture);
-        QCOMPARE(tabella->pixmap().size(), QSize(20, 10));
-        const qint64 shown = tabella->pixmap().cacheKey();
+        tabella->grab();
+        QCOMPARE(tabella->picture().size(), tabella->size());
+        const qint64 shown = tabella->picture().cacheKey();
         m_board->setBoardPicture(m_dir->filePath(QStringLiteral("missing.jpg")));
-        QCOMPARE(tabella->pixmap().cacheKey(), shown);
+        tabella->grab();
+        QCOMPARE(tabella->picture().cacheKey(), shown);
     }
 };
 
