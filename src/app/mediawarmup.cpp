@@ -26,10 +26,11 @@ bool MediaWarmup::eventFilter(QObject *watched, QEvent *event)
 
 void MediaWarmup::warm()
 {
-    const QString missing = warmMediaStack();
+    const bool playable = warmMediaStack();
     if (PaintReport::wanted())
         PaintReport::print("media-ready");
-    if (!missing.isEmpty())
-        m_questions.inform(QStringLiteral("ATTENZIONE!!! ") + missing, QStringLiteral("Zefiro"),
+    if (!playable)
+        m_questions.inform(missingMediaStackWarning(), QStringLiteral("Zefiro"),
                            QuestionPort::Icon::Warning);
+    emit warmed();
 }
