@@ -6,6 +6,7 @@
 #include "maintenance/updatecheck.h"
 #include "options/opzioni.h"
 #include "platform/gstaudioprobe.h"
+#include "platform/mediastack.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/siteconfig.h"
 #include "player/riproduzione.h"
@@ -33,9 +34,20 @@ AppPeers::~AppPeers()
 // Each song gets its own player and window; both go when the window closes.
 void AppPeers::playModal(const QString &path, const QString &title)
 {
-    makeAnalysis();
+    // Without a back end Qt ends the program at the first player; the presenter hears why no
+    // song plays instead, as at the start.
+    if (!mediaBackendFound()) {
+        m_questions.inform(missingMediaStackWarning(), QStringLiteral("Zefiro"),
+                           QuestionPort::Icon::Warning);
+        return;
+    }
     QtMediaPlayer player;
-    player.setGain(m_leveller->outputGain(path));
+    // With levelling off a song plays at its own level: the analyses and their file are not
+    // needed, and the first click does not wait for them.
+    if (Leveller::isOn(m_state.settings)) {
+        makeAnalysis();
+        player.setGain(m_leveller->outputGain(path));
+    }
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;

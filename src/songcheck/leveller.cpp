@@ -21,9 +21,14 @@ double Leveller::factorFor(double gainDb)
     return std::pow(10.0, (gainDb - SongVerdict::MaxBoost) / 20.0);
 }
 
+bool Leveller::isOn(const Settings &settings)
+{
+    return settings.number(QStringLiteral("uniformavolume")) == 1;
+}
+
 double Leveller::outputGain(const QString &path)
 {
-    if (m_settings.number(QStringLiteral("uniformavolume")) != 1)
+    if (!isOn(m_settings))
         return 1.0;
     const QFileInfo info(path);
     if (!info.isFile())

@@ -24,6 +24,8 @@ public:
     ProbeQueue &queue() { return m_queue; }
 
     static double factorFor(double gainDb);
+    // The setting is on: only then is a song's loudness looked up or measured.
+    static bool isOn(const Settings &settings);
 
 private:
     const Settings &m_settings;
