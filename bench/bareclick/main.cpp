@@ -19,10 +19,13 @@
 
 namespace {
 
+// Once the window has been drawn and sent to the screen, as the board reports its paints.
 void report(const char *line)
 {
-    std::fputs(line, stdout);
-    std::fflush(stdout);
+    QTimer::singleShot(0, [line] {
+        std::fputs(line, stdout);
+        std::fflush(stdout);
+    });
 }
 
 class Dialog : public QDialog {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -31,11 +32,11 @@ bool PaintReport::eventFilter(QObject *watched, QEvent *event)
     if (window == &m_board) {
         if (!m_boardPainted) {
             m_boardPainted = true;
-            print("first-paint");
+            QTimer::singleShot(0, this, [] { print("first-paint"); });
         }
     } else if (window != m_lastPlayer.data() && window->inherits("Riproduzione")) {
         m_lastPlayer = window;
-        print("player-paint");
+        QTimer::singleShot(0, this, [] { print("player-paint"); });
     }
     return false;
 }

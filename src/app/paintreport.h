@@ -7,7 +7,8 @@ class QWidget;
 
 // With ZEFIRO_REPORT_FIRST_PAINT=1 the program prints a line when the board first paints
 // ("first-paint"), when each playback window first paints ("player-paint") and when the media
-// stack is ready ("media-ready"), for the benchmarks in bench/.
+// stack is ready ("media-ready"), for the benchmarks in bench/. A paint is reported once the
+// whole window has been drawn and sent to the screen, not when its first widget starts.
 class PaintReport : public QObject {
 public:
     explicit PaintReport(QWidget &board);
