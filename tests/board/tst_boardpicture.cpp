@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -60,6 +62,17 @@ private:
         return path;
     }
 
+    // A label of the given size that shows file and has painted once; null if it refused file.
+    static std::unique_ptr<BoardPicture> painted(const QString &file, QSize size)
+    {
+        auto label = std::make_unique<BoardPicture>();
+        label->resize(size);
+        if (!label->setPictureFile(file))
+            return nullptr;
+        label->grab();
+        return label;
+    }
+
 private slots:
     void decodedAtLabelSize_data()
     {
@@ -101,18 +114,15 @@ private slots:
 
     void followsTheLabelsSize()
     {
-        const QString file = save(u"g.jpg"_s, quadrants(QSize(1600, 960)));
-        BoardPicture label;
-        label.resize(800, 480);
-        QVERIFY(label.setPictureFile(file));
-        label.grab();
-        QCOMPARE(label.picture().size(), QSize(800, 480));
-        const qint64 first = label.picture().cacheKey();
-        label.grab();
-        QCOMPARE(label.picture().cacheKey(), first); // no new decode at the same size
-        label.resize(1280, 760);
-        label.grab();
-        QCOMPARE(label.picture().size(), QSize(1280, 760));
+        const auto label = painted(save(u"g.jpg"_s, quadrants(QSize(1600, 960))), {800, 480});
+        QVERIFY(label);
+        QCOMPARE(label->picture().size(), QSize(800, 480));
+        const qint64 first = label->picture().cacheKey();
+        label->grab();
+        QCOMPARE(label->picture().cacheKey(), first); // no new decode at the same size
+        label->resize(1280, 760);
+        label->grab();
+        QCOMPARE(label->picture().size(), QSize(1280, 760));
     }
 
     void unreadableKeepsThePicture_data()
@@ -130,34 +140,28 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, exists);
-        const QString good = save(u"good.png"_s, quadrants(QSize(60, 40)));
-        BoardPicture label;
-        label.resize(120, 80);
-        QVERIFY(label.setPictureFile(good));
-        label.grab();
+        const auto label = painted(save(u"good.png"_s, quadrants(QSize(60, 40))), {120, 80});
+        QVERIFY(label);
         const QString bad = exists ? write(u"bad.jpg"_s, bytes) : m_dir.filePath(u"none.jpg"_s);
         QVERIFY(!bad.isEmpty());
-        QVERIFY(!label.setPictureFile(bad));
-        label.resize(200, 100);
-        const QImage after = label.grab().toImage();
+        QVERIFY(!label->setPictureFile(bad));
+        label->resize(200, 100);
+        const QImage after = label->grab().toImage();
         // The picture chosen before is still the one decoded, now at the new size.
-        QCOMPARE(label.picture().size(), QSize(200, 100));
+        QCOMPARE(label->picture().size(), QSize(200, 100));
         QVERIFY(near(after.pixelColor(150, 75), BottomRight));
     }
 
     // A picture spoilt on disk after it was chosen: the board keeps what it showed.
     void spoiltAfterChoosing()
     {
-        const QString file = save(u"h.png"_s, quadrants(QSize(60, 40)));
-        BoardPicture label;
-        label.resize(120, 80);
-        QVERIFY(label.setPictureFile(file));
-        label.grab();
-        const qint64 shown = label.picture().cacheKey();
+        const auto label = painted(save(u"h.png"_s, quadrants(QSize(60, 40))), {120, 80});
+        QVERIFY(label);
+        const qint64 shown = label->picture().cacheKey();
         QVERIFY(!write(u"h.png"_s, QByteArray("spoilt")).isEmpty());
-        label.resize(240, 160);
-        const QImage after = label.grab().toImage();
-        QCOMPARE(label.picture().cacheKey(), shown);
+        label->resize(240, 160);
+        const QImage after = label->grab().toImage();
+        QCOMPARE(label->picture().cacheKey(), shown);
         QVERIFY(near(after.pixelColor(60, 40), TopLeft));
         QVERIFY(near(after.pixelColor(180, 120), BottomRight));
     }
