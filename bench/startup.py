@@ -25,7 +25,7 @@ from xsession import ProgramCopy, XSession, number_box  # noqa: E402
 from tst_fade import PrivatePulse, RATE, Recording  # noqa: E402
 from tst_playback import tone_wav  # noqa: E402
 
-RUNS = 7
+RUNS = int(os.environ.get("ZEFIRO_BENCH_RUNS", "7"))
 CLICKS = 3            # per start: the first and the later ones
 IDLE_BEFORE_RSS = 3.0  # seconds after the first paint
 PRESENTER_DELAY = 1.0  # the soonest a presenter clicks after the board shows

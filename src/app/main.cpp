@@ -16,8 +16,8 @@
 #include "platform/terminationsignals.h"
 #include "platform/unixpriority.h"
 #include "player/logic/playermemory.h"
+#include "widgets/delayedprogress.h"
 #include "widgets/messagebox.h"
-#include "widgets/progressione.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -75,7 +75,10 @@ int main(int argc, char **argv)
     QtUrlFetch fetch;
     AppPeers peers(state, questions, playerMemory,
                    SoundPorts{mixer, mixerApp, cpuCounters, priority}, fetch);
-    Progressione progress;
+    // The loading window appears only when loading lasts long enough to be read (a first start
+    // installing the music pack, a slow disk); a usual start of a few tens of milliseconds shows
+    // the board without a window flashing up before it.
+    DelayedProgress progress;
     LoaderWindows windows(peers);
     Principale board(state, peers, questions);
     peers.setBoard(board);
