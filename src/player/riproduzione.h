@@ -3,27 +3,17 @@
 #include "player/logic/playerlogic.h"
 #include "player/logic/sound/soundports.h"
 #include "player/logic/transport/transport.h"
+#include "player/playerface.h"
+#include "player/playertimers.h"
 #include "player/skinpictures.h"
 
 #include <QDialog>
 #include <QPointer>
 
-#include <array>
-
-class Backdrop;
 class PlayerMouse;
-class InfoBox;
-class Knob;
 class MediaPlayer;
-class QLabel;
 class QMouseEvent;
-class QPushButton;
-class QSlider;
-class QTimer;
 class QuestionPort;
-class SeekBar;
-class SkinImage;
-class VolumeTrack;
 struct AppState;
 struct PlayerMemory;
 
@@ -68,19 +58,6 @@ private:
     void volumeChanged() override;
     void letEventsRun() override;
 
-    // Building (riproduzionebuild.cpp).
-    void buildControls();
-    void buildVideoArea();
-    void buildPanel();
-    void buildStrip();
-    void buildVolumeSlider();
-    void buildVolumeSliders(QWidget *panel);
-    void buildTimers();
-    SkinImage *image(Image which, QWidget *parent, const char *name, double left, double top,
-                     double width, double height);
-    QLabel *label(QWidget *parent, const char *name, const QString &text, double left, double top,
-                  double width, double height);
-
     void connectMouse();
     void unloadOnce();
     void syncVideoArea();
@@ -94,34 +71,9 @@ private:
     PlayerLogic m_logic;
     SkinPictures m_pictures;
 
-    std::array<SkinImage *, size_t(Image::Count)> m_images{};
-    std::array<QTimer *, size_t(Timer::Count)> m_timers{};
-    std::array<QLabel *, size_t(Text::Count)> m_texts{};
+    PlayerFace m_face;
+    PlayerTimers m_timers;
     PlayerMouse *m_mouse = nullptr;
-
-    QWidget *m_panel = nullptr;
-    QWidget *m_strip = nullptr;
-    Backdrop *m_backdrop = nullptr;
-    InfoBox *m_infoBox = nullptr;
-    QWidget *m_sideLeft = nullptr;
-    QWidget *m_sideRight = nullptr;
     QPointer<QWidget> m_video;
-    SeekBar *m_bar = nullptr;
-    QWidget *m_knobSurface = nullptr;
-    Knob *m_knob = nullptr;
-    QWidget *m_miniIndicator = nullptr;
-    QWidget *m_miniSensor = nullptr;
-    QLabel *m_grip = nullptr;
-    QSlider *m_volPrinc = nullptr;
-    QSlider *m_volume = nullptr;
-    QSlider *m_velocita = nullptr;
-    QLabel *m_volumeCaption = nullptr;
-    VolumeTrack *m_volumeTrack = nullptr;
-    QWidget *m_volumeSensor = nullptr;
-    QWidget *m_volumeKnobSurface = nullptr;
-    Knob *m_volumeKnob = nullptr;
-    QPushButton *m_pausa = nullptr;
-    QPushButton *m_stop = nullptr;
-    QPushButton *m_command1 = nullptr;
     bool m_unloaded = false;
 };
