@@ -264,7 +264,7 @@ void TestVolume::swapSequences()
     QVERIFY(!b.model().timerOn(Timer::Timer9));
     QCOMPARE(runSwap(b), numbers("1896 1483 1185 959 783 642 527 432 353 286 229 180 137 100 68 "
                                  "40 15 -7 0"));
-    QCOMPARE(s.Timer8Tag, QStringLiteral("0"));
+    QCOMPARE(s.Timer8Tag, VolumeSwap::Shown::Player);
     QCOMPARE(b.model().volume().computerLeft, -2510.0);
 
     const QList<double> back = runSwap(b);
@@ -273,7 +273,7 @@ void TestVolume::swapSequences()
     QCOMPARE(runSwap(b), numbers("614 1027 1325 1551 1727 1868 1983 2078 2157 2224 2281 2330 "
                                  "2373 2410 2442 2470 2495 2517 2510"));
     QCOMPARE(b.model().volume().computerLeft, 0.0);
-    QCOMPARE(s.Timer8Tag, QStringLiteral("1"));
+    QCOMPARE(s.Timer8Tag, VolumeSwap::Shown::Computer);
 }
 
 void TestVolume::captionChangesAtTheTop()
@@ -302,7 +302,7 @@ void TestVolume::captionChangesAtTheTop()
     QCOMPARE(captions.at(14), QStringLiteral("Volume del Computer"));
     QCOMPARE(captions.at(15), QStringLiteral("Volume di Windows Media Player"));
     QCOMPARE(captions.last(), QStringLiteral("Volume di Windows Media Player"));
-    QCOMPARE(s.Timer8Tag, QStringLiteral("0"));
+    QCOMPARE(s.Timer8Tag, VolumeSwap::Shown::Player);
     // The caption tells what a click on it does now.
     s.captionHovered();
     QCOMPARE(b.model().text(Text::Info1), QStringLiteral("Premere per il volume del computer"));
@@ -331,7 +331,7 @@ void TestVolume::swapAgainWhileTheCaptionSinks()
         s.timer9Tick();
     }
     runSwap(b);
-    QCOMPARE(s.Timer8Tag, QStringLiteral("1"));
+    QCOMPARE(s.Timer8Tag, VolumeSwap::Shown::Computer);
     QCOMPARE(b.model().text(Text::LblVolume), QStringLiteral("Volume del Computer"));
     QCOMPARE(b.model().volume().labelTop, 1395.0);
 }

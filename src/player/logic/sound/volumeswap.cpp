@@ -20,7 +20,7 @@ VolumeSwap::VolumeSwap(PlayerModel &model, SkinButtons &skin) : m_model(model), 
 
 void VolumeSwap::open()
 {
-    Timer8Tag = QStringLiteral("1");
+    Timer8Tag = Shown::Computer;
     m_sinking = false;
     VolumeDisplay &v = m_model.volumeForUpdate();
     v.computerLeft = 0;
@@ -51,7 +51,7 @@ int VolumeSwap::step(double distance)
 void VolumeSwap::timer8Tick()
 {
     VolumeDisplay &v = m_model.volumeForUpdate();
-    if (Timer8Tag == u"1") {
+    if (Timer8Tag == Shown::Computer) {
         if (v.playerLeft > 0) {
             const int s = step(v.playerLeft);
             v.playerLeft -= s;
@@ -59,7 +59,7 @@ void VolumeSwap::timer8Tick()
         } else {
             v.playerLeft = 0;
             v.computerLeft = ParkedLeft;
-            Timer8Tag = QStringLiteral("0");
+            Timer8Tag = Shown::Player;
             m_model.setTimer(Timer::Timer8, false);
         }
     } else {
@@ -70,7 +70,7 @@ void VolumeSwap::timer8Tick()
         } else {
             v.computerLeft = 0;
             v.playerLeft = ParkedRight;
-            Timer8Tag = QStringLiteral("1");
+            Timer8Tag = Shown::Computer;
             m_model.setTimer(Timer::Timer8, false);
         }
     }
@@ -85,7 +85,7 @@ void VolumeSwap::timer9Tick()
         v.labelTop -= CaptionStep;
         if (v.labelTop <= VolumeLabelHiddenTop) {
             v.labelTop = VolumeLabelHiddenTop;
-            m_model.setText(Text::LblVolume, Timer8Tag == u"1"
+            m_model.setText(Text::LblVolume, Timer8Tag == Shown::Computer
                                                  ? QStringLiteral("Volume di Windows Media Player")
                                                  : QStringLiteral("Volume del Computer"));
             m_sinking = true;
@@ -103,7 +103,7 @@ void VolumeSwap::timer9Tick()
 
 void VolumeSwap::captionHovered()
 {
-    if (Timer8Tag == u"1")
+    if (Timer8Tag == Shown::Computer)
         m_skin.ApplicaInfo(10, 1);
     else
         m_skin.ApplicaInfo(11, 1);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 class PlayerModel;
 class SkinButtons;
 
@@ -11,10 +9,13 @@ class SkinButtons;
 // Positions are twips: the sliders in Picture2, the caption on the panel.
 class VolumeSwap {
 public:
+    // The slider shown in Picture2.
+    enum class Shown { Computer, Player };
+
     VolumeSwap(PlayerModel &model, SkinButtons &skin);
 
-    // Which slider is shown: "1" the computer's, "0" the player's.
-    QString Timer8Tag = QStringLiteral("1");
+    // Which slider is shown, or while they slide, which one is leaving.
+    Shown Timer8Tag = Shown::Computer;
 
     // The opening: the computer's slider shown, the player's waiting to its right.
     void open();
