@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/casefind.h"
 #include "core/pathsfile.h"
 #include "core/settings.h"
 #include "core/unreadfiles.h"
@@ -44,7 +45,7 @@ struct AppState {
     int ContatoreTemi = -1;
     int TemaScelto = 0;
 
-    QString file(const QString &name) const { return Path + u'/' + name; }
-    QString songsFolder() const { return Path + QStringLiteral("/Musiche/"); }
+    QString file(const QString &name) const { return CaseFind::resolve(Path, name); }
+    QString songsFolder() const { return CaseFind::resolve(Path, QStringLiteral("Musiche/")); }
     QString pathsFile() const { return Path + FilePercorsi; }
 };

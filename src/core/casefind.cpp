@@ -27,6 +27,25 @@ QString path(const QString &folder, const QString &name)
     return found.isEmpty() ? QString() : folder + u'/' + found;
 }
 
+QString resolve(const QString &base, const QString &relative)
+{
+    QString result = base;
+    bool found = true;
+    const QStringList names = relative.split(u'/');
+    for (const QString &name : names) {
+        if (!result.endsWith(u'/'))
+            result += u'/';
+        if (name.isEmpty() || !found || !isBareName(name)) {
+            result += name;
+            continue;
+        }
+        const QString entry = entryName(result.chopped(1), name);
+        found = !entry.isEmpty();
+        result += found ? entry : name;
+    }
+    return result;
+}
+
 bool isBareName(const QString &name)
 {
     return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&

@@ -11,6 +11,10 @@ namespace CaseFind {
 QString entryName(const QString &folder, const QString &name);
 // folder + "/" + the entry found, or empty.
 QString path(const QString &folder, const QString &name);
+// base joined with relative ("Temi/Blu/sfondo.jpg"), each name of relative matched as
+// entryName does; from the first name not found on, the names stay as given, so the result
+// names what does not exist. Separators, a trailing one included, are kept.
+QString resolve(const QString &base, const QString &relative);
 // Whether name is one entry directly inside a folder: no separator, not "." or "..", not empty.
 bool isBareName(const QString &name);
 

@@ -1,5 +1,14 @@
 #include "core/pathsfile.h"
 
+#include "core/casefind.h"
+
+QString SongSlot::fullPath() const
+{
+    if (folder.isEmpty())
+        return sourceName();
+    return CaseFind::resolve(folder, sourceName());
+}
+
 namespace PathsFile {
 
 namespace {

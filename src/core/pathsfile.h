@@ -15,7 +15,8 @@ struct SongSlot {
     // (file); empty when both names are the same. Only the working table sets it.
     QString source = {};
     QString sourceName() const { return source.isEmpty() ? file : source; }
-    QString fullPath() const { return folder + sourceName(); }
+    // folder + the file's own name, found there without regard to letter case.
+    QString fullPath() const;
     // The song is to be copied into the songs folder on apply.
     bool pendingCopy(const QString &songsFolder) const
     {

@@ -42,7 +42,7 @@ Themes::Themes(AppState &state, ProgressPort &progress, QuestionPort &questions)
 
 QString Themes::themeFile(const QString &folder) const
 {
-    return CaseFind::path(m_state.file(QStringLiteral("Temi/")) + folder,
+    return CaseFind::path(m_state.file(QStringLiteral("Temi/") + folder),
                           folder + QStringLiteral(".ini"));
 }
 
@@ -126,13 +126,13 @@ void Themes::ScegliTema()
 
 void Themes::ApplicaTema(const QString &folder, ThemeTarget &target) const
 {
-    const QString folderPath = m_state.file(QStringLiteral("Temi/")) + folder + u'/';
+    const QString folderPath = m_state.file(QStringLiteral("Temi/") + folder);
     const QList<ThemeLine> lines = themeLines(themeFile(folder));
     for (const ThemeLine &line : lines) {
         if (line.key == u"tabella") {
-            target.setBoardPicture(folderPath + line.value);
+            target.setBoardPicture(CaseFind::resolve(folderPath, line.value));
         } else if (line.key == u"esci") {
-            target.setExitPicture(folderPath + line.value);
+            target.setExitPicture(CaseFind::resolve(folderPath, line.value));
         } else if (isColourKey(line.key) && !line.value.isEmpty()) {
             bool ok = false;
             const int colour = line.value.toInt(&ok);

@@ -18,6 +18,7 @@ private slots:
     void choice_data();
     void choice();
     void applyRunsEveryLineInOrder();
+    void picturesFoundInAnyCase();
 
 private:
     void addTheme(const QString &folder, const QString &fileName, const QByteArray &text);
@@ -158,6 +159,22 @@ void TestThemes::applyRunsEveryLineInOrder()
              (QStringList{folder + QStringLiteral("uno.jpg"), folder + QStringLiteral("due.jpg")}));
     QCOMPARE(target.exits, QStringList{folder + QStringLiteral("x.jpg")});
     QCOMPARE(target.colours, (QList<int>{16711680, 255}));
+}
+
+// A theme written for a system that ignores letter case names its pictures in any case.
+void TestThemes::picturesFoundInAnyCase()
+{
+    addTheme(QStringLiteral("Blu"), QStringLiteral("blu.ini"),
+             "tabella=Sfondo.JPG\nesci=img/ESCI.png\nsfondo=1\n");
+    const QString folder = m_state.file(QStringLiteral("Temi/Blu/"));
+    QVERIFY(writeBytes(folder + QStringLiteral("sfondo.jpg"), "x"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("Img")));
+    QVERIFY(writeBytes(folder + QStringLiteral("Img/esci.png"), "x"));
+    QVERIFY(load());
+    RecordingTheme target;
+    Themes(m_state, m_progress, m_questions).ApplicaTema(QStringLiteral("blu"), target);
+    QCOMPARE(target.boards, QStringList{folder + QStringLiteral("sfondo.jpg")});
+    QCOMPARE(target.exits, QStringList{folder + QStringLiteral("Img/esci.png")});
 }
 
 QTEST_GUILESS_MAIN(TestThemes)

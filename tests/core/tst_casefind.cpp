@@ -1,0 +1,125 @@
+#include "core/appstate.h"
+#include "core/casefind.h"
+#include "core/pathsfile.h"
+#include "tests/core/testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Names in the program folder are looked up without regard to letter case on a file system
+// that keeps case apart: whatever a slot, a theme or the program itself names must be found in
+// whatever case the presenter's copy holds it.
+class TestCaseFind : public QObject {
+    Q_OBJECT
+
+private slots:
+    void resolve_data();
+    void resolve();
+    void programLookups_data();
+    void programLookups();
+
+private:
+    // Creates each entry under root; a name ending in "/" is a folder.
+    static void create(const QString &root, const QStringList &entries);
+};
+
+void TestCaseFind::create(const QString &root, const QStringList &entries)
+{
+    for (const QString &entry : entries) {
+        if (entry.endsWith(u'/')) {
+            QVERIFY(QDir().mkpath(root + u'/' + entry));
+            continue;
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(root + u'/' + entry).path()));
+        QVERIFY(writeBytes(root + u'/' + entry, "x"));
+    }
+}
+
+void TestCaseFind::resolve_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("exact") << QStringList{u"Temi/Blu/sfondo.jpg"_s} << u"Temi/Blu/sfondo.jpg"_s
+                           << u"Temi/Blu/sfondo.jpg"_s;
+    QTest::newRow("file in other case") << QStringList{u"Musiche/canzone.mp3"_s}
+                                        << u"Musiche/Canzone.MP3"_s << u"Musiche/canzone.mp3"_s;
+    QTest::newRow("every folder in other case")
+        << QStringList{u"temi/Blu/x.jpg"_s} << u"Temi/blu/X.JPG"_s << u"temi/Blu/x.jpg"_s;
+    QTest::newRow("missing folder keeps the rest as asked")
+        << QStringList{u"Temi/"_s, u"rosso.jpg"_s} << u"Temi/Rosso/ROSSO.jpg"_s
+        << u"Temi/Rosso/ROSSO.jpg"_s;
+    QTest::newRow("found folder, missing file")
+        << QStringList{u"musiche/"_s} << u"Musiche/a.mp3"_s << u"musiche/a.mp3"_s;
+    QTest::newRow("trailing separator kept")
+        << QStringList{u"musiche/"_s} << u"Musiche/"_s << u"musiche/"_s;
+    QTest::newRow("exact name wins over another case")
+        << QStringList{u"Canzone.mp3"_s, u"canzone.mp3"_s} << u"canzone.mp3"_s << u"canzone.mp3"_s;
+    QTest::newRow("parent step is not matched")
+        << QStringList{u"a/"_s} << u"../A/x"_s << u"../A/x"_s;
+    QTest::newRow("empty name") << QStringList{} << QString() << QString();
+}
+
+void TestCaseFind::resolve()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, asked);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    create(dir.path(), entries);
+    QCOMPARE(CaseFind::resolve(dir.path(), asked), dir.path() + u'/' + expected);
+}
+
+// The program's own lookups: the data files and Temi through AppState::file, the songs folder,
+// and a slot's song as the song check, the board's playback and the copy use it.
+void TestCaseFind::programLookups_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("lookup"); // file, songs or slot
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("settings file") << QStringList{u"impostazioni.INI"_s} << u"file"_s
+                                   << u"Impostazioni.ini"_s << u"impostazioni.INI"_s;
+    QTest::newRow("themes folder")
+        << QStringList{u"temi/"_s} << u"file"_s << u"Temi"_s << u"temi"_s;
+    QTest::newRow("songs folder") << QStringList{u"MUSICHE/"_s} << u"songs"_s << QString()
+                                  << u"MUSICHE/"_s;
+    QTest::newRow("song of a slot") << QStringList{u"Musiche/canzone.mp3"_s} << u"slot"_s
+                                    << u"Canzone.MP3"_s << u"Musiche/canzone.mp3"_s;
+    QTest::newRow("song of a slot, folder in other case")
+        << QStringList{u"musiche/canzone.mp3"_s} << u"slot"_s << u"Canzone.MP3"_s
+        << u"musiche/canzone.mp3"_s;
+    QTest::newRow("missing song stays missing") << QStringList{u"Musiche/altra.mp3"_s} << u"slot"_s
+                                                << u"canzone.mp3"_s << u"Musiche/canzone.mp3"_s;
+}
+
+void TestCaseFind::programLookups()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, lookup);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    create(dir.path(), entries);
+    AppState state;
+    state.Path = dir.path();
+    QString found;
+    if (lookup == u"file") {
+        found = state.file(name);
+    } else if (lookup == u"songs") {
+        found = state.songsFolder();
+    } else {
+        const SongSlot slot{name, state.songsFolder()};
+        found = slot.fullPath();
+    }
+    QCOMPARE(found, dir.path() + u'/' + expected);
+}
+
+QTEST_GUILESS_MAIN(TestCaseFind)
+#include "tst_casefind.moc"
