@@ -1,5 +1,7 @@
 #include "core/programfolder.h"
 
+#include "core/casefind.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -9,7 +11,7 @@ namespace {
 
 bool hasThemes(const QString &folder)
 {
-    return QFileInfo(folder + u"/Temi").isDir();
+    return QFileInfo(CaseFind::resolve(folder, QStringLiteral("Temi"))).isDir();
 }
 
 bool writable(const QString &folder)

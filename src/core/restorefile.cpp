@@ -1,5 +1,6 @@
 #include "core/restorefile.h"
 
+#include "core/casefind.h"
 #include "core/categories.h"
 #include "core/unreadfiles.h"
 
@@ -58,7 +59,7 @@ namespace {
 
 QString restorePath(const QString &programFolder)
 {
-    return programFolder + QStringLiteral("/Ripristino.sav");
+    return CaseFind::resolve(programFolder, QStringLiteral("Ripristino.sav"));
 }
 
 // The whole file as one text, every line followed by CRLF.

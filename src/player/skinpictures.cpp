@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 SkinPictures::SkinPictures(const QString &programFolder)
-    : m_folder(programFolder + QStringLiteral("/gr"))
+    : m_folder(CaseFind::resolve(programFolder, QStringLiteral("gr")))
 {
 }
 

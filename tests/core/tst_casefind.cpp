@@ -1,6 +1,7 @@
 #include "core/appstate.h"
 #include "core/casefind.h"
 #include "core/pathsfile.h"
+#include "core/restorefile.h"
 #include "tests/core/testfiles.h"
 
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@ private slots:
     void resolve();
     void programLookups_data();
     void programLookups();
+    void restoreFileInOtherCase();
 
 private:
     // Creates each entry under root; a name ending in "/" is a folder.
@@ -119,6 +121,20 @@ void TestCaseFind::programLookups()
         found = slot.fullPath();
     }
     QCOMPARE(found, dir.path() + u'/' + expected);
+}
+
+// The marks of a game come back from a restore file named in another case, and the next mark
+// goes into that file rather than into a second one.
+void TestCaseFind::restoreFileInOtherCase()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(RegistraGiocata(dir.path(), category(0).code.toString(), 1).ok);
+    QVERIFY(QFile::rename(dir.filePath(u"Ripristino.sav"_s), dir.filePath(u"RIPRISTINO.SAV"_s)));
+    QCOMPARE(RipristinaGiocate(dir.path()).size(), 1);
+    QVERIFY(RegistraGiocata(dir.path(), category(1).code.toString(), 2).ok);
+    QCOMPARE(folderEntries(dir.path()), QStringList{u"RIPRISTINO.SAV"_s});
+    QCOMPARE(RipristinaGiocate(dir.path()).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestCaseFind)
