@@ -61,6 +61,8 @@ QuestionPort::Answer MessageBoxQuestions::ask(const QString &text, const QString
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setDefaultButton(toQt(defaultAnswer));
     switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

@@ -1,0 +1,79 @@
+#include "widgets/messagebox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// The program's message boxes as the presenter sees them: the icon the question names, its
+// text and title, and the answer of the button pressed.
+class TestMessageBox : public QObject {
+    Q_OBJECT
+
+private slots:
+    void icon_data();
+    void icon();
+};
+
+void TestMessageBox::icon_data()
+{
+    QTest::addColumn<QuestionPort::Icon>("icon");
+    QTest::addColumn<QuestionPort::Buttons>("buttons");
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("question") << QuestionPort::Icon::Question << QuestionPort::Buttons::YesNo
+                              << true;
+    QTest::newRow("warning") << QuestionPort::Icon::Warning << QuestionPort::Buttons::Ok << true;
+    QTest::newRow("information") << QuestionPort::Icon::Information << QuestionPort::Buttons::Ok
+                                 << true;
+    QTest::newRow("critical") << QuestionPort::Icon::Critical << QuestionPort::Buttons::OkCancel
+                              << true;
+    QTest::newRow("none") << QuestionPort::Icon::None << QuestionPort::Buttons::Ok << false;
+}
+
+void TestMessageBox::icon()
+{
+    QFETCH(QuestionPort::Icon, icon);
+    QFETCH(QuestionPort::Buttons, buttons);
+    QFETCH(bool, shown);
+
+    bool seen = false;
+    QSize iconSize;
+    QString text;
+    QString title;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = true;
+        iconSize = box->iconPixmap().size();
+        text = box->text();
+        title = box->windowTitle();
+        if (!qEnvironmentVariableIsEmpty("ZEFIRO_SHOT"))
+            box->grab().save(qEnvironmentVariable("ZEFIRO_SHOT") +
+                             QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png"));
+        box->defaultButton()->click();
+    });
+    MessageBoxQuestions questions;
+    const QuestionPort::Answer answer =
+        questions.ask(QStringLiteral("Sei sicuro?"), QStringLiteral("Zefiro"), icon, buttons,
+                      buttons == QuestionPort::Buttons::YesNo ? QuestionPort::Answer::No
+                                                              : QuestionPort::Answer::Ok);
+    QVERIFY(seen);
+    QCOMPARE(text, QStringLiteral("Sei sicuro?"));
+    QCOMPARE(title, QStringLiteral("Zefiro"));
+    QCOMPARE(answer, buttons == QuestionPort::Buttons::YesNo ? QuestionPort::Answer::No
+                                                             : QuestionPort::Answer::Ok);
+    if (shown) {
+        QVERIFY2(
+            iconSize.width() >= 32 && iconSize.height() >= 32,
+            qPrintable(QStringLiteral("icon %1x%2").arg(iconSize.width()).arg(iconSize.height())));
+    } else {
+        QVERIFY(iconSize.isEmpty());
+    }
+}
+
+QTEST_MAIN(TestMessageBox)
+#include "tst_messagebox.moc"
