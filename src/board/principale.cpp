@@ -11,6 +11,7 @@
 #include "core/restorefile.h"
 #include "core/settingsfile.h"
 #include "core/textfile.h"
+#include "widgets/themedbutton.h"
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
@@ -65,14 +66,14 @@ void Principale::buildControls()
     m_grid = std::make_unique<NumberGrid>(this, m_mouse);
     m_frame = new FocusFrame(this);
 
-    m_reset = new QPushButton(QStringLiteral("Reset"), this);
+    m_reset = new ThemedButton(QStringLiteral("Reset"), this);
     m_reset->setObjectName(QStringLiteral("Reset"));
     m_reset->setToolTip(QStringLiteral("Il gioco ricomincia da capo"));
     // No key press may reset a game: Space or Enter on a focused Reset would wipe every mark.
     m_reset->setFocusPolicy(Qt::NoFocus);
     connect(m_reset, &QPushButton::clicked, this, &Principale::onReset);
 
-    m_esci = new QPushButton(QStringLiteral("Esci"), this);
+    m_esci = new ThemedButton(QStringLiteral("Esci"), this);
     m_esci->setObjectName(QStringLiteral("btnEsci"));
     m_esci->setToolTip(QStringLiteral("Esci da programma"));
     m_esci->setFocusPolicy(Qt::NoFocus);
@@ -144,7 +145,6 @@ void Principale::applyGeometry()
     place(m_tabella, m_geometry.tabella);
     place(m_reset, m_geometry.reset);
     place(m_esci, m_geometry.btnEsci);
-    applyExitIcon();
     m_grid->place(m_geometry);
     placeFrame();
 }
@@ -167,18 +167,8 @@ void Principale::setExitPicture(const QString &file)
     const QPixmap picture(file);
     if (picture.isNull())
         return;
-    m_exitPicture = picture;
-    m_esci->setIcon(QIcon(picture));
-    applyExitIcon();
-}
-
-// The exit picture stands beside the caption, as large as the button's height allows.
-void Principale::applyExitIcon()
-{
-    if (m_exitPicture.isNull())
-        return;
-    const QSize room(qMax(1, m_esci->width() - 80), qMax(1, m_esci->height() - 6));
-    m_esci->setIconSize(m_exitPicture.size().scaled(room, Qt::KeepAspectRatio));
+    m_esci->setPicture(picture);
+    m_reset->matchColours(*m_esci);
 }
 
 void Principale::setBackgroundColour(int colour)
@@ -189,6 +179,9 @@ void Principale::setBackgroundColour(int colour)
     colours.setColor(QPalette::WindowText, rgb);
     setPalette(colours);
     setAutoFillBackground(true);
+    m_esci->setBackdrop(rgb);
+    m_reset->setBackdrop(rgb);
+    m_reset->matchColours(*m_esci);
 }
 
 void Principale::resizeEvent(QResizeEvent *event)

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class ThemedButton;
 class BoardMouse;
 class BoardPeers;
 class BoardPicture;
@@ -80,7 +81,6 @@ private:
     void buildControls();
     void applyCursorAndIcon();
     void applyGeometry();
-    void applyExitIcon();
 
     void releaseOnNumber(int category, int index, Qt::MouseButton button,
                          Qt::KeyboardModifiers modifiers);
@@ -100,8 +100,8 @@ private:
 
     BoardMouse *m_mouse = nullptr;
     BoardPicture *m_tabella = nullptr;
-    QPushButton *m_reset = nullptr;
-    QPushButton *m_esci = nullptr;
+    ThemedButton *m_reset = nullptr;
+    ThemedButton *m_esci = nullptr;
     std::unique_ptr<NumberGrid> m_grid;
     TitleBarControl *m_bar = nullptr;
     FocusFrame *m_frame = nullptr;
@@ -109,7 +109,6 @@ private:
     QTimer *m_timer1 = nullptr;
 
     BoardLayout::Geometry m_geometry;
-    QPixmap m_exitPicture;
     bool m_ended = false;
     bool m_restoreWarned = false;
 };
