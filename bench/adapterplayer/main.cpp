@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     bool reported = false;
 
     auto check = [&] {
-        if (reported || player.playState() != MediaPlayer::Playing) {
+        if (reported || player.playState() != MediaPlayer::PlayState::Playing) {
             return;
         }
         reported = true;

@@ -42,7 +42,7 @@ public:
             .arg(whole % 60, 2, 10, QLatin1Char('0'));
     }
 
-    enum PlayState {
+    enum class PlayState {
         Undefined = 0,
         Stopped = 1,
         Paused = 2,
@@ -51,6 +51,7 @@ public:
         ScanReverse = 5,
         Transitioning = 9,
     };
+    Q_ENUM(PlayState)
 
     using QObject::QObject;
     ~MediaPlayer() override = default;
@@ -58,7 +59,7 @@ public:
     virtual void setURL(const QString &path) = 0;
     virtual QString URL() const = 0;
     virtual void setEnabled(bool enabled) = 0;
-    virtual int playState() const = 0;
+    virtual PlayState playState() const = 0;
 
     virtual void play() = 0;
     virtual void pause() = 0;
@@ -89,7 +90,7 @@ public:
     virtual bool hasVideo() const { return false; }
 
 signals:
-    void playStateChanged(int newState);
+    void playStateChanged(MediaPlayer::PlayState newState);
     // The file could not be played; message says why, in the back end's words.
     void errorOccurred(const QString &message);
     // Pointer movement and button release over the video area, in its own coordinates

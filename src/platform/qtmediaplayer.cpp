@@ -333,16 +333,16 @@ void QtMediaPlayer::watchTick()
     }
 }
 
-int QtMediaPlayer::mappedState() const
+QtMediaPlayer::PlayState QtMediaPlayer::mappedState() const
 {
     if (m_failed) {
-        return Stopped;
+        return PlayState::Stopped;
     }
     switch (m_player->playbackState()) {
     case QMediaPlayer::StoppedState:
-        return Stopped;
+        return PlayState::Stopped;
     case QMediaPlayer::PausedState:
-        return Paused;
+        return PlayState::Paused;
     case QMediaPlayer::PlayingState:
         break;
     }
@@ -350,15 +350,15 @@ int QtMediaPlayer::mappedState() const
     switch (m_player->mediaStatus()) {
     case QMediaPlayer::BufferingMedia:
     case QMediaPlayer::BufferedMedia:
-        return Playing;
+        return PlayState::Playing;
     default:
-        return Transitioning;
+        return PlayState::Transitioning;
     }
 }
 
 void QtMediaPlayer::updateState()
 {
-    const int state = mappedState();
+    const PlayState state = mappedState();
     if (state == m_state) {
         return;
     }

@@ -30,7 +30,7 @@ public:
     void setURL(const QString &path) override;
     QString URL() const override { return m_url; }
     void setEnabled(bool enabled) override { m_enabled = enabled; }
-    int playState() const override { return m_state; }
+    PlayState playState() const override { return m_state; }
 
     void play() override;
     void pause() override;
@@ -67,7 +67,7 @@ private:
     void onFailure(const QString &message);
     void applyPending();
     void updateState();
-    int mappedState() const;
+    PlayState mappedState() const;
     void watchStart();
     void watchTick();
 
@@ -87,7 +87,7 @@ private:
     bool m_failed = false;
     int m_volume = 100;
     double m_gain = 1.0;
-    int m_state = Stopped;
+    PlayState m_state = PlayState::Stopped;
     // Changes with every URL and every failure, so that code resumed after a signal handler
     // can tell that the handler moved on to other media.
     unsigned m_generation = 0;

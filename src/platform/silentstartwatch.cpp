@@ -12,8 +12,9 @@ bool SilentStartWatch::tick(int elapsedMs)
 {
     if (!m_armed)
         return false;
-    const int state = m_player.playState();
-    if (state != MediaPlayer::Playing && state != MediaPlayer::Transitioning) {
+    const MediaPlayer::PlayState state = m_player.playState();
+    if (state != MediaPlayer::PlayState::Playing &&
+        state != MediaPlayer::PlayState::Transitioning) {
         m_armed = false;
         return false;
     }

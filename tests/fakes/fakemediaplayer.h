@@ -18,7 +18,7 @@
 class FakeMediaPlayer : public MediaPlayer {
 public:
     QStringList calls;
-    int state = Stopped;
+    PlayState state = PlayState::Stopped;
     double position = 0;
     double length = 0;
     double currentRate = 1.0;
@@ -52,34 +52,34 @@ public:
     {
         calls << QStringLiteral("enabled %1").arg(enabled ? 1 : 0);
     }
-    int playState() const override { return state; }
+    PlayState playState() const override { return state; }
 
     void play() override
     {
         calls << QStringLiteral("play");
         if (failsToPlay) {
             emit errorOccurred(QStringLiteral("Resource not found."));
-            setState(Stopped);
+            setState(PlayState::Stopped);
             return;
         }
-        setState(Playing);
+        setState(PlayState::Playing);
     }
     void pause() override
     {
         calls << QStringLiteral("pause");
-        setState(Paused);
+        setState(PlayState::Paused);
     }
     void stop() override
     {
         calls << QStringLiteral("stop");
         position = 0;
-        setState(Stopped);
+        setState(PlayState::Stopped);
     }
     // The song reaches its end by itself.
     void finish()
     {
         position = length;
-        setState(Stopped);
+        setState(PlayState::Stopped);
     }
 
     double currentPosition() const override { return position; }
@@ -121,7 +121,7 @@ public:
     }
     bool hasVideo() const override { return video; }
 
-    void setState(int newState)
+    void setState(PlayState newState)
     {
         if (newState == state)
             return;

@@ -51,7 +51,7 @@ private:
     {
         QVERIFY(writeFile(m_dir.filePath(name), "RIFF"));
         preview.PlayWMP(cell(name, position, position));
-        m_player.setState(MediaPlayer::Playing);
+        m_player.setState(MediaPlayer::PlayState::Playing);
     }
 
     QTemporaryDir m_dir;
@@ -62,7 +62,7 @@ void TestPreviewPlayer::init()
 {
     QVERIFY(m_dir.isValid());
     m_player.calls.clear();
-    m_player.state = MediaPlayer::Stopped;
+    m_player.state = MediaPlayer::PlayState::Stopped;
 }
 
 void TestPreviewPlayer::alternation_data()
@@ -149,7 +149,7 @@ void TestPreviewPlayer::cellWithoutSong()
     preview.Timer2_Timer();
     if (!playing) {
         // Stopped by the presenter without the stop reaching the caption: only the timer ends.
-        m_player.state = MediaPlayer::Stopped;
+        m_player.state = MediaPlayer::PlayState::Stopped;
         preview.timer2().stop();
     }
     m_player.calls.clear();
@@ -178,7 +178,7 @@ void TestPreviewPlayer::stopEndsPreview()
     playFile(preview, u"a.mp3"_s);
     preview.Timer2_Timer();
     preview.stop();
-    QCOMPARE(m_player.state, int(MediaPlayer::Stopped));
+    QCOMPARE(m_player.state, MediaPlayer::PlayState::Stopped);
     QCOMPARE(preview.caption(), Idle);
     QVERIFY(!preview.timer2().isActive());
 }
@@ -246,19 +246,21 @@ void TestPreviewPlayer::realPlayerPlaysAndEnds()
     QtMediaPlayer player;
     PreviewPlayer preview(player);
     QStringList captions;
-    QList<int> states;
+    QList<MediaPlayer::PlayState> states;
     QStringList errors;
     connect(&preview, &PreviewPlayer::captionChanged, this,
             [&](const QString &text) { captions << text; });
-    connect(&player, &MediaPlayer::playStateChanged, this, [&](int state) { states << state; });
+    connect(&player, &MediaPlayer::playStateChanged, this,
+            [&](MediaPlayer::PlayState state) { states << state; });
     connect(&player, &MediaPlayer::errorOccurred, this,
             [&](const QString &message) { errors << message; });
     preview.PlayWMP(cell(u"tone.wav"_s, 4, 4));
     // A new file passes through "transitioning" before it plays.
-    QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(MediaPlayer::Stopped), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(states.endsWith(MediaPlayer::PlayState::Stopped), 15000);
     QCOMPARE(errors, QStringList());
-    states.removeAll(MediaPlayer::Transitioning);
-    QCOMPARE(states, (QList<int>{MediaPlayer::Playing, MediaPlayer::Stopped}));
+    states.removeAll(MediaPlayer::PlayState::Transitioning);
+    QCOMPARE(states, (QList<MediaPlayer::PlayState>{MediaPlayer::PlayState::Playing,
+                                                    MediaPlayer::PlayState::Stopped}));
     QCOMPARE(captions, (QStringList{u"In Riproduzione: Ballo 50"_s, Idle}));
     QVERIFY(!preview.timer2().isActive());
 }

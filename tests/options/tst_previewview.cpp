@@ -34,7 +34,7 @@ private:
         QFile file(m_dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         m_preview->PlayWMP({u"Canto"_s, 1, 1, {name, m_dir.path() + u'/'}, name});
-        m_player.setState(MediaPlayer::Playing);
+        m_player.setState(MediaPlayer::PlayState::Playing);
     }
 
     QTemporaryDir m_dir;
@@ -47,7 +47,7 @@ private:
 void TestPreviewView::init()
 {
     m_player.calls.clear();
-    m_player.state = MediaPlayer::Stopped;
+    m_player.state = MediaPlayer::PlayState::Stopped;
     m_player.url.clear();
     m_preview = new PreviewPlayer(m_player);
     m_tab = new QWidget;
@@ -76,7 +76,7 @@ void TestPreviewView::transport()
     QCOMPARE(m_player.calls, QStringList{u"pause"_s});
     QCOMPARE(button("btnAnteprimaPlay")->accessibleName(), u"Riproduci"_s);
     QTest::mouseClick(button("btnAnteprimaPlay"), Qt::LeftButton);
-    QCOMPARE(m_player.state, int(MediaPlayer::Playing));
+    QCOMPARE(m_player.state, MediaPlayer::PlayState::Playing);
     QTest::mouseClick(button("btnAnteprimaStop"), Qt::LeftButton);
     QCOMPARE(m_player.calls.last(), u"stop"_s);
     QCOMPARE(m_preview->caption(), u"In Riproduzione:"_s);

@@ -25,23 +25,25 @@ namespace {
 // Everything a player tells, checked as it arrives: the state handed to playStateChanged() is
 // the one playState() reads, and every signal is a change.
 struct Recorder {
-    QList<int> states;
+    QList<MediaPlayer::PlayState> states;
     QStringList errors;
     QStringList faults;
 
     explicit Recorder(MediaPlayer &player)
     {
-        QObject::connect(&player, &MediaPlayer::playStateChanged, &player, [this, &player](int s) {
-            if (s != player.playState()) {
-                faults << QStringLiteral("signal %1 but playState() %2")
-                              .arg(s)
-                              .arg(player.playState());
-            }
-            if (!states.isEmpty() && states.last() == s) {
-                faults << QStringLiteral("state %1 signalled twice").arg(s);
-            }
-            states << s;
-        });
+        QObject::connect(&player, &MediaPlayer::playStateChanged, &player,
+                         [this, &player](MediaPlayer::PlayState state) {
+                             const int s = int(state);
+                             if (state != player.playState()) {
+                                 faults << QStringLiteral("signal %1 but playState() %2")
+                                               .arg(s)
+                                               .arg(int(player.playState()));
+                             }
+                             if (!states.isEmpty() && states.last() == state) {
+                                 faults << QStringLiteral("state %1 signalled twice").arg(s);
+                             }
+                             states << state;
+                         });
         QObject::connect(&player, &MediaPlayer::errorOccurred, &player,
                          [this](const QString &message) { errors << message; });
     }
@@ -84,7 +86,7 @@ bool startPlaying(QtMediaPlayer &player)
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 5000) {
-        if (player.playState() == MediaPlayer::Playing) {
+        if (player.playState() == MediaPlayer::PlayState::Playing) {
             return true;
         }
         QTest::qWait(20);
@@ -187,10 +189,10 @@ void TestQtMediaPlayer::autoStart()
     player.setURL(path("five.wav"));
     QCOMPARE(player.URL(), path("five.wav"));
     if (autoStart) {
-        QTRY_COMPARE_WITH_TIMEOUT(player.playState(), int(MediaPlayer::Playing), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(player.playState(), MediaPlayer::PlayState::Playing, 5000);
     } else {
         QTest::qWait(700);
-        QCOMPARE(player.playState(), int(MediaPlayer::Stopped));
+        QCOMPARE(player.playState(), MediaPlayer::PlayState::Stopped);
         QVERIFY(rec.states.isEmpty());
         QCOMPARE(player.currentPosition(), 0.0);
     }
@@ -206,18 +208,18 @@ void TestQtMediaPlayer::pauseKeepsPosition()
     QVERIFY(startPlaying(player));
     QTRY_VERIFY_WITH_TIMEOUT(player.currentPosition() > 0.5, 5000);
     player.pause();
-    QTRY_COMPARE(player.playState(), int(MediaPlayer::Paused));
+    QTRY_COMPARE(player.playState(), MediaPlayer::PlayState::Paused);
     const double at = player.currentPosition();
     QTest::qWait(700);
     QVERIFY(std::abs(player.currentPosition() - at) < 0.1);
-    QCOMPARE(player.playState(), int(MediaPlayer::Paused));
+    QCOMPARE(player.playState(), MediaPlayer::PlayState::Paused);
 
     player.play();
-    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), int(MediaPlayer::Playing), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), MediaPlayer::PlayState::Playing, 3000);
     // Resumes from where it was, not from the start.
     QVERIFY(player.currentPosition() > at - 0.1);
     QTRY_VERIFY_WITH_TIMEOUT(player.currentPosition() > at + 0.3, 5000);
-    QVERIFY(rec.states.contains(MediaPlayer::Paused));
+    QVERIFY(rec.states.contains(MediaPlayer::PlayState::Paused));
     QCOMPARE(rec.faults, QStringList());
 }
 
@@ -258,13 +260,13 @@ void TestQtMediaPlayer::seek()
             player.setCurrentPosition(target);
             QTest::qWait(300);
             QVERIFY(std::abs(player.currentPosition() - target) < 0.1);
-            QCOMPARE(player.playState(), int(MediaPlayer::Paused));
+            QCOMPARE(player.playState(), MediaPlayer::PlayState::Paused);
             player.play();
         } else {
             player.setCurrentPosition(target);
         }
     }
-    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), int(MediaPlayer::Playing), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), MediaPlayer::PlayState::Playing, 3000);
     QTest::qWait(600);
     const double at = player.currentPosition();
     QVERIFY2(at > target - 0.1 && at < target + 1.0, qPrintable(QString::number(at)));
@@ -311,7 +313,7 @@ void TestQtMediaPlayer::rate()
     const double expected = rate * static_cast<double>(clock.elapsed()) / 1000.0;
     QVERIFY2(std::abs(advance - expected) < 0.4,
              qPrintable(QStringLiteral("advanced %1 s, expected %2 s").arg(advance).arg(expected)));
-    QCOMPARE(player.playState(), int(MediaPlayer::Playing));
+    QCOMPARE(player.playState(), MediaPlayer::PlayState::Playing);
     QCOMPARE(rec.faults, QStringList());
 }
 
@@ -324,8 +326,8 @@ void TestQtMediaPlayer::stopReturnsToStart()
     QVERIFY(startPlaying(player));
     QTest::qWait(500);
     player.stop();
-    QCOMPARE(player.playState(), int(MediaPlayer::Stopped));
-    QCOMPARE(rec.states.last(), int(MediaPlayer::Stopped));
+    QCOMPARE(player.playState(), MediaPlayer::PlayState::Stopped);
+    QCOMPARE(rec.states.last(), MediaPlayer::PlayState::Stopped);
     QCOMPARE(player.currentPosition(), 0.0);
     QCOMPARE(player.currentPositionString(), QStringLiteral("00.00"));
 
@@ -341,14 +343,14 @@ void TestQtMediaPlayer::endOfMediaThenReplay()
     player.setAutoStart(false);
     player.setURL(path("two.wav"));
     QVERIFY(startPlaying(player));
-    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), int(MediaPlayer::Stopped), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), MediaPlayer::PlayState::Stopped, 5000);
     QCOMPARE(player.currentPosition(), 0.0);
     QVERIFY(std::abs(player.duration() - 2.0) < 0.05);
 
     QVERIFY(startPlaying(player));
     QVERIFY2(player.currentPosition() < 1.0, qPrintable(QString::number(player.currentPosition())));
-    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), int(MediaPlayer::Stopped), 5000);
-    QCOMPARE(rec.states.count(MediaPlayer::Playing), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), MediaPlayer::PlayState::Stopped, 5000);
+    QCOMPARE(rec.states.count(MediaPlayer::PlayState::Playing), 2);
     QCOMPARE(rec.errors, QStringList());
     QCOMPARE(rec.faults, QStringList());
 }
@@ -374,7 +376,7 @@ void TestQtMediaPlayer::unplayableFile()
     QVERIFY(clock.elapsed() < 300);
     QTRY_COMPARE_WITH_TIMEOUT(rec.errors.count(), 1, 5000);
     QVERIFY(!rec.errors.first().isEmpty());
-    QCOMPARE(player.playState(), int(MediaPlayer::Stopped));
+    QCOMPARE(player.playState(), MediaPlayer::PlayState::Stopped);
 
     // Every play request tries again and reports again, once.
     for (int attempt = 2; attempt <= 3; ++attempt) {
@@ -382,7 +384,7 @@ void TestQtMediaPlayer::unplayableFile()
         player.play();
         QVERIFY(clock.elapsed() < 300);
         QTRY_COMPARE_WITH_TIMEOUT(rec.errors.count(), attempt, 5000);
-        QTRY_COMPARE(player.playState(), int(MediaPlayer::Stopped));
+        QTRY_COMPARE(player.playState(), MediaPlayer::PlayState::Stopped);
         QTest::qWait(300);
         QCOMPARE(rec.errors.count(), attempt);
     }
@@ -391,8 +393,8 @@ void TestQtMediaPlayer::unplayableFile()
     player.setCurrentPosition(2.0);
     player.pause();
     QVERIFY(clock.elapsed() < 300);
-    QCOMPARE(player.playState(), int(MediaPlayer::Stopped));
-    QVERIFY(!rec.states.contains(MediaPlayer::Playing));
+    QCOMPARE(player.playState(), MediaPlayer::PlayState::Stopped);
+    QVERIFY(!rec.states.contains(MediaPlayer::PlayState::Playing));
     QCOMPARE(player.duration(), 0.0);
     QCOMPARE(player.durationString(), QString());
     QCOMPARE(player.currentPositionString(), QString());
@@ -435,7 +437,7 @@ void TestQtMediaPlayer::mp3WithLateDuration()
     // Asked before the length is known: kept until it is, then applied.
     player.setCurrentPosition(3.5);
     player.play();
-    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), int(MediaPlayer::Playing), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), MediaPlayer::PlayState::Playing, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(player.duration() > 0.0, 5000);
     // Estimated from the bit rate, so only near the true 6.0 s.
     QVERIFY2(player.duration() > 5.0 && player.duration() < 7.0,
@@ -504,8 +506,8 @@ void TestQtMediaPlayer::newUrlEndsOldPlayback()
     });
     loop.exec();
     QCOMPARE(duringHandler, 0);
-    QCOMPARE(player.playState(), int(MediaPlayer::Stopped));
-    QCOMPARE(rec.states.last(), int(MediaPlayer::Stopped));
+    QCOMPARE(player.playState(), MediaPlayer::PlayState::Stopped);
+    QCOMPARE(rec.states.last(), MediaPlayer::PlayState::Stopped);
     QCOMPARE(player.URL(), path("fourteen.wav"));
 
     QVERIFY(startPlaying(player));

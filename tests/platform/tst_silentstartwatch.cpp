@@ -14,24 +14,24 @@ private slots:
 
 void TestSilentStartWatch::reportsOnlyASilentStart_data()
 {
-    QTest::addColumn<int>("state");
+    QTest::addColumn<MediaPlayer::PlayState>("state");
     QTest::addColumn<double>("position");
     QTest::addColumn<double>("length");
     // Milliseconds after the request when the start is called silent; -1: never.
     QTest::addColumn<int>("reportedAt");
     QTest::newRow("playing, no sound, no length")
-        << int(MediaPlayer::Playing) << 0.0 << 0.0 << SilentStartWatch::GraceMs;
+        << MediaPlayer::PlayState::Playing << 0.0 << 0.0 << SilentStartWatch::GraceMs;
     QTest::newRow("never leaves the request")
-        << int(MediaPlayer::Transitioning) << 0.0 << 0.0 << SilentStartWatch::GraceMs;
-    QTest::newRow("length known") << int(MediaPlayer::Playing) << 0.0 << 3.0 << -1;
-    QTest::newRow("position moving") << int(MediaPlayer::Playing) << 0.2 << 0.0 << -1;
-    QTest::newRow("paused by the presenter") << int(MediaPlayer::Paused) << 0.0 << 0.0 << -1;
-    QTest::newRow("stopped") << int(MediaPlayer::Stopped) << 0.0 << 0.0 << -1;
+        << MediaPlayer::PlayState::Transitioning << 0.0 << 0.0 << SilentStartWatch::GraceMs;
+    QTest::newRow("length known") << MediaPlayer::PlayState::Playing << 0.0 << 3.0 << -1;
+    QTest::newRow("position moving") << MediaPlayer::PlayState::Playing << 0.2 << 0.0 << -1;
+    QTest::newRow("paused by the presenter") << MediaPlayer::PlayState::Paused << 0.0 << 0.0 << -1;
+    QTest::newRow("stopped") << MediaPlayer::PlayState::Stopped << 0.0 << 0.0 << -1;
 }
 
 void TestSilentStartWatch::reportsOnlyASilentStart()
 {
-    QFETCH(int, state);
+    QFETCH(MediaPlayer::PlayState, state);
     QFETCH(double, position);
     QFETCH(double, length);
     QFETCH(int, reportedAt);
@@ -55,7 +55,7 @@ void TestSilentStartWatch::reportsOnlyASilentStart()
 void TestSilentStartWatch::aNewRequestWaitsAfresh()
 {
     FakeMediaPlayer player;
-    player.state = MediaPlayer::Playing;
+    player.state = MediaPlayer::PlayState::Playing;
     SilentStartWatch watch(player);
     watch.arm();
     QVERIFY(!watch.tick(SilentStartWatch::GraceMs - 500));

@@ -9,7 +9,7 @@ void playAt(PlayerBench &b, int volume, bool ripeti = false)
     b.open(ripeti);
     b.player.length = 200;
     b.logic.transport.PlayMouseUp(false, true);
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
 }
 
 // Ticks tmrStop while it runs, at most limit times; the slider's value after each tick.
@@ -90,7 +90,8 @@ void TestFade::whichButtonFades()
         t.stopReleased(true, button);
     }
     QCOMPARE(b.model().timerOn(Timer::TmrStop), fades);
-    QCOMPARE(b.player.state, fades ? 3 : 1);
+    QCOMPARE(b.player.state,
+             fades ? MediaPlayer::PlayState::Playing : MediaPlayer::PlayState::Stopped);
     // A stop at once is final even with repeat on.
     QVERIFY(!b.model().timerOn(Timer::Timer6));
     QCOMPARE(b.logic.volume.value(), 60);
@@ -129,7 +130,7 @@ void TestFade::fadeLasts()
     const int elapsed = int(seen.size()) * interval;
     QVERIFY2(elapsed >= seconds * 1000 && elapsed <= seconds * 1000 + 2 * interval,
              qPrintable(QString::number(elapsed)));
-    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
     QCOMPARE(seen.last(), 0);
     for (qsizetype i = 1; i < seen.size(); ++i)
         QVERIFY(seen.at(i) <= seen.at(i - 1));
@@ -167,9 +168,9 @@ void TestFade::fadeStopsForGoodAndKeepsTheLevel()
     b.logic.transport.tmrStop(50);
     // 60 / 13 / 20 a tick.
     QCOMPARE(b.logic.transport.fade.VolumeSfumato, float(60 - 60.0 / 13 / 20));
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     runFade(b);
-    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
     QCOMPARE(b.player.count(QStringLiteral("stop")), 1);
     // Repeat is on, yet the song does not come back.
     QVERIFY(!b.model().timerOn(Timer::Timer6));
@@ -208,14 +209,14 @@ void TestFade::stopPressedAgainDuringAFade()
     t.SfumaStop(again);
     if (!restarts) {
         QVERIFY(!b.model().timerOn(Timer::TmrStop));
-        QCOMPARE(b.player.state, 1);
+        QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
         return;
     }
     QCOMPARE(t.fade.VolumeInizioSfumatura, reached);
     // A new full fade from the level reached: 13 seconds again.
     const int ticks = int(runFade(b).size());
     QVERIFY2(ticks >= 260 && ticks <= 262, qPrintable(QString::number(ticks)));
-    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
 }
 
 void TestFade::fadeWhilePausedOrStopped_data()
@@ -239,7 +240,7 @@ void TestFade::fadeWhilePausedOrStopped()
     t.tmrStop(50);
     if (meanwhile == u"pause") {
         t.PlayMouseUp(false, true);
-        QCOMPARE(b.player.state, 2);
+        QCOMPARE(b.player.state, MediaPlayer::PlayState::Paused);
     } else if (meanwhile == u"stop") {
         t.stopClicked();
     } else {
@@ -248,7 +249,7 @@ void TestFade::fadeWhilePausedOrStopped()
         QVERIFY(b.model().timerOn(Timer::Timer6));
     }
     runFade(b);
-    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
     QVERIFY(!b.model().StopRepeat);
     QVERIFY(!b.model().timerOn(Timer::Timer6));
     QVERIFY(b.model().Fermo);
@@ -269,7 +270,7 @@ void TestFade::playAfterAFadeIsSilent()
     b.logic.transport.SfumaStop(Qt::RightButton);
     runFade(b);
     b.logic.transport.PlayMouseUp(false, true);
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     QCOMPARE(b.player.currentVolume, 0);
     b.logic.volume.sliderChanged(30);
     QCOMPARE(b.player.currentVolume, 30);

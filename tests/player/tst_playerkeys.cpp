@@ -27,14 +27,14 @@ private slots:
     void spaceIsTheBigPlayButton_data()
     {
         QTest::addColumn<int>("presses");
-        QTest::addColumn<int>("state");
+        QTest::addColumn<MediaPlayer::PlayState>("state");
         QTest::addColumn<QString>("play");
         QTest::addColumn<QString>("mini");
-        QTest::newRow("plays") << 1 << int(MediaPlayer::Playing) << "Pausa2N"
+        QTest::newRow("plays") << 1 << MediaPlayer::PlayState::Playing << "Pausa2N"
                                << "PausaMN";
-        QTest::newRow("pauses") << 2 << int(MediaPlayer::Paused) << "Play2N"
+        QTest::newRow("pauses") << 2 << MediaPlayer::PlayState::Paused << "Play2N"
                                 << "PlayMN";
-        QTest::newRow("plays again") << 3 << int(MediaPlayer::Playing) << "Pausa2N"
+        QTest::newRow("plays again") << 3 << MediaPlayer::PlayState::Playing << "Pausa2N"
                                      << "PausaMN";
     }
 
@@ -73,17 +73,17 @@ private slots:
         b.memory.varVolume = 60;
         QVERIFY(b.open());
         key(b, Qt::Key_Space);
-        QCOMPARE(b.player.state, int(MediaPlayer::Playing));
+        QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
         key(b, Qt::Key_Escape);
         auto *fade = b.window->findChild<QTimer *>(QStringLiteral("tmrStop"));
         QCOMPARE(fade->isActive(), fades);
         if (fades) {
-            QCOMPARE(b.player.state, int(MediaPlayer::Playing));
+            QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
             QTRY_VERIFY(b.player.currentVolume > 0 && b.player.currentVolume < 60);
-            QTRY_COMPARE_WITH_TIMEOUT(b.player.state, int(MediaPlayer::Stopped), 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(b.player.state, MediaPlayer::PlayState::Stopped, 5000);
             QCOMPARE(b.player.currentVolume, 0);
         } else {
-            QCOMPARE(b.player.state, int(MediaPlayer::Stopped));
+            QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
             QCOMPARE(b.player.currentVolume, 60);
         }
         QCOMPARE(b.player.count(QStringLiteral("stop")), 1);
@@ -111,10 +111,10 @@ private slots:
         QVERIFY(b.open());
         key(b, Qt::Key_Space);
         key(b, before);
-        QCOMPARE(b.player.state,
-                 before == Qt::Key_Space ? int(MediaPlayer::Paused) : int(MediaPlayer::Playing));
+        QCOMPARE(b.player.state, before == Qt::Key_Space ? MediaPlayer::PlayState::Paused
+                                                         : MediaPlayer::PlayState::Playing);
         key(b, Qt::Key_Escape);
-        QCOMPARE(b.player.state, int(MediaPlayer::Stopped));
+        QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
         QVERIFY(!b.window->findChild<QTimer *>(QStringLiteral("tmrStop"))->isActive());
         QVERIFY(b.window->isVisible());
     }

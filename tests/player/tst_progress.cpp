@@ -277,7 +277,7 @@ void TestProgress::clickWhilePausedResumesThere()
     Transport &t = b.logic.transport;
     t.PlayMouseUp(false, false);
     t.PlayMouseUp(false, false);
-    QCOMPARE(b.player.state, 2);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Paused);
     SongPosition &p = b.logic.progress;
     p.barPressed(BarWidth / 4, Qt::LeftButton);
     p.barReleased(BarWidth / 4, 90);

@@ -93,7 +93,7 @@ void TestRiproduzione::autoplayStartsHalfASecondLater()
     clock.start();
     QVERIFY(b.open());
     QCOMPARE(b.player.count(QStringLiteral("play")), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(b.player.state, 3, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(b.player.state, MediaPlayer::PlayState::Playing, 3000);
     QVERIFY2(clock.elapsed() >= 450, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(b.picture("imgPlay"), QStringLiteral("Pausa2N"));
     QCOMPARE(b.picture("imgPlayMini"), QStringLiteral("PausaMN"));
@@ -118,7 +118,7 @@ void TestRiproduzione::bigPlayButtonWithTheMouse()
     QCOMPARE(b.picture("imgPlay1"), QStringLiteral("Play1P"));
     QCOMPARE(b.picture("imgStop"), QStringLiteral("StopNPP"));
     QTest::mouseRelease(play, Qt::LeftButton, {}, {20, 20});
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     QCOMPARE(b.picture("imgPlay"), QStringLiteral("Pausa2S"));
     QCOMPARE(b.picture("imgPlay1"), QStringLiteral("Play1N"));
     QCOMPARE(b.text("lblInfo0"), QStringLiteral("Pausa"));
@@ -155,7 +155,7 @@ void TestRiproduzione::releaseOutsideTheBigButton()
     QTest::mouseMove(right, {8, 20});
     QTest::mousePress(right, Qt::LeftButton, {}, {8, 20});
     QTest::mouseRelease(right, Qt::LeftButton, {}, {-70, 20});
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
 }
 
 void TestRiproduzione::missingFileWarnsAtEveryPlay()
@@ -210,7 +210,7 @@ void TestRiproduzione::fileThatCannotPlayIsReportedOnce()
                                         "essere riprodotto:\n") +
                          b.player.url + QStringLiteral("\n\nResource not found.")});
     QCOMPARE(b.player.count(QStringLiteral("play")), 1);
-    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
     QCOMPARE(b.picture("imgPlayMini"), QStringLiteral("PlayMN"));
     QCOMPARE(b.window->windowTitle(), QStringLiteral("Riproduzione  Spot 10  00,0%"));
 }
@@ -229,7 +229,7 @@ void TestRiproduzione::closeButtonStopsAndKeepsTheComputerVolume()
     b.state.settings.setValue(QStringLiteral("riprodcontinua"), riprodcontinua);
     QVERIFY(b.open());
     b.click("imgPlayMini");
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     qobject_cast<QSlider *>(b.child("VolPrinc"))->setValue(37);
     QCOMPARE(b.sound.mixer.sentValues.last(), 24247);
     QVERIFY(b.showPanel());
@@ -241,7 +241,7 @@ void TestRiproduzione::closeButtonStopsAndKeepsTheComputerVolume()
     QTest::mouseRelease(close, Qt::LeftButton, {}, {10, 10});
     QVERIFY(!b.window->isVisible());
     QCOMPARE(b.player.calls.last(), QStringLiteral("stop"));
-    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
     QCOMPARE(b.state.settings.value(QStringLiteral("volprinc")), QStringLiteral("37"));
     QCOMPARE(b.sound.mixer.closeCalls, 1);
     // With repeat on, the stop of the closing does not bring the song back.
@@ -259,12 +259,12 @@ void TestRiproduzione::closingFromOutsideEndsTheModalRun()
     b.window->load();
     bool playedBeforeClose = false;
     QTimer::singleShot(900, b.window.get(), [&] {
-        playedBeforeClose = b.player.state == 3;
+        playedBeforeClose = b.player.state == MediaPlayer::PlayState::Playing;
         b.window->close();
     });
     b.window->exec();
     QVERIFY(playedBeforeClose);
-    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
     QVERIFY(!b.window->isVisible());
 }
 
@@ -306,7 +306,7 @@ void TestRiproduzione::clickOnTheBarSeeks()
     QVERIFY(b.open());
     b.click("imgPlayMini");
     b.click("imgPlayMini");
-    QCOMPARE(b.player.state, 2);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Paused);
     QWidget *bar = b.child("ProgressoMedia");
     const QPoint quarter(bar->width() / 4, bar->height() / 2);
     b.click("ProgressoMedia", quarter);

@@ -169,13 +169,13 @@ void TestTransport::playAndPauseRequests()
     b.player.queued = queued;
     if (playingBefore) {
         b.logic.transport.PlayMouseUp(false, true);
-        QCOMPARE(b.player.state, 3);
+        QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     }
     b.model().OggettoXWMP = hovered;
     b.logic.transport.PlayMouseUp(mini, untouched);
     QCoreApplication::processEvents();
 
-    QCOMPARE(b.player.state, stateAfter);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState(stateAfter));
     QCOMPARE(b.picture(Image::Play), play);
     QCOMPARE(b.picture(Image::PlayMini), playMini);
     QCOMPARE(b.model().text(Text::Info0), info);
@@ -360,7 +360,7 @@ void TestTransport::repeatRestartsWhereTheBarStands()
     QCOMPARE(b.model().progress().value, 40.0);
     b.player.calls.clear();
     b.logic.transport.timer6();
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     QVERIFY(b.player.calls.contains(QStringLiteral("position 80")));
     QCOMPARE(b.picture(Image::Play), QStringLiteral("Pausa2N"));
     QVERIFY(!b.model().timerOn(Timer::Timer6));
@@ -374,14 +374,14 @@ void TestTransport::secondRequestDuringTheYieldIsDropped()
     b.logic.transport.PlayMouseUp(false, false);
     QCOMPARE(b.player.count(QStringLiteral("play")), 1);
     QCOMPARE(b.player.count(QStringLiteral("pause")), 0);
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     // The window closing during the yield: nothing starts afterwards.
     PlayerBench c;
     c.open();
     c.view.onYield = [&c] { c.logic.transport.unload(); };
     c.logic.transport.PlayMouseUp(false, false);
     QCOMPARE(c.player.count(QStringLiteral("play")), 0);
-    QCOMPARE(c.player.state, 1);
+    QCOMPARE(c.player.state, MediaPlayer::PlayState::Stopped);
 }
 
 void TestTransport::bigButtonRelease_data()
@@ -421,7 +421,7 @@ void TestTransport::bigButtonRelease()
     QCOMPARE(b.picture(Image::Ripeti), ripeti ? u"RipetiNPP" : u"NRipetiNPP");
 
     b.logic.buttons.bigPlayReleased(inside);
-    QCOMPARE(b.player.state, state);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState(state));
     QVERIFY(!b.model().PulsantePremuto);
     QCOMPARE(b.picture(Image::Play), play);
     QCOMPARE(b.picture(Image::Play1), QStringLiteral("Play1N"));
@@ -494,11 +494,11 @@ void TestTransport::pausaCommandButton()
     b.open();
     Transport &t = b.logic.transport;
     t.pausaClicked();
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     QCOMPARE(b.model().text(Text::Pausa), QStringLiteral("Pausa"));
     QVERIFY(!b.model().Fermo);
     t.pausaClicked();
-    QCOMPARE(b.player.state, 2);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Paused);
     QCOMPARE(b.model().text(Text::Pausa), QStringLiteral("Play"));
     QVERIFY(!b.model().timerOn(Timer::Timer1));
 }
@@ -510,7 +510,7 @@ void TestTransport::unloadStopsForGood()
     b.logic.transport.PlayMouseUp(false, false);
     b.logic.transport.unload();
     QCOMPARE(b.player.calls.last(), QStringLiteral("stop"));
-    QCOMPARE(b.player.state, 1);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Stopped);
     for (int t = 0; t < int(Timer::Count); ++t)
         QVERIFY2(!b.model().timerOn(Timer(t)), qPrintable(QString::number(t)));
     QVERIFY(!b.model().progress().enabled);
@@ -630,7 +630,7 @@ void TestTransport::repeatRestartsFromTheStart()
     b.player.finish();
     b.player.calls.clear();
     b.logic.transport.timer6();
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     QCOMPARE(b.callsOf({QStringLiteral("position")}), QStringList{QStringLiteral("position 0")});
     QCOMPARE(b.model().progress().value, 0.0);
     QCOMPARE(b.model().progress().knobLeft, 60.0);
@@ -656,10 +656,10 @@ void TestTransport::delayedStartLeavesAStartedSongPlaying()
     }
     QVERIFY(b.model().timerOn(Timer::Timer6));
     b.logic.transport.PlayMouseUp(false, false);
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     b.player.calls.clear();
     b.logic.transport.timer6();
-    QCOMPARE(b.player.state, 3);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
     QCOMPARE(b.player.count(QStringLiteral("pause")), 0);
     QVERIFY(!b.model().timerOn(Timer::Timer6));
 }

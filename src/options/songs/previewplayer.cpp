@@ -79,11 +79,11 @@ void PreviewPlayer::Timer2_Timer()
     m_timer2.setInterval(CaptionInterval);
 }
 
-void PreviewPlayer::onPlayState(int state)
+void PreviewPlayer::onPlayState(MediaPlayer::PlayState state)
 {
-    if (state == MediaPlayer::Stopped)
+    if (state == MediaPlayer::PlayState::Stopped)
         stopped();
-    else if (state == MediaPlayer::Playing && !m_timer2.isActive())
+    else if (state == MediaPlayer::PlayState::Playing && !m_timer2.isActive())
         // Only a caption that had ended starts again at once: PlayWMP has already started it
         // for a new song, and restarting it here would skip the category at the first turn.
         restartTimer(QuickInterval);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pathsfile.h"
+#include "platform/mediaplayer.h"
 
 #include <QObject>
 #include <QString>
@@ -59,7 +60,7 @@ signals:
     void captionChanged(const QString &caption);
 
 private:
-    void onPlayState(int state);
+    void onPlayState(MediaPlayer::PlayState state);
     void stopped();
     void setCaption(const QString &caption);
     void restartTimer(int interval);

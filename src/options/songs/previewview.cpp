@@ -116,7 +116,7 @@ void PreviewView::mouseReleaseEvent(QMouseEvent *event)
 
 void PreviewView::playOrPause()
 {
-    if (m_player.playState() == MediaPlayer::Playing)
+    if (m_player.playState() == MediaPlayer::PlayState::Playing)
         m_player.pause();
     else if (!m_player.URL().isEmpty())
         m_player.play();
@@ -129,14 +129,14 @@ void PreviewView::seek(int seconds)
 
 void PreviewView::refresh()
 {
-    const bool playing = m_player.playState() == MediaPlayer::Playing;
+    const bool playing = m_player.playState() == MediaPlayer::PlayState::Playing;
     const bool loaded = !m_player.URL().isEmpty();
     m_play->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     const QString tip = playing ? QStringLiteral("Pausa") : QStringLiteral("Riproduci");
     m_play->setToolTip(tip);
     m_play->setAccessibleName(tip);
     m_play->setEnabled(loaded);
-    m_stop->setEnabled(loaded && m_player.playState() != MediaPlayer::Stopped);
+    m_stop->setEnabled(loaded && m_player.playState() != MediaPlayer::PlayState::Stopped);
     if (m_video)
         m_video->setVisible(loaded && m_player.hasVideo());
     const double length = m_player.duration();
@@ -151,6 +151,6 @@ void PreviewView::refresh()
                         : m_player.currentPositionString() + QStringLiteral(" / ") + total);
     if (playing && !m_refresh->isActive())
         m_refresh->start();
-    else if (!playing && m_player.playState() == MediaPlayer::Stopped)
+    else if (!playing && m_player.playState() == MediaPlayer::PlayState::Stopped)
         m_refresh->stop();
 }

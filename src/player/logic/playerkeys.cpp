@@ -20,7 +20,7 @@ PlayerKeys::PlayerKeys(PlayerLogic &logic, MediaPlayer &player) : m_logic(logic)
 }
 
 PlayerKeys::Action PlayerKeys::action(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat,
-                                      int playState)
+                                      MediaPlayer::PlayState playState)
 {
     // The keypad's arrows are arrows too; Shift, Ctrl, Alt and Meta make another key.
     if (modifiers & ~Qt::KeyboardModifiers(Qt::KeypadModifier))
@@ -43,7 +43,7 @@ PlayerKeys::Action PlayerKeys::action(int key, Qt::KeyboardModifiers modifiers, 
     case Qt::Key_Space:
         return Action::PlayPause;
     case Qt::Key_Escape:
-        return playState == MediaPlayer::Stopped ? Action::Close : Action::Stop;
+        return playState == MediaPlayer::PlayState::Stopped ? Action::Close : Action::Stop;
     case Qt::Key_R:
         return Action::Repeat;
     case Qt::Key_M:
@@ -99,7 +99,8 @@ void PlayerKeys::playPause()
 // A stop while the fade runs is the presenter's "now"; a paused song has nothing to fade.
 void PlayerKeys::stop()
 {
-    if (m_logic.model.timerOn(Timer::TmrStop) || m_player.playState() == MediaPlayer::Paused)
+    if (m_logic.model.timerOn(Timer::TmrStop) ||
+        m_player.playState() == MediaPlayer::PlayState::Paused)
         m_logic.transport.stopNow();
     else
         m_logic.transport.SfumaStop(Qt::LeftButton);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/mediaplayer.h"
+
 #include <QString>
 
 #include <Qt>
@@ -37,7 +39,8 @@ public:
     PlayerKeys(PlayerLogic &logic, MediaPlayer &player);
 
     // What a key means with the player in playState. Held keys repeat only the arrows.
-    static Action action(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat, int playState);
+    static Action action(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat,
+                         MediaPlayer::PlayState playState);
     // Runs the key's action; Close is left to the window, which alone can close itself.
     Action press(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 

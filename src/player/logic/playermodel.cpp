@@ -78,7 +78,9 @@ void PlayerModel::letEventsRun()
         ::letEventsRun();
 }
 
-bool isPlaying(int playState)
+bool isPlaying(MediaPlayer::PlayState playState)
 {
-    return playState == 3 || playState == 4 || playState == 5;
+    using State = MediaPlayer::PlayState;
+    return playState == State::Playing || playState == State::ScanForward ||
+           playState == State::ScanReverse;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/mediaplayer.h"
 #include "player/logic/panel/playerlayout.h"
 
 #include <QString>
@@ -165,4 +166,4 @@ private:
 };
 
 // The player reports playing for state 3, 4 and 5 (scanning counts as playing).
-bool isPlaying(int playState);
+bool isPlaying(MediaPlayer::PlayState playState);

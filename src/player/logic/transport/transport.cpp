@@ -166,7 +166,7 @@ void Transport::PlayStateChange()
 {
     if (m_model.unloaded)
         return;
-    const int state = m_player.playState();
+    const MediaPlayer::PlayState state = m_player.playState();
     if (isPlaying(state)) {
         const int hovered = m_model.OggettoXWMP;
         m_model.setPicture(Image::Play,
@@ -185,7 +185,7 @@ void Transport::PlayStateChange()
         m_model.setTimer(Timer::Timer1, true);
         m_model.setTimer(Timer::Timer2, true);
         m_model.setText(Text::DurataTot, m_player.durationString());
-    } else if (state == MediaPlayer::Stopped) {
+    } else if (state == MediaPlayer::PlayState::Stopped) {
         if (!m_model.Ripeti || m_model.StopRepeat) {
             finalStop();
         } else {
@@ -261,7 +261,7 @@ void Transport::tmrStop(int intervalMs)
 // A stop that repeat does not undo.
 void Transport::stopForGood()
 {
-    const bool alreadyStopped = m_player.playState() == MediaPlayer::Stopped;
+    const bool alreadyStopped = m_player.playState() == MediaPlayer::PlayState::Stopped;
     m_model.StopRepeat = true;
     m_player.stop();
     // A player that is stopped already reports no change. Its stopped state is handled here,
