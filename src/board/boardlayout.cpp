@@ -34,7 +34,7 @@ void placeAtLoad(Geometry &g, double windowWidth, double windowHeight)
     g.btnEsci.width = 9999;
 }
 
-PassResult ridimensiona(Geometry &g, double w, double h, bool minimised, double barWidth)
+PassResult resizePass(Geometry &g, double w, double h, bool minimised, double barWidth)
 {
     PassResult result;
     if (!minimised) {

@@ -50,7 +50,7 @@ void placeAtLoad(Geometry &g, double windowWidth, double windowHeight);
 
 // One layout pass for a window of width w and height h; barWidth is the title bar's width.
 // A minimised window keeps every size and position.
-PassResult ridimensiona(Geometry &g, double w, double h, bool minimised, double barWidth);
+PassResult resizePass(Geometry &g, double w, double h, bool minimised, double barWidth);
 
 // The five numbers of one category, centred on their fractions of the board picture.
 // Rows other than 0 take their columns from row 0, so row 0 is placed first.

@@ -123,8 +123,8 @@ void Principale::Ridimensiona()
 {
     const bool minimised = isMinimized();
     const BoardLayout::PassResult pass =
-        BoardLayout::ridimensiona(m_geometry, Twips::fromPixels(width()),
-                                  Twips::fromPixels(height()), minimised, barAnimation().bar.width);
+        BoardLayout::resizePass(m_geometry, Twips::fromPixels(width()), Twips::fromPixels(height()),
+                                minimised, barAnimation().bar.width);
     if (pass.barCentred)
         m_bar->centre(pass.barLeft);
     applyGeometry();

@@ -1,25 +1,25 @@
 #include "board/titlebaranimation.h"
 
-void TitleBarAnimation::mostraBarra()
+void TitleBarAnimation::startSlideIn()
 {
     bar.visible = true;
     Funzionetimer = SlideIn;
     timerOn = true;
 }
 
-void TitleBarAnimation::nascondiBarra()
+void TitleBarAnimation::startSlideOut()
 {
     Funzionetimer = SlideOut;
     timerOn = true;
 }
 
-void TitleBarAnimation::allargaBarra()
+void TitleBarAnimation::startWiden()
 {
     Funzionetimer = Widen;
     timerOn = true;
 }
 
-void TitleBarAnimation::restringiBarra()
+void TitleBarAnimation::startNarrow()
 {
     Funzionetimer = Narrow;
     timerOn = true;

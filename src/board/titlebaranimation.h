@@ -27,10 +27,10 @@ public:
     bool InRestringimento = false;
     bool timerOn = false;
 
-    void mostraBarra();
-    void nascondiBarra();
-    void allargaBarra();
-    void restringiBarra();
+    void startSlideIn();
+    void startSlideOut();
+    void startWiden();
+    void startNarrow();
 
     // One tick of the running animation. True when the window should let pending events run
     // after applying the values (the slide steps do).

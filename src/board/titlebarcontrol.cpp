@@ -101,26 +101,26 @@ void TitleBarControl::maximise()
 
 void TitleBarControl::MostraBarra()
 {
-    m_bar.mostraBarra();
+    m_bar.startSlideIn();
     m_titleBar->apply(m_bar.bar);
     enableTimer(m_timer2);
 }
 
 void TitleBarControl::NascondiBarra()
 {
-    m_bar.nascondiBarra();
+    m_bar.startSlideOut();
     enableTimer(m_timer2);
 }
 
 void TitleBarControl::AllargaBarra()
 {
-    m_bar.allargaBarra();
+    m_bar.startWiden();
     enableTimer(m_timer2);
 }
 
 void TitleBarControl::RestringiBarra()
 {
-    m_bar.restringiBarra();
+    m_bar.startNarrow();
     enableTimer(m_timer2);
 }
 

@@ -13,11 +13,12 @@ class QWidget;
 //
 // Rules every implementation keeps:
 // - Setting the URL loads the file and never starts playback while autoStart is false
-//   (autoStart is true until set, so a URL alone starts playing). The state stays 1 across a
-//   new URL unless something was playing.
-// - playState() reads 1 stopped, 3 playing, 4 scanning forward, 5 scanning backward; anything
-//   else (2 paused, 9 transitioning, 0 undefined) counts as not playing. A file that cannot be
-//   played (missing, corrupt, unsupported) ends in 1 with errorOccurred(), never stays at 3.
+//   (autoStart is true until set, so a URL alone starts playing). The state stays Stopped
+//   across a new URL unless something was playing.
+// - playState() reads Playing, ScanForward or ScanReverse while playing; anything else
+//   (Stopped, Paused, Transitioning, Undefined) counts as not playing. A file that cannot be
+//   played (missing, corrupt, unsupported) ends Stopped with errorOccurred(), never stays
+//   Playing.
 // - A position or rate set before the media is ready is kept and applied once it is; reading
 //   the duration before it is known gives 0.
 // - play() after the end of the media starts again from the beginning; at the end, and after

@@ -63,7 +63,7 @@ Geometry laidOut()
 {
     Geometry g;
     BoardLayout::placeAtLoad(g, 19200, 12000);
-    BoardLayout::ridimensiona(g, 19200, 12000, false, 3255);
+    BoardLayout::resizePass(g, 19200, 12000, false, 3255);
     return g;
 }
 
@@ -80,8 +80,7 @@ private slots:
         BoardLayout::placeAtLoad(g, 19200, 12000);
         QCOMPARE(g.tabella, (Box{2500, 1000, 14200, 9600}));
         QCOMPARE(g.btnEsci, (Box{1000, 10850, 9999, 495})); // the first pass corrects it
-        const BoardLayout::PassResult pass =
-            BoardLayout::ridimensiona(g, 19200, 12000, false, 3255);
+        const BoardLayout::PassResult pass = BoardLayout::resizePass(g, 19200, 12000, false, 3255);
         QVERIFY(!pass.snapHeight && !pass.snapWidth && pass.barCentred);
         QCOMPARE(pass.barLeft, 7972.5);
         QCOMPARE(g.tabella, (Box{2500, 1000, 14200, 9600}));
@@ -138,7 +137,7 @@ private slots:
         QFETCH(double, buttonsTop);
         Geometry g = laidOut();
         const Geometry before = g;
-        const BoardLayout::PassResult pass = BoardLayout::ridimensiona(g, w, h, minimised, 3255);
+        const BoardLayout::PassResult pass = BoardLayout::resizePass(g, w, h, minimised, 3255);
         QCOMPARE(pass.snapHeight, snapHeight);
         QTEST(pass.snapWidth, "snapWidth");
         QCOMPARE(pass.barCentred, !snapHeight && !minimised); // centred by the height rules
@@ -178,9 +177,9 @@ private slots:
         anim.bar.top = from;
         anim.bar.visible = from > -350;
         if (function == TitleBarAnimation::SlideIn)
-            anim.mostraBarra();
+            anim.startSlideIn();
         else
-            anim.nascondiBarra();
+            anim.startSlideOut();
         QCOMPARE(anim.Funzionetimer, function);
         for (int n = 0; n < tops.size(); ++n) {
             const bool last = n == tops.size() - 1;
@@ -210,7 +209,7 @@ private slots:
         TitleBarAnimation anim;
         anim.bar.left = left;
         anim.bar.top = top;
-        anim.allargaBarra();
+        anim.startWiden();
         for (int n = 1; n <= steps + 1; ++n) {
             anim.tick();
             const int moved = qMin(n, steps);
@@ -244,7 +243,7 @@ private slots:
         anim.bar.width = width;
         const TitleBarAnimation::Bar start = anim.bar;
         anim.InRestringimento = true;
-        anim.restringiBarra();
+        anim.startNarrow();
         for (int n = 1; n <= steps; ++n) {
             anim.tick();
             QCOMPARE(anim.bar.width, width - 200 * n);
