@@ -32,10 +32,7 @@ TextFile::WriteResult writeText(const AppState &state, const QString &path, cons
 TextFile::WriteResult writeLines(const AppState &state, const QString &path,
                                  const QStringList &lines)
 {
-    QString text;
-    for (const QString &line : lines)
-        text += line + u"\r\n";
-    return writeText(state, path, text);
+    return writeText(state, path, TextFile::joinLines(lines));
 }
 
 } // namespace DataFiles

@@ -216,12 +216,17 @@ WriteResult writeText(const QString &path, const QString &text)
     return result;
 }
 
-WriteResult writeLines(const QString &path, const QStringList &lines)
+QString joinLines(const QStringList &lines)
 {
     QString text;
     for (const QString &line : lines)
         text += line + u"\r\n";
-    return writeText(path, text);
+    return text;
+}
+
+WriteResult writeLines(const QString &path, const QStringList &lines)
+{
+    return writeText(path, joinLines(lines));
 }
 
 bool removeIfExists(const QString &path)

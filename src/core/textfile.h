@@ -55,6 +55,8 @@ struct [[nodiscard]] WriteResult {
 // stays whole until the new one is on the disk. A link to a file in the same folder is
 // written through; a link leading elsewhere is replaced by a regular file.
 WriteResult writeText(const QString &path, const QString &text);
+// Each line followed by CRLF, as the program's files hold them.
+QString joinLines(const QStringList &lines);
 // Writes each line followed by CRLF.
 WriteResult writeLines(const QString &path, const QStringList &lines);
 
