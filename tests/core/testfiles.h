@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/appstate.h"
 #include "core/ports.h"
 
 #include <QByteArray>
@@ -7,9 +8,12 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
-// Small helpers shared by the core tests: raw bytes in and out of the program folder, and a
-// progress window that only records what it was told.
+#include <memory>
+
+// Small helpers shared by the tests of the program folder: a fresh folder per test, raw bytes
+// in and out of it, and a progress window that only records what it was told.
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -29,6 +33,39 @@ inline QByteArray readBytes(const QString &path)
         bytes = QByteArray(""); // an existing empty file is not the same as no file
     return bytes;
 }
+
+// A song file with a byte in it, as far as the folder's tools care.
+inline bool touch(const QString &path)
+{
+    return writeBytes(path, "x");
+}
+
+// A fresh program folder for each test, and a folder outside it for songs kept elsewhere.
+class ProgramFolderFixture {
+public:
+    // New empty folders, and state started afresh in the program folder, with its songs folder
+    // when songs is true. False when a folder cannot be made.
+    [[nodiscard]] bool reset(AppState &state, bool songs = true)
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_outside = std::make_unique<QTemporaryDir>();
+        if (!m_dir->isValid() || !m_outside->isValid())
+            return false;
+        state = AppState();
+        state.Path = m_dir->path();
+        return !songs || QDir().mkpath(state.songsFolder());
+    }
+    QString path() const { return m_dir->path(); }
+    // A path in the outside folder; the folder itself, with its trailing slash, for none.
+    QString outside(const QString &relative = {}) const
+    {
+        return m_outside->path() + u'/' + relative;
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QTemporaryDir> m_outside;
+};
 
 // Names left in a folder, so a failed save can be checked for stray temporary files.
 inline QStringList folderEntries(const QString &path)

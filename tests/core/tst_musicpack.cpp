@@ -6,7 +6,6 @@
 #include "tests/core/testfiles.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -91,13 +90,12 @@ private slots:
 private:
     MusicPack pack() { return MusicPack(m_state, m_questions, m_windows, Executable); }
     QString at(const QString &relative) const { return m_state.file(relative); }
-    QString outside(const QString &relative) const { return m_outside->path() + u'/' + relative; }
+    QString outside(const QString &relative) const { return m_folder.outside(relative); }
     void put(const QString &path, const QByteArray &bytes);
     void putOutsideTree();
     void checkOutsideTree();
 
-    QTemporaryDir *m_dir = nullptr;
-    QTemporaryDir *m_outside = nullptr;
+    ProgramFolderFixture m_folder;
     AppState m_state;
     ScriptedQuestions m_questions;
     RecordingWindows m_windows;
@@ -105,13 +103,7 @@ private:
 
 void TestMusicPack::init()
 {
-    delete m_dir;
-    delete m_outside;
-    m_dir = new QTemporaryDir;
-    m_outside = new QTemporaryDir;
-    QVERIFY(m_dir->isValid() && m_outside->isValid());
-    m_state = AppState();
-    m_state.Path = m_dir->path();
+    QVERIFY(m_folder.reset(m_state, false));
     m_state.Avvio = 1;
     m_questions = ScriptedQuestions();
     m_windows = RecordingWindows();
@@ -236,7 +228,7 @@ void TestMusicPack::packQuestionAskedOnce()
     QVERIFY(SalvaImpostazioni(m_state).ok);
     QVERIFY(readBytes(at(QStringLiteral("Impostazioni.ini"))).contains("\r\nusazmp=0\r\n"));
     m_state = AppState();
-    m_state.Path = m_dir->path();
+    m_state.Path = m_folder.path();
     m_state.Avvio = 1;
     FakeProgress progress;
     CaricaImpostazioni(m_state, progress);

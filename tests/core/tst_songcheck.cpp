@@ -5,7 +5,6 @@
 #include "tests/core/testfiles.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestSongCheck : public QObject {
@@ -27,8 +26,7 @@ private:
     SongCheck checker() { return SongCheck(m_state, m_progress, m_questions, m_windows); }
     QString songs() const { return m_state.songsFolder(); }
 
-    QTemporaryDir *m_dir = nullptr;
-    QTemporaryDir *m_outside = nullptr;
+    ProgramFolderFixture m_folder;
     AppState m_state;
     FakeProgress m_progress;
     ScriptedQuestions m_questions;
@@ -37,17 +35,10 @@ private:
 
 void TestSongCheck::init()
 {
-    delete m_dir;
-    delete m_outside;
-    m_dir = new QTemporaryDir;
-    m_outside = new QTemporaryDir;
-    QVERIFY(m_dir->isValid() && m_outside->isValid());
-    m_state = AppState();
-    m_state.Path = m_dir->path();
+    QVERIFY(m_folder.reset(m_state));
     m_progress = FakeProgress();
     m_questions = ScriptedQuestions();
     m_windows = RecordingWindows();
-    QVERIFY(QDir().mkpath(songs()));
     CaricaPercorsi(m_state);
 }
 
@@ -138,7 +129,7 @@ void TestSongCheck::slotLookup()
 void TestSongCheck::copyBringsOutsideSongsIn()
 {
     fillAll();
-    const QString outside = m_outside->path() + u'/';
+    const QString outside = m_folder.outside();
     QVERIFY(writeBytes(outside + QStringLiteral("nuova.mp3"), "nuova"));
     QVERIFY(writeBytes(songs() + QStringLiteral("nuova.mp3"), "vecchia"));
     m_state.PercorsiModifica[7] = {QStringLiteral("nuova.mp3"), outside};
@@ -160,7 +151,7 @@ void TestSongCheck::copyBringsOutsideSongsIn()
 void TestSongCheck::failedCopyKeepsFormerEntry()
 {
     fillAll();
-    const QString outside = m_outside->path() + u'/';
+    const QString outside = m_folder.outside();
     QVERIFY(writeBytes(outside + QStringLiteral("buona.mp3"), "x"));
     m_state.PercorsiModifica[2] = {QStringLiteral("sparita.mp3"), outside};
     m_state.PercorsiModifica[4] = {QStringLiteral("buona.mp3"), outside};
@@ -177,7 +168,7 @@ void TestSongCheck::failedCopyKeepsFormerEntry()
 void TestSongCheck::copyRefusesNamesOutsideTheSongsFolder()
 {
     fillAll();
-    const QString outside = m_outside->path() + u'/';
+    const QString outside = m_folder.outside();
     QVERIFY(QDir().mkpath(outside + QStringLiteral("sub")));
     QVERIFY(writeBytes(outside + QStringLiteral("sub/x.mp3"), "x"));
     m_state.PercorsiModifica[5] = {QStringLiteral("../x.mp3"), outside + QStringLiteral("sub/")};

@@ -1,6 +1,7 @@
 #include "core/appstate.h"
 #include "maintenance/pulizia.h"
 #include "tests/core/startupfakes.h"
+#include "tests/core/testfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyleOptionViewItem>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,12 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool touch(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
-}
 
 // Sets or clears the immutable flag, which stops even root from deleting the file.
 bool setImmutable(const QString &path, bool on)
@@ -77,8 +71,7 @@ private:
     QStringList listed() const;
     QStringList ticked() const;
 
-    QTemporaryDir *m_dir = nullptr;
-    QTemporaryDir *m_outside = nullptr;
+    ProgramFolderFixture m_folder;
     AppState m_state;
     ScriptedQuestions m_questions;
     Pulizia *m_window = nullptr;
@@ -88,16 +81,9 @@ private:
 
 void TestPulizia::init()
 {
-    delete m_dir;
-    delete m_outside;
-    m_dir = new QTemporaryDir;
-    m_outside = new QTemporaryDir;
-    QVERIFY(m_dir->isValid() && m_outside->isValid());
-    m_state = AppState();
-    m_state.Path = m_dir->path();
+    QVERIFY(m_folder.reset(m_state));
     m_questions = ScriptedQuestions();
     m_redraws = 0;
-    QVERIFY(QDir().mkpath(m_state.songsFolder()));
 }
 
 void TestPulizia::cleanup()
@@ -260,7 +246,7 @@ void TestPulizia::unsafeEntriesSurvive()
     open();
     QCOMPARE(count(), u"Verranno eliminati 5 file"_s);
     const QString songs = m_state.songsFolder();
-    const QString target = m_outside->filePath(u"presenter song.mp3"_s);
+    const QString target = m_folder.outside(u"presenter song.mp3"_s);
     QVERIFY(touch(target));
     QVERIFY(QFile::remove(songs + u"link.mp3"_s) && QFile::link(target, songs + u"link.mp3"_s));
     QVERIFY(QFile::remove(songs + u"folder.mp3"_s) && QDir().mkdir(songs + u"folder.mp3"_s));

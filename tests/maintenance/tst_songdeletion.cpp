@@ -1,10 +1,10 @@
 #include "core/appstate.h"
 #include "maintenance/cleanuplist.h"
 #include "maintenance/songdeletion.h"
+#include "tests/core/testfiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -26,27 +26,14 @@ private slots:
 
 private:
     QString songs() const { return m_state.songsFolder(); }
-    static bool touch(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
-    }
 
-    QTemporaryDir *m_dir = nullptr;
-    QTemporaryDir *m_outside = nullptr;
+    ProgramFolderFixture m_folder;
     AppState m_state;
 };
 
 void TestSongDeletion::init()
 {
-    delete m_dir;
-    delete m_outside;
-    m_dir = new QTemporaryDir;
-    m_outside = new QTemporaryDir;
-    QVERIFY(m_dir->isValid() && m_outside->isValid());
-    m_state = AppState();
-    m_state.Path = m_dir->path();
-    QVERIFY(QDir().mkpath(songs()));
+    QVERIFY(m_folder.reset(m_state));
     for (const char *name : {"a.mp3", "b.mp3", "c.mp3"})
         QVERIFY(touch(songs() + QLatin1String(name)));
 }
@@ -77,7 +64,7 @@ void TestSongDeletion::deletion()
     QFETCH(bool, middleLeft);
     QStringList list{u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s};
     const QString b = songs() + u"b.mp3"_s;
-    const QString target = m_outside->filePath(u"target.mp3"_s);
+    const QString target = m_folder.outside(u"target.mp3"_s);
     QVERIFY(touch(target));
     if (middle == u"kept") {
         list[1] = u"/"_s;

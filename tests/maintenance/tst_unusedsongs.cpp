@@ -1,9 +1,9 @@
 #include "core/appstate.h"
 #include "maintenance/unusedsongs.h"
+#include "tests/core/testfiles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -29,28 +29,20 @@ private:
     void makeEntry(const QString &entry);
     void assign(PathsTable &table, const QStringList &assigned) const;
 
-    QTemporaryDir *m_dir = nullptr;
-    QTemporaryDir *m_outside = nullptr;
+    ProgramFolderFixture m_folder;
     AppState m_state;
 };
 
 void TestUnusedSongs::init()
 {
-    delete m_dir;
-    delete m_outside;
-    m_dir = new QTemporaryDir;
-    m_outside = new QTemporaryDir;
-    QVERIFY(m_dir->isValid() && m_outside->isValid());
-    m_state = AppState();
-    m_state.Path = m_dir->path();
-    QVERIFY(QDir().mkpath(m_state.songsFolder()));
+    QVERIFY(m_folder.reset(m_state));
 }
 
 void TestUnusedSongs::makeEntry(const QString &entry)
 {
     const QString songs = m_state.songsFolder();
     if (entry.startsWith(u'@')) {
-        const QString target = m_outside->filePath(entry.mid(1));
+        const QString target = m_folder.outside(entry.mid(1));
         QFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(QFile::link(target, songs + entry.mid(1)));
@@ -69,7 +61,7 @@ void TestUnusedSongs::assign(PathsTable &table, const QStringList &assigned) con
     for (qsizetype i = 0; i < assigned.size(); ++i) {
         const bool outside = assigned[i].startsWith(u"other:");
         table[i].file = outside ? assigned[i].mid(6) : assigned[i];
-        table[i].folder = outside ? m_outside->path() + u'/' : m_state.songsFolder();
+        table[i].folder = outside ? m_folder.outside() : m_state.songsFolder();
     }
 }
 
