@@ -5,20 +5,17 @@ monitor within 1 dB of each other."""
 
 import math
 import os
-import shutil
 import signal
 import struct
-import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import ProgramCopy, XSession, number_box  # noqa: E402
+from xsession import number_box  # noqa: E402
+from soundsession import RATE, SoundTest, first_sound, holds_sound  # noqa: E402
 from tst_playback import MINI_PLAY, STRIP_LEFT, STRIP_TOP_HIDDEN  # noqa: E402
-from tst_fade import PrivatePulse, Recording, first_sound  # noqa: E402
 
-RATE = 8000
 LOUD_DB, SOFT_DB = -9.0, -21.0
 
 
@@ -33,14 +30,9 @@ def sine_wav(path, seconds, peak_db):
         f.write(header + data)
 
 
-class EqualLoudness(unittest.TestCase):
+class EqualLoudness(SoundTest):
     def setUp(self):
-        for tool in ("pulseaudio", "pactl", "parec"):
-            self.assertIsNotNone(shutil.which(tool), f"{tool} is needed for the sound test")
-        self.pulse = PrivatePulse()
-        self.session = XSession().__enter__()
-        self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
-        self.program = ProgramCopy()
+        super().setUp()
         sine_wav(self.program.path("Musiche", "loud.wav"), 12.0, LOUD_DB)
         sine_wav(self.program.path("Musiche", "soft.wav"), 12.0, SOFT_DB)
         with open(self.program.path("Percorsi.ini"), encoding="utf-8", newline="") as f:
@@ -50,29 +42,6 @@ class EqualLoudness(unittest.TestCase):
         self.program.write("Percorsi.ini", paths)
         self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=0\r\n"
                            "ckvolprinc=1\r\nvolprinc=100\r\nuniformavolume=1\r\n")
-        self.recorder = None
-
-    def tearDown(self):
-        if self.recorder:
-            self.recorder.close()
-        self.program.cleanup()
-        self.session.__exit__(None, None, None)
-        self.pulse.close()
-
-    def wait_for(self, what, test, timeout):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            value = test()
-            if value:
-                return value
-            time.sleep(0.1)
-        self.fail(f"{what} within {timeout} s")
-
-    def origin(self, window):
-        out = subprocess.run(["xwininfo", "-id", window], env=self.session.env, check=True,
-                             capture_output=True, text=True).stdout
-        values = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
-        return int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
 
     def play_level(self, board, index):
         """The steady level (RMS) at the monitor of the song of Spot (index + 1) * 10."""
@@ -80,28 +49,18 @@ class EqualLoudness(unittest.TestCase):
         self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
         window = self.session.wait_window(f"Riproduzione  Spot {(index + 1) * 10}  00,0%")
         time.sleep(1.5)
-        origin = self.origin(window)
+        origin = self.session.client_geometry(window)[:2]
         self.session.click(origin[0] + STRIP_LEFT + MINI_PLAY[0],
                            origin[1] + STRIP_TOP_HIDDEN + MINI_PLAY[1], 1)
         # The player's stream may be there, corked, from the moment the song is loaded.
         self.wait_for("a stream playing into the null sink",
                       lambda: [i for i in self.pulse.sink_inputs() if not i[1]], 10)
-        self.recorder = Recording(self.pulse.env)
-
-        def enough():
-            first = first_sound(self.recorder.levels())
-            return first is not None and len(self.recorder.levels()) >= first + 25
-        self.wait_for("three seconds of the song in the recording", enough, 30)
-        level = self.recorder.levels()
-        self.recorder.close()
-        self.recorder = None
+        self.record()
+        level = self.stop_recording("three seconds of the song", lambda lv: holds_sound(lv, 25))
         first = first_sound(level)
         steady = sorted(level[first + 5:first + 25])
         self.session.xdotool("mousemove", origin[0] + 200, origin[1] + 100)
         self.session.close_window(window)
-        self.wait_for("the playback window to close", lambda: not subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
-            env=self.session.env, capture_output=True, text=True).stdout.strip(), 10)
         time.sleep(1.0)
         return steady[len(steady) // 2]
 

@@ -7,82 +7,19 @@ not to the stream's volume on the sound server: the sink input keeps its volume 
 fades. So the fade is measured on the null sink's monitor, and the sink input is watched only
 to see the stream go."""
 
-import array
-import math
 import os
-import re
-import shutil
 import signal
-import subprocess
 import sys
-import tempfile
-import threading
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import ProgramCopy, XSession, number_box  # noqa: E402
+from xsession import number_box  # noqa: E402
+from soundsession import SoundTest, first_sound, holds_sound  # noqa: E402
 from tst_playback import CAPTION, MINI_PLAY, STRIP_LEFT, STRIP_TOP_HIDDEN, tone_wav  # noqa: E402
 
 MINI_STOP = (498 + 14, 28 + 9)          # in the strip
-RATE = 8000
-CHUNK = RATE // 10                      # 100 ms of samples
 FADE_SECONDS = 16 - 11                  # abbvolume 11
-
-
-class PrivatePulse:
-    """A PulseAudio of our own, reached through its own XDG_RUNTIME_DIR."""
-
-    def __init__(self):
-        self.runtime = tempfile.mkdtemp(prefix="zefiro-pulse-")
-        self.env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
-        subprocess.run(["pulseaudio", "--daemonize=yes", "--exit-idle-time=-1", "-n",
-                        "--load=module-native-protocol-unix",
-                        "--load=module-null-sink sink_name=nullsink"],
-                       env=self.env, check=True, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=30)
-        deadline = time.time() + 10
-        while self.pactl("info").returncode != 0:
-            if time.time() > deadline:
-                raise RuntimeError("the private PulseAudio did not start")
-            time.sleep(0.2)
-
-    def pactl(self, *args):
-        return subprocess.run(["pactl", *args], env=self.env, capture_output=True, text=True,
-                              timeout=10)
-
-    def sink_inputs(self):
-        """(index, corked, volume percent) of every stream playing into the sinks."""
-        out = self.pactl("list", "sink-inputs").stdout
-        inputs = []
-        for block in re.split(r"\n(?=Sink Input #)", out.strip()):
-            found = re.match(r"Sink Input #(\d+)", block)
-            if not found:
-                continue
-            corked = re.search(r"Corked: (\w+)", block)
-            volume = re.search(r"Volume:.*?(\d+)%", block)
-            inputs.append((int(found.group(1)), corked and corked.group(1) == "yes",
-                           int(volume.group(1)) if volume else None))
-        return inputs
-
-    def close(self):
-        subprocess.run(["pulseaudio", "--kill"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=15)
-        shutil.rmtree(self.runtime, ignore_errors=True)
-
-
-def levels(raw):
-    """RMS of each 100 ms of signed 16-bit mono samples."""
-    samples = array.array("h")
-    samples.frombytes(raw[:len(raw) // 2 * 2])
-    return [math.sqrt(sum(s * s for s in samples[i:i + CHUNK]) / CHUNK)
-            for i in range(0, len(samples) - CHUNK + 1, CHUNK)]
-
-
-def first_sound(level):
-    """Index of the first chunk with sound: the monitor delivers silence for a moment before
-    the first samples arrive."""
-    return next((i for i, v in enumerate(level) if v > 1), None)
 
 
 def fade_span(level):
@@ -98,67 +35,13 @@ def fade_span(level):
     return baseline, start, silent
 
 
-class Recording:
-    """parec on the null sink's monitor, read as it comes so that nothing stays behind in a
-    pipe or in the server when the recording ends."""
-
-    def __init__(self, env):
-        self.process = subprocess.Popen(
-            ["parec", "--device=nullsink.monitor", "--format=s16le", f"--rate={RATE}",
-             "--channels=1", "--raw", "--latency-msec=20"],
-            env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        self.raw = bytearray()
-        self.lock = threading.Lock()
-        self.reader = threading.Thread(target=self.read, daemon=True)
-        self.reader.start()
-
-    def read(self):
-        while True:
-            data = self.process.stdout.read1(65536)
-            if not data:
-                return
-            with self.lock:
-                self.raw.extend(data)
-
-    def levels(self):
-        with self.lock:
-            raw = bytes(self.raw)
-        return levels(raw)
-
-    def close(self):
-        if self.process.poll() is None:
-            self.process.kill()
-        self.process.wait()
-        self.reader.join(timeout=10)
-        self.process.stdout.close()
-
-
-class FadeOut(unittest.TestCase):
+class FadeOut(SoundTest):
     def setUp(self):
-        for tool in ("pulseaudio", "pactl", "parec"):
-            self.assertIsNotNone(shutil.which(tool), f"{tool} is needed for the sound test")
-        self.pulse = PrivatePulse()
-        self.session = XSession().__enter__()
-        self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
-        self.program = ProgramCopy()
+        super().setUp()
         tone_wav(self.program.path("Musiche", "song0.wav"), 40.0)
         tone_wav(self.program.path("Musiche", "song1.wav"), 20.0)
         self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=0\r\n"
                            "sfumadx=1\r\nabbvolume=11\r\nckvolprinc=1\r\nvolprinc=100\r\n")
-        self.recorder = None
-
-    def tearDown(self):
-        if self.recorder:
-            self.recorder.close()
-        self.program.cleanup()
-        self.session.__exit__(None, None, None)
-        self.pulse.close()
-
-    def client_geometry(self, window):
-        out = subprocess.run(["xwininfo", "-id", window], env=self.session.env, check=True,
-                             capture_output=True, text=True).stdout
-        values = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
-        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]))
 
     def click_strip(self, origin, point, button):
         self.session.click(origin[0] + STRIP_LEFT + point[0],
@@ -169,39 +52,7 @@ class FadeOut(unittest.TestCase):
         self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
         window = self.session.wait_window(caption)
         time.sleep(1.5)
-        return window, self.client_geometry(window)
-
-    def record(self):
-        return Recording(self.pulse.env)
-
-    def stop_recording(self, what, test, timeout=30):
-        """Levels recorded once they pass the test. The sound server hands the samples over
-        late when the machine is busy, so a recording is judged by what it holds, not by the
-        time that has passed."""
-        deadline = time.time() + timeout
-        level = self.recorder.levels()
-        while not test(level) and time.time() < deadline:
-            time.sleep(0.1)
-            level = self.recorder.levels()
-        self.recorder.close()
-        self.recorder = None
-        self.assertTrue(test(level), f"the recording never held {what}: {[round(v) for v in level]}")
-        return level
-
-    def holds_sound(self, chunks, level=None):
-        level = self.recorder.levels() if level is None else level
-        first = first_sound(level)
-        return first is not None and len(level) >= first + chunks
-
-    def wait_for(self, what, test, timeout):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            value = test()
-            if value:
-                return value
-            time.sleep(0.1)
-        self.fail(f"{what} within {timeout} s")
-
+        return window, self.session.client_geometry(window)[:2]
     def test_right_click_on_stop_fades_the_song_out(self):
         self.program.start(self.session)
         board_window = self.session.wait_window("Zefiro")
@@ -213,10 +64,10 @@ class FadeOut(unittest.TestCase):
         inputs = self.wait_for("a stream on the null sink", self.pulse.sink_inputs, 10)
         stream, _corked, stream_volume = inputs[0]
 
-        self.recorder = self.record()
+        self.record()
         # The fade is measured against the level before it: the recording must hold a while
         # of the song before the stop.
-        self.wait_for("the song in the recording", lambda: self.holds_sound(15), 20)
+        self.wait_for("the song in the recording", lambda: holds_sound(self.recorder.levels(), 15), 20)
         self.click_strip(origin, MINI_STOP, 3)
         clicked = time.time()
 
@@ -258,17 +109,14 @@ class FadeOut(unittest.TestCase):
         self.session.xdotool("mousemove", origin[0] + 200, origin[1] + 100)
         # Closed as the frame's close box closes it.
         self.session.close_window(window)
-        self.wait_for("the playback window to close", lambda: not subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
-            env=self.session.env, capture_output=True, text=True).stdout.strip(), 10)
         time.sleep(1.0)
         _window, origin = self.open_number(board, 1, "Riproduzione  Spot 20  00,0%")
         self.click_strip(origin, MINI_PLAY, 1)
         self.wait_for("a stream for the next song",
                       lambda: [i for i in self.pulse.sink_inputs() if i[0] != stream], 10)
-        self.recorder = self.record()
+        self.record()
         next_level = self.stop_recording(
-            "a second of the next song", lambda lv: self.holds_sound(10, lv))
+            "a second of the next song", lambda lv: holds_sound(lv, 10))
         first = first_sound(next_level)
         steady = sorted(next_level[first + 2:first + 9])
         again = steady[len(steady) // 2]

@@ -2,16 +2,14 @@
 Spot 10, a private PulseAudio with a null sink, and the sink's monitor must hear the notes."""
 
 import os
-import shutil
 import signal
 import struct
 import sys
-import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import ProgramCopy, XSession, number_box  # noqa: E402
-from tst_fade import PrivatePulse, Recording, first_sound  # noqa: E402
+from xsession import number_box  # noqa: E402
+from soundsession import SoundTest, first_sound, holds_sound  # noqa: E402
 
 
 def variable_length(n):
@@ -37,45 +35,23 @@ def midi_file(path, notes=(60, 64, 67, 72, 67, 64, 60, 64, 67, 72), ticks=480):
                 struct.pack(">I", len(events)) + events)
 
 
-class MidiPlays(unittest.TestCase):
+class MidiPlays(SoundTest):
     def setUp(self):
-        for tool in ("pulseaudio", "pactl", "parec"):
-            self.assertIsNotNone(shutil.which(tool), f"{tool} is needed for the sound test")
-        self.pulse = PrivatePulse()
-        self.session = XSession().__enter__()
-        self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
-        self.program = ProgramCopy()
+        super().setUp()
         midi_file(self.program.path("Musiche", "song0.mid"))
         paths = self.program.read("Percorsi.ini").decode().replace("0=song0.wav", "0=song0.mid")
         self.program.write("Percorsi.ini", paths)
         self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=1\r\n"
                            "ckvolprinc=1\r\nvolprinc=100\r\n")
-        self.recorder = None
-
-    def tearDown(self):
-        if self.recorder:
-            self.recorder.close()
-        self.program.cleanup()
-        self.session.__exit__(None, None, None)
-        self.pulse.close()
 
     def test_a_midi_song_is_heard(self):
         board = self.program.start_board(self.session)
-        self.recorder = Recording(self.pulse.env)
+        self.record()
         x0, y0, x1, y1 = number_box(board, 0, 0)
         self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
         self.session.wait_window("Riproduzione  Spot 10.*")
-        # The recording is judged by what it holds: on a busy machine the samples come late.
-        deadline = time.time() + 30
-        level = self.recorder.levels()
-        while time.time() < deadline:
-            first = first_sound(level)
-            if first is not None and len(level) >= first + 20:
-                break
-            time.sleep(0.2)
-            level = self.recorder.levels()
+        level = self.stop_recording("two seconds of the MIDI song", lambda lv: holds_sound(lv, 20))
         first = first_sound(level)
-        self.assertIsNotNone(first, f"the MIDI song was not heard: {[round(v) for v in level]}")
         heard = [v for v in level[first:first + 20] if v > 100]
         self.assertGreaterEqual(len(heard), 10,
                                 f"the notes should sound for a while: {[round(v) for v in level]}")

@@ -75,21 +75,12 @@ class Playback(unittest.TestCase):
         geometry, deadline = None, time.time() + 10
         while time.time() < deadline:
             time.sleep(0.3)
-            latest = self.client_geometry(window)
+            latest = self.session.client_geometry(window)
             if latest == geometry:
                 break
             geometry = latest
         time.sleep(0.5)
         return window, geometry
-
-    def client_geometry(self, window):
-        """Screen position and size of the window's client area (xdotool's position counts the
-        window manager's frame in twice)."""
-        out = subprocess.run(["xwininfo", "-id", window], env=self.session.env, check=True,
-                             capture_output=True, text=True).stdout
-        values = dict(line.strip().split(": ", 1) for line in out.splitlines() if ": " in line)
-        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
-                int(values["Width"]), int(values["Height"]))
 
     def click_in(self, geometry, origin, point):
         self.session.click(geometry[0] + origin[0] + point[0], geometry[1] + origin[1] + point[1], 1)
