@@ -4,7 +4,6 @@ frame on "Spot 20", Enter plays it (a stream appears on a private PulseAudio), E
 board shows the number marked and has recorded it."""
 
 import os
-import shutil
 import signal
 import subprocess
 import sys
@@ -12,9 +11,8 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import ProgramCopy, XSession, count_colour, number_box  # noqa: E402
-import tst_fade  # noqa: E402
-from tst_fade import PrivatePulse  # noqa: E402
+from xsession import count_colour, number_box  # noqa: E402
+from soundsession import SoundTest  # noqa: E402
 from tst_playback import tone_wav  # noqa: E402
 
 FRAME = (255, 255, 255)
@@ -22,25 +20,13 @@ RED = (255, 0, 0)
 FADE_SECONDS = 16 - 13                  # abbvolume 13
 
 
-class Keyboard(unittest.TestCase):
+class Keyboard(SoundTest):
     def setUp(self):
-        for tool in ("pulseaudio", "pactl"):
-            self.assertIsNotNone(shutil.which(tool), f"{tool} is needed for the sound test")
-        self.pulse = PrivatePulse()
-        self.session = XSession().__enter__()
-        self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
-        self.program = ProgramCopy()
+        super().setUp()
         self.shots = os.environ.get("ZEFIRO_SHOTS_DIR", self.program.tmp.name)
         tone_wav(self.program.path("Musiche", "song1.wav"), 40.0)
         self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=1\r\n"
                            "sfumadx=0\r\nabbvolume=13\r\n")
-
-    def tearDown(self):
-        self.program.cleanup()
-        self.session.__exit__(None, None, None)
-        self.pulse.close()
-
-    wait_for = tst_fade.FadeOut.wait_for
 
     def player_windows(self):
         return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
