@@ -20,19 +20,39 @@ from tst_playback import CAPTION, MINI_PLAY, STRIP_LEFT, STRIP_TOP_HIDDEN, tone_
 
 MINI_STOP = (498 + 14, 28 + 9)          # in the strip
 FADE_SECONDS = 16 - 11                  # abbvolume 11
+GAP_CHUNKS = 5                          # half a second
+
+
+def lost_chunks(level, baseline):
+    """Chunks of samples lost between the player and the recording on a busy machine: each run
+    of silence shorter than half a second that sound follows, and the chunk on either side of
+    it, which holds part of the run."""
+    quiet = [v < 0.02 * baseline for v in level]
+    lost, i = set(), 0
+    while i < len(level):
+        j = i
+        while j < len(level) and quiet[j]:
+            j += 1
+        if i < j < len(level) and j - i < GAP_CHUNKS:
+            lost.update(range(max(i - 1, 0), j + 1))
+        i = max(j, i + 1)
+    return lost
 
 
 def fade_span(level):
-    """(baseline, start, silent) of a fade in the levels; start or silent are None while the
-    recording does not hold them yet."""
+    """(baseline, start, silent, lost) of a fade in the levels: silent is the first of half a
+    second of silence; start or silent are None while the recording does not hold them yet."""
     first = first_sound(level)
     if first is None or len(level) < first + 9:
-        return None, None, None
+        return None, None, None, set()
     baseline = sorted(level[first + 2:first + 9])[3]
-    start = next((i for i, v in enumerate(level) if i > first + 9 and v < 0.9 * baseline), None)
+    lost = lost_chunks(level, baseline)
+    start = next((i for i, v in enumerate(level)
+                  if i > first + 9 and i not in lost and v < 0.9 * baseline), None)
     silent = None if start is None else next(
-        (i for i, v in enumerate(level) if i > start and v < 0.02 * baseline), None)
-    return baseline, start, silent
+        (i for i in range(start + 1, len(level) - GAP_CHUNKS + 1)
+         if all(v < 0.02 * baseline for v in level[i:i + GAP_CHUNKS])), None)
+    return baseline, start, silent, lost
 
 
 class FadeOut(SoundTest):
@@ -88,15 +108,20 @@ class FadeOut(SoundTest):
         self.assertEqual(seen_volumes, {stream_volume})
 
         level = self.stop_recording("a fade to silence", lambda lv: fade_span(lv)[2] is not None)
-        baseline, start, silent = fade_span(level)
+        baseline, start, silent, lost = fade_span(level)
         self.assertGreater(baseline, 500, f"the song should be heard before the stop: {level}")
         duration = (silent - start) / 10
         self.assertTrue(FADE_SECONDS - 1.5 <= duration <= FADE_SECONDS + 1.0,
                         f"the fade took {duration:.1f} s: {[round(v) for v in level]}")
-        fading = level[start:silent]
-        # Step by step, never up again by more than a step's worth...
-        for before, after in zip(fading, fading[1:]):
-            self.assertLessEqual(after, before + 0.05 * baseline,
+        # A few samples lost on the way are no part of the fade; many would hide a fade that
+        # drops to silence and back.
+        fading = [v for i, v in enumerate(level[start:silent], start) if i not in lost]
+        self.assertGreaterEqual(len(fading), 0.8 * (silent - start),
+                                f"too many samples lost: {[round(v) for v in level]}")
+        # Step by step, never up again by more than a step's worth... (a chunk that lost part of
+        # its samples dips below its neighbours, so each is compared with both before it)
+        for k in range(1, len(fading)):
+            self.assertLessEqual(fading[k], max(fading[max(k - 2, 0):k]) + 0.05 * baseline,
                                  f"the level rose during the fade: {[round(v) for v in fading]}")
         # ... and through the levels in between, not cut off. A steady fade spends four fifths
         # of its time there; on a busy machine some samples get lost between the player and the
