@@ -22,7 +22,7 @@ import time
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "..", "tests", "e2e"))
 from xsession import ProgramCopy, XSession, number_box  # noqa: E402
-from tst_fade import PrivatePulse, RATE, Recording  # noqa: E402
+from soundsession import PrivatePulse, RATE, Recording  # noqa: E402
 from tst_playback import tone_wav  # noqa: E402
 
 RUNS = int(os.environ.get("ZEFIRO_BENCH_RUNS", "7"))
