@@ -97,17 +97,19 @@ bool SongCheck::copySong(int slot)
     const SongSlot &picked = m_state.PercorsiModifica.at(index);
     const QString songs = m_state.songsFolder();
     const QString target = songs + picked.file;
+    // Found once: each lookup may read the folder to match the name without regard to case.
+    const QString sourcePath = picked.fullPath();
     QString error;
     if (!CaseFind::isBareName(picked.file) || !CaseFind::isBareName(picked.sourceName())) {
         error = QStringLiteral("il nome non è un semplice nome di file");
-    } else if (!TextFile::isReadableFile(picked.fullPath())) {
+    } else if (!TextFile::isReadableFile(sourcePath)) {
         error = QStringLiteral("il file non esiste o non è leggibile");
     } else {
         QDir().mkpath(songs);
         // Copy beside the target first, so an existing song is replaced only by a whole file.
         const QString partial = target + QStringLiteral(".parziale");
         FileTree::removeTree(partial);
-        QFile source(picked.fullPath());
+        QFile source(sourcePath);
         if (source.copy(partial) && FileTree::replaceDurably(partial, target, source.size())) {
             m_state.PercorsiSalvati.at(index).file = picked.file;
             m_state.PercorsiModifica.at(index).folder = m_state.PercorsiSalvati.at(index).folder;
@@ -119,7 +121,7 @@ bool SongCheck::copySong(int slot)
                     : QStringLiteral("la copia non è completa (disco pieno?)");
         QFile::remove(partial);
     }
-    m_questions.inform(QStringLiteral("Impossibile copiare il file \"") + picked.fullPath() +
+    m_questions.inform(QStringLiteral("Impossibile copiare il file \"") + sourcePath +
                            QStringLiteral("\" nella cartella Musiche: ") + error,
                        QStringLiteral("Copia file"), QuestionPort::Icon::Warning);
     return false;
