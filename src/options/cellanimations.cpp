@@ -58,7 +58,7 @@ CellAnimations::CellAnimations(QWidget *area, const std::array<SongCell *, 5> &c
     const std::array<std::tuple<QTimer *, const char *, int>, 4> timers{{
         {&m_allunga, "TimerAllunga", CellStretch::IntervalMs},
         {&m_accorcia, "TimerAccorcia", CellStretch::IntervalMs},
-        {&m_sposta, "TimerSposta", CellMove::IntervalMs},
+        {&m_sposta, "TimerSposta", CellSlide::IntervalMs},
         {&m_colore, "tmrColore", CellPulse::IntervalMs},
     }};
     for (const auto &[timer, name, interval] : timers) {
@@ -136,15 +136,15 @@ bool CellAnimations::underMouse(int label) const
 
 void CellAnimations::place(const std::array<int, 5> &labelAt)
 {
-    if (m_move.active())
+    if (m_slide.active())
         return;
-    m_move.place(labelAt);
+    m_slide.place(labelAt);
     applyGeometry();
 }
 
 void CellAnimations::startMove(int position, int delta, bool selected)
 {
-    m_move.start(position, delta, selected);
+    m_slide.start(position, delta, selected);
     mirrorTimers();
 }
 
@@ -152,7 +152,7 @@ void CellAnimations::mirrorTimers()
 {
     mirror(m_allunga, m_stretch.timerAllunga());
     mirror(m_accorcia, m_stretch.timerAccorcia());
-    mirror(m_sposta, m_move.active());
+    mirror(m_sposta, m_slide.active());
     mirror(m_colore, m_pulse.active());
 }
 
@@ -177,7 +177,7 @@ void CellAnimations::stretchTick(bool grow)
 
 void CellAnimations::moveTick()
 {
-    const CellMove::Tick tick = m_move.TimerSposta_Timer();
+    const CellSlide::Tick tick = m_slide.TimerSposta_Timer();
     if (tick.raised >= 0)
         m_cells.at(static_cast<std::size_t>(tick.raised))->raise();
     applyGeometry();
@@ -212,9 +212,9 @@ void CellAnimations::paintGlyph(const CellPulse::Glyph &glyph, int grey)
 
 void CellAnimations::applyGeometry()
 {
-    for (int label = 0; label < CellMove::Cells; ++label) {
+    for (int label = 0; label < CellSlide::Cells; ++label) {
         m_cells.at(static_cast<std::size_t>(label))
-            ->setGeometry(Twips::toPixels(m_left, m_move.top(label) - CellMove::PositionTops[0],
+            ->setGeometry(Twips::toPixels(m_left, m_slide.top(label) - CellSlide::PositionTops[0],
                                           m_stretch.width(label), m_height));
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "options/songs/cellmove.h"
 #include "options/songs/cellpulse.h"
+#include "options/songs/cellslide.h"
 #include "options/songs/cellstretch.h"
 
 #include <QObject>
@@ -28,7 +28,7 @@ public:
     void place(const std::array<int, 5> &labelAt);
     // Queues a step of the cell at position (+1 up, -1 down) and starts the slide.
     void startMove(int position, int delta, bool selected);
-    bool moving() const { return m_move.active(); }
+    bool moving() const { return m_slide.active(); }
     bool underMouse(int label) const;
 
     const CellStretch &stretch() const { return m_stretch; }
@@ -65,7 +65,7 @@ private:
     int m_left;
     int m_height;
     CellStretch m_stretch;
-    CellMove m_move;
+    CellSlide m_slide;
     CellPulse m_pulse;
     QTimer m_allunga;
     QTimer m_accorcia;

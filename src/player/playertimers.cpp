@@ -43,7 +43,7 @@ void PlayerTimers::connectTicks()
     auto onTick = [this](Timer which, std::function<void()> handler) {
         QObject::connect(timer(which), &QTimer::timeout, timer(which), std::move(handler));
     };
-    onTick(Timer::Timer1, [&logic] { logic.timer1(); });
+    onTick(Timer::Timer1, [&logic] { logic.stepTitleSpinner(); });
     onTick(Timer::Timer2, [this, &logic] {
         logic.progress.tick();
         if (m_progressTicked)

@@ -1,5 +1,5 @@
-#include "options/songs/cellmove.h"
 #include "options/songs/cellpulse.h"
+#include "options/songs/cellslide.h"
 #include "options/songs/cellstretch.h"
 
 #include <QTest>
@@ -210,12 +210,12 @@ void TestCellAnimations::move()
     QFETCH(int, selected);
     QFETCH(QList<int>, highlight);
     QFETCH(int, ticks);
-    CellMove mover;
+    CellSlide mover;
     QList<int> seenSwaps;
     QList<int> seenHighlight;
     int seenTicks = 0;
     auto tick = [&] {
-        const CellMove::Tick result = mover.TimerSposta_Timer();
+        const CellSlide::Tick result = mover.TimerSposta_Timer();
         ++seenTicks;
         if (result.swapped)
             seenSwaps << result.swapped->at(0) << result.swapped->at(1);
@@ -226,8 +226,8 @@ void TestCellAnimations::move()
         const QStringList words = op.split(u' ');
         const int n = words[1].toInt();
         if (words[0] == u"place") { // the label at each position, as digits
-            std::array<int, CellMove::Cells> labels{};
-            for (int p = 0; p < CellMove::Cells; ++p)
+            std::array<int, CellSlide::Cells> labels{};
+            for (int p = 0; p < CellSlide::Cells; ++p)
                 labels.at(static_cast<std::size_t>(p)) = words[1].at(p).digitValue();
             mover.place(labels);
         } else if (words[0] == u"ticks") {
@@ -243,10 +243,10 @@ void TestCellAnimations::move()
     QVERIFY(!mover.active());
     QCOMPARE(seenSwaps, swaps);
     QList<int> labels;
-    for (int p = 0; p < CellMove::Cells; ++p) {
+    for (int p = 0; p < CellSlide::Cells; ++p) {
         labels << mover.labelAt(p);
         QCOMPARE(mover.positionOf(mover.labelAt(p)), p);
-        QCOMPARE(mover.top(mover.labelAt(p)), CellMove::PositionTops.at(p));
+        QCOMPARE(mover.top(mover.labelAt(p)), CellSlide::PositionTops.at(p));
     }
     QCOMPARE(labels, order);
     QCOMPARE(mover.iSelezionato, selected);
@@ -257,12 +257,12 @@ void TestCellAnimations::move()
 
 void TestCellAnimations::moveSlidesBy120()
 {
-    CellMove mover;
+    CellSlide mover;
     mover.start(1, -1, false);
     QList<int> moving;
     QList<int> neighbour;
     for (int i = 0; i < 7; ++i) {
-        const CellMove::Tick tick = mover.TimerSposta_Timer();
+        const CellSlide::Tick tick = mover.TimerSposta_Timer();
         QCOMPARE(tick.raised, 1);
         QCOMPARE(tick.swapped.has_value(), i == 6);
         moving << mover.top(1);

@@ -304,7 +304,7 @@ private slots:
         if (moves) {
             QTRY_COMPARE(finished.count(), 1);
             QVERIFY(tops.size() >= 7);
-            QCOMPARE(std::abs(tops.at(1) - tops.at(0)), Twips::toPixels(CellMove::Step));
+            QCOMPARE(std::abs(tops.at(1) - tops.at(0)), Twips::toPixels(CellSlide::Step));
         } else {
             QVERIFY(!motion.timerSposta().isActive());
         }

@@ -550,7 +550,7 @@ void TestTransport::titleSpinner()
     b.model().TimerIIProtetto = percent;
     b.logic.spinner.FaseTitolo = phase;
     const int yields = b.view.yields;
-    b.logic.timer1();
+    b.logic.stepTitleSpinner();
     QCOMPARE(b.model().text(Text::Caption), caption);
     QCOMPARE(b.view.yields, yields + 1);
 }

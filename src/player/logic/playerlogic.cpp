@@ -30,11 +30,11 @@ void PlayerLogic::unload()
     computer.unload();
 }
 
-void PlayerLogic::timer1()
+void PlayerLogic::stepTitleSpinner()
 {
-    if (m_inTimer1 || model.unloaded)
+    if (m_spinning || model.unloaded)
         return;
-    const QScopedValueRollback busy(m_inTimer1, true);
+    const QScopedValueRollback busy(m_spinning, true);
     model.setText(Text::Caption, model.caption(spinner.tick(model.TimerIIProtetto)));
     model.letEventsRun();
 }

@@ -32,8 +32,8 @@ public:
     // The logic's part of closing: the song stops, no timer runs again, the computer volume
     // goes to the settings and the mixer and the CPU meter are let go.
     void unload();
-    // Timer1: the title spinner's step.
-    void timer1();
+    // One step of the title's spinner, on each tick of Timer1.
+    void stepTitleSpinner();
 
     PlayerModel model;
     SkinButtons skin;
@@ -49,5 +49,5 @@ public:
     PlayerKeys keys;
 
 private:
-    bool m_inTimer1 = false;
+    bool m_spinning = false;
 };

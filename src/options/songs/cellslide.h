@@ -8,7 +8,7 @@
 // and the rows' places in OrdineCelle follow. Clicks queue further steps in DiffSposta. The
 // window mirrors active() onto its 20 ms timer, places each label's row at top(label) after a
 // tick and acts on what the tick reports; the points labels never move.
-class CellMove {
+class CellSlide {
 public:
     // Interval of TimerSposta.
     static constexpr int IntervalMs = 20;
@@ -27,7 +27,7 @@ public:
         std::optional<std::array<int, 2>> highlight;
     };
 
-    CellMove() { DisponiCelle(); }
+    CellSlide() { DisponiCelle(); }
 
     // Labels back at their own positions, nothing moving.
     void DisponiCelle();

@@ -1,15 +1,15 @@
-#include "options/songs/cellmove.h"
+#include "options/songs/cellslide.h"
 
 #include "options/songs/cellpulse.h"
 
 #include <utility>
 
-void CellMove::DisponiCelle()
+void CellSlide::DisponiCelle()
 {
     place({0, 1, 2, 3, 4});
 }
 
-void CellMove::place(const std::array<int, Cells> &labelAt)
+void CellSlide::place(const std::array<int, Cells> &labelAt)
 {
     for (int position = 0; position < Cells; ++position) {
         const int label = labelAt.at(position);
@@ -24,7 +24,7 @@ void CellMove::place(const std::array<int, Cells> &labelAt)
     m_steps = 0;
 }
 
-void CellMove::start(int position, int delta, bool selected)
+void CellSlide::start(int position, int delta, bool selected)
 {
     if (position < 0 || position >= Cells)
         return;
@@ -36,7 +36,7 @@ void CellMove::start(int position, int delta, bool selected)
     m_active = true;
 }
 
-CellMove::Tick CellMove::TimerSposta_Timer()
+CellSlide::Tick CellSlide::TimerSposta_Timer()
 {
     Tick tick;
     if (iSelezionato >= Cells)
@@ -60,7 +60,7 @@ CellMove::Tick CellMove::TimerSposta_Timer()
 
 // Moves the row at iSelezionato and the one at neighbour toward each other's place; when the
 // moving row arrives, the step is complete and the songs change points.
-void CellMove::step(Tick &tick, int neighbour, int up)
+void CellSlide::step(Tick &tick, int neighbour, int up)
 {
     const int label = labelAt(iSelezionato);
     const int other = labelAt(neighbour);
@@ -79,7 +79,7 @@ void CellMove::step(Tick &tick, int neighbour, int up)
     ++m_steps;
 }
 
-void CellMove::finish(Tick &tick)
+void CellSlide::finish(Tick &tick)
 {
     m_active = false;
     tick.finished = true;
