@@ -55,23 +55,3 @@ QString PlayerControls::sliderStyle()
         " border: 2px solid #6098ec; }"
         "QSlider::handle:horizontal:disabled { border-color: #3c424e; }");
 }
-
-PlayerMouse::Controls PlayerControls::forMouse() const
-{
-    PlayerMouse::Controls controls;
-    for (size_t i = 0; i < images.size(); ++i)
-        controls.images.at(i) = images.at(i);
-    controls.panel = panel;
-    controls.strip = strip;
-    controls.backdrop = backdrop;
-    controls.grip = grip;
-    controls.bar = bar;
-    controls.miniSensor = miniSensor;
-    controls.knobSurface = knobSurface;
-    controls.volPrinc = volPrinc;
-    controls.volume = volume;
-    controls.volumeCaption = volumeCaption;
-    controls.volumeSensor = volumeSensor;
-    controls.volumeKnobSurface = volumeKnobSurface;
-    return controls;
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "player/logic/playermodel.h"
-#include "player/playermouse.h"
 
 #include <array>
 
@@ -57,7 +56,4 @@ struct PlayerControls {
     static void setColour(QWidget *widget, const QColor &colour);
     // The style of the panel's plain sliders (volumes and speed).
     static QString sliderStyle();
-
-    // The controls the mouse is routed over.
-    PlayerMouse::Controls forMouse() const;
 };

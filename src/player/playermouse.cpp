@@ -79,7 +79,7 @@ bool PlayerMouse::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-void PlayerMouse::connect(const Controls &controls)
+void PlayerMouse::connect(const PlayerControls &controls)
 {
     m_c = controls;
     routeMainButtons();
@@ -89,9 +89,13 @@ void PlayerMouse::connect(const Controls &controls)
     routeVolume();
 
     SkinButtons &skin = m_logic.skin;
-    const auto background = [&skin](QMouseEvent *) { skin.NormalizzaPulsanti(0, 0); };
+    const auto background = [&skin](QMouseEvent *) {
+        skin.NormalizzaPulsanti(MainHover::Background);
+    };
     route(m_c.panel, {{}, background, {}});
-    const auto miniBackground = [&skin](QMouseEvent *) { skin.NormalizzaMiniPulsanti(0, 0); };
+    const auto miniBackground = [&skin](QMouseEvent *) {
+        skin.NormalizzaMiniPulsanti(MiniHover::Background);
+    };
     route(m_c.strip, {{}, miniBackground, {}});
     route(m_c.backdrop, {{}, miniBackground, {}});
 
@@ -99,7 +103,7 @@ void PlayerMouse::connect(const Controls &controls)
     route(m_c.grip, {[&panel](QMouseEvent *e) { panel.gripPressed(twipsY(e)); },
                      [&panel, &skin](QMouseEvent *e) {
                          if (e->buttons() == Qt::NoButton)
-                             skin.NormalizzaPulsanti(0, 0);
+                             skin.NormalizzaPulsanti(MainHover::Background);
                          panel.gripMoved(twipsY(e), e->buttons() == Qt::LeftButton);
                      },
                      [&panel](QMouseEvent *) { panel.gripReleased(); }});
@@ -110,7 +114,7 @@ void PlayerMouse::routeBigPlayPiece(Image which, TransportButtons::Piece piece)
     TransportButtons &buttons = m_logic.buttons;
     route(m_c.images.at(size_t(which)),
           {[&buttons](QMouseEvent *) { buttons.bigPlayPressed(); },
-           [this](QMouseEvent *) { m_logic.skin.NormalizzaPulsanti(1, 1); },
+           [this](QMouseEvent *) { m_logic.skin.NormalizzaPulsanti(MainHover::BigPlay); },
            [this, piece](QMouseEvent *e) {
                const double w1 = m_c.images.at(size_t(Image::Play1))->width();
                const double w2 = m_c.images.at(size_t(Image::Play))->width();
@@ -122,17 +126,21 @@ void PlayerMouse::routeBigPlayPiece(Image which, TransportButtons::Piece piece)
            }});
 }
 
-void PlayerMouse::routeButton(Image which, int code, bool mini, std::function<void()> press,
+std::function<void()> PlayerMouse::hovering(MainHover control)
+{
+    return [this, control] { m_logic.skin.NormalizzaPulsanti(control); };
+}
+
+std::function<void()> PlayerMouse::hovering(MiniHover control)
+{
+    return [this, control] { m_logic.skin.NormalizzaMiniPulsanti(control); };
+}
+
+void PlayerMouse::routeButton(Image which, std::function<void()> hover, std::function<void()> press,
                               std::function<void(bool, Qt::MouseButton)> release)
 {
     route(m_c.images.at(size_t(which)),
-          {[press](QMouseEvent *) { press(); },
-           [this, code, mini](QMouseEvent *) {
-               if (mini)
-                   m_logic.skin.NormalizzaMiniPulsanti(code, code);
-               else
-                   m_logic.skin.NormalizzaPulsanti(code, code);
-           },
+          {[press](QMouseEvent *) { press(); }, [hover](QMouseEvent *) { hover(); },
            [this, which, release](QMouseEvent *e) { release(inside(which, e), e->button()); }});
 }
 
@@ -146,28 +154,29 @@ void PlayerMouse::routeMainButtons()
     PanelSlide &panel = m_logic.panel;
     PlayerModel &model = m_logic.model;
     routeButton(
-        Image::Stop, 2, false, [&t] { t.stopPressed(); },
+        Image::Stop, hovering(MainHover::Stop), [&t] { t.stopPressed(); },
         [&t](bool in, Qt::MouseButton button) { t.stopReleased(in, button); });
     routeButton(
-        Image::Ripeti, 3, false, [&t] { t.ripetiPressed(); },
+        Image::Ripeti, hovering(MainHover::Repeat), [&t] { t.ripetiPressed(); },
         [&t](bool in, Qt::MouseButton) { t.ripetiReleased(in); });
     routeButton(
-        Image::Aggancia, 5, false, [&panel] { panel.agganciaPressed(); },
+        Image::Aggancia, hovering(MainHover::Dock), [&panel] { panel.agganciaPressed(); },
         [&panel](bool in, Qt::MouseButton) { panel.agganciaReleased(in); });
     routeButton(
-        Image::SlittaBasso, 6, false, [&panel] { panel.slittaBassoPressed(); },
+        Image::SlittaBasso, hovering(MainHover::SlideDown),
+        [&panel] { panel.slittaBassoPressed(); },
         [&panel](bool in, Qt::MouseButton) { panel.slittaBassoReleased(in); });
 
     PlayerVolume &volume = m_logic.volume;
     routeButton(
-        Image::Muto, 4, false, [&volume] { volume.mutoPressed(); },
+        Image::Muto, hovering(MainHover::Mute), [&volume] { volume.mutoPressed(); },
         [&volume](bool in, Qt::MouseButton) { volume.mutoReleased(in); });
     ComputerVolume &computer = m_logic.computer;
     routeButton(
-        Image::Mixer, 8, false, [&computer] { computer.mixerPressed(); },
+        Image::Mixer, hovering(MainHover::Mixer), [&computer] { computer.mixerPressed(); },
         [&computer](bool in, Qt::MouseButton) { computer.mixerReleased(in); });
     routeButton(
-        Image::Chiudi, 9, false,
+        Image::Chiudi, hovering(MainHover::Close),
         [&model] {
             model.PulsantePremuto = true;
             model.setPicture(Image::Chiudi, QStringLiteral("ChiudiP"));
@@ -176,7 +185,7 @@ void PlayerMouse::routeMainButtons()
             if (in)
                 m_window.close();
             else
-                m_logic.skin.NormalizzaPulsanti(0, 0);
+                m_logic.skin.NormalizzaPulsanti(MainHover::Background);
             model.PulsantePremuto = false;
         });
 }
@@ -186,13 +195,13 @@ void PlayerMouse::routeMiniButtons()
     TransportButtons &t = m_logic.buttons;
     PanelSlide &panel = m_logic.panel;
     routeButton(
-        Image::PlayMini, 1, true, [&t] { t.miniPlayPressed(); },
+        Image::PlayMini, hovering(MiniHover::Play), [&t] { t.miniPlayPressed(); },
         [&t](bool in, Qt::MouseButton) { t.miniPlayReleased(in); });
     routeButton(
-        Image::StopMini, 2, true, [&t] { t.miniStopPressed(); },
+        Image::StopMini, hovering(MiniHover::Stop), [&t] { t.miniStopPressed(); },
         [&t](bool in, Qt::MouseButton button) { t.miniStopReleased(in, button); });
     routeButton(
-        Image::SlittaAlto, 3, true, [&panel] { panel.slittaAltoPressed(); },
+        Image::SlittaAlto, hovering(MiniHover::SlideUp), [&panel] { panel.slittaAltoPressed(); },
         [&panel](bool in, Qt::MouseButton) { panel.slittaAltoReleased(in); });
 }
 
@@ -215,16 +224,19 @@ void PlayerMouse::routeInfoOnly()
 {
     struct Entry {
         const char *name;
-        int info;
+        InfoEntry info;
     };
     const Entry entries[] = {
-        {"DurataCorr", 12}, {"Label4", 12}, {"DurataRim", 13}, {"Label5", 13}, {"DurataTot", 14},
-        {"Label2", 14},     {"Label3", 7},  {"Velocita", 7},   {"Label6", 15}, {"lblCPUUsage", 15},
+        {"DurataCorr", InfoEntry::Elapsed},  {"Label4", InfoEntry::Elapsed},
+        {"DurataRim", InfoEntry::Remaining}, {"Label5", InfoEntry::Remaining},
+        {"DurataTot", InfoEntry::Duration},  {"Label2", InfoEntry::Duration},
+        {"Label3", InfoEntry::Speed},        {"Velocita", InfoEntry::Speed},
+        {"Label6", InfoEntry::Cpu},          {"lblCPUUsage", InfoEntry::Cpu},
     };
     for (const Entry &entry : entries) {
         auto *widget = m_window.findChild<QWidget *>(QString::fromLatin1(entry.name));
         Q_ASSERT(widget);
-        const int info = entry.info;
+        const InfoEntry info = entry.info;
         route(widget, {{}, [this, info](QMouseEvent *) { m_logic.skin.infoOnly(info); }, {}});
     }
 }
@@ -239,8 +251,12 @@ void PlayerMouse::routeVolume()
         if (e->button() == Qt::RightButton)
             swap.swap(true);
     };
-    route(m_c.volPrinc, {{}, [&skin](QMouseEvent *) { skin.infoOnly(10); }, swapOnRightClick});
-    route(m_c.volume, {{}, [&skin](QMouseEvent *) { skin.infoOnly(11); }, swapOnRightClick});
+    route(m_c.volPrinc, {{},
+                         [&skin](QMouseEvent *) { skin.infoOnly(InfoEntry::ComputerVolume); },
+                         swapOnRightClick});
+    route(
+        m_c.volume,
+        {{}, [&skin](QMouseEvent *) { skin.infoOnly(InfoEntry::PlayerVolume); }, swapOnRightClick});
     route(m_c.volumeCaption,
           {[](QMouseEvent *) {}, [&swap](QMouseEvent *) { swap.captionHovered(); },
            [this, &swap](QMouseEvent *e) {

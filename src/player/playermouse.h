@@ -2,11 +2,11 @@
 
 #include "player/logic/playermodel.h"
 #include "player/logic/transport/transportbuttons.h"
+#include "player/playercontrols.h"
 
 #include <QHash>
 #include <QObject>
 
-#include <array>
 #include <functional>
 
 class PlayerLogic;
@@ -20,27 +20,10 @@ class PlayerMouse : public QObject {
     Q_OBJECT
 
 public:
-    // The controls the mouse is routed over, built by the window.
-    struct Controls {
-        std::array<QWidget *, size_t(Image::Count)> images{};
-        QWidget *panel = nullptr;
-        QWidget *strip = nullptr;
-        QWidget *backdrop = nullptr;
-        QWidget *grip = nullptr;
-        QWidget *bar = nullptr;
-        QWidget *miniSensor = nullptr;
-        QWidget *knobSurface = nullptr;
-        QWidget *volPrinc = nullptr;
-        QWidget *volume = nullptr;
-        QWidget *volumeCaption = nullptr;
-        QWidget *volumeSensor = nullptr;
-        QWidget *volumeKnobSurface = nullptr;
-    };
-
     // Routes over the controls of window, which the close button closes.
     PlayerMouse(QWidget &window, PlayerLogic &logic);
 
-    void connect(const Controls &controls);
+    void connect(const PlayerControls &controls);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -58,13 +41,15 @@ private:
     void routeInfoOnly();
     void routeVolume();
     void routeBigPlayPiece(Image which, TransportButtons::Piece piece);
-    // A button of the main area, or with mini of the mini area, hovered with code.
-    void routeButton(Image which, int code, bool mini, std::function<void()> press,
+    // What moving over a button of the main area, or of the mini area, tells the skin.
+    std::function<void()> hovering(MainHover control);
+    std::function<void()> hovering(MiniHover control);
+    void routeButton(Image which, std::function<void()> hover, std::function<void()> press,
                      std::function<void(bool inside, Qt::MouseButton)> release);
     bool inside(Image which, QMouseEvent *event) const;
 
     QWidget &m_window;
     PlayerLogic &m_logic;
-    Controls m_c;
+    PlayerControls m_c;
     QHash<QObject *, Route> m_routes;
 };

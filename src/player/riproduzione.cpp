@@ -62,7 +62,7 @@ Riproduzione::Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &
         [this](const QString &message) { m_logic.transport.mediaFailed(message); },
         Qt::QueuedConnection);
     connect(&m_player, &MediaPlayer::mouseMoved, this,
-            [this] { m_logic.skin.NormalizzaMiniPulsanti(0, 0); });
+            [this] { m_logic.skin.NormalizzaMiniPulsanti(MiniHover::Background); });
 }
 
 Riproduzione::~Riproduzione()
@@ -210,15 +210,15 @@ void Riproduzione::syncVideoArea()
 
 void Riproduzione::mouseMoveEvent(QMouseEvent *event)
 {
-    m_logic.skin.NormalizzaPulsanti(0, 0);
+    m_logic.skin.NormalizzaPulsanti(MainHover::Background);
     QDialog::mouseMoveEvent(event);
 }
 
 // Leaving the window leaves no button in its hover look.
 void Riproduzione::leaveEvent(QEvent *event)
 {
-    m_logic.skin.NormalizzaPulsanti(0, 0);
-    m_logic.skin.NormalizzaMiniPulsanti(0, 0);
+    m_logic.skin.NormalizzaPulsanti(MainHover::Background);
+    m_logic.skin.NormalizzaMiniPulsanti(MiniHover::Background);
     QDialog::leaveEvent(event);
 }
 
@@ -226,5 +226,5 @@ void Riproduzione::leaveEvent(QEvent *event)
 void Riproduzione::connectMouse()
 {
     m_mouse = new PlayerMouse(*this, m_logic);
-    m_mouse->connect(m_face.controls().forMouse());
+    m_mouse->connect(m_face.controls());
 }

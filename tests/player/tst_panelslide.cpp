@@ -208,15 +208,15 @@ void TestPanelSlide::releaseOutsideStartsNothing()
     b.open(false, false, 1);
     PanelSlide &panel = b.logic.panel;
     SkinButtons &skin = b.logic.skin;
-    skin.NormalizzaPulsanti(5, 5);
+    skin.NormalizzaPulsanti(MainHover::Dock);
     panel.agganciaPressed();
     panel.agganciaReleased(false);
     QCOMPARE(b.picture(Image::Aggancia), QStringLiteral("AgganciatoN"));
-    skin.NormalizzaPulsanti(6, 6);
+    skin.NormalizzaPulsanti(MainHover::SlideDown);
     panel.slittaBassoPressed();
     panel.slittaBassoReleased(false);
     QCOMPARE(b.picture(Image::SlittaBasso), QStringLiteral("ScorriBassoN"));
-    skin.NormalizzaMiniPulsanti(3, 3);
+    skin.NormalizzaMiniPulsanti(MiniHover::SlideUp);
     panel.slittaAltoPressed();
     QCOMPARE(b.picture(Image::SlittaAlto), QStringLiteral("ScorriAltoP"));
     panel.slittaAltoReleased(false);

@@ -261,7 +261,7 @@ void TestProgress::pressMoveAwayAndReleaseChangesNothing()
     QCOMPARE(b.model().progress().value, 75.0);
     // The texts follow the pointer while the bar does not move with the song.
     QCOMPARE(b.model().text(Text::Avanzamento), QStringLiteral("Avanzamento Traccia: 75,0%"));
-    QCOMPARE(b.model().MiniOggetto, 4);
+    QCOMPARE(b.model().MiniOggetto, MiniHover::InfoOnly);
     QCOMPARE(b.model().text(Text::Info0), QStringLiteral("Posizione della traccia"));
     b.player.calls.clear();
     p.barReleased(BarWidth * 0.75, -300);
@@ -323,7 +323,7 @@ void TestProgress::sensorRelease()
     } else {
         QCOMPARE(b.player.calls, QStringList(QStringLiteral("position %1").arg(seconds)));
     }
-    QCOMPARE(b.model().Oggetto, 0);
+    QCOMPARE(b.model().Oggetto, MainHover::Background);
 }
 
 void TestProgress::knobDrag_data()

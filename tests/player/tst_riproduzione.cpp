@@ -326,7 +326,7 @@ void TestRiproduzione::infoLineFollowsTheMouse()
     QVERIFY(b.showPanel());
     QTest::mouseMove(b.child("DurataRim"), {10, 10});
     QCOMPARE(b.text("lblInfo0"), QStringLiteral("Rimanente"));
-    QCOMPARE(b.window->model().Oggetto, 7);
+    QCOMPARE(b.window->model().Oggetto, MainHover::InfoOnly);
     QTest::mouseMove(b.child("imgStop"), {10, 10});
     QCOMPARE(b.picture("imgStop"), QStringLiteral("StopSPN"));
     QTest::mouseMove(b.child("imgAggancia"), {10, 10});

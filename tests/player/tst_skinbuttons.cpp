@@ -21,12 +21,42 @@ Image imageNamed(const QString &name)
     return images.value(name, Image::Count);
 }
 
+MainHover mainNamed(const QString &name)
+{
+    static const QHash<QString, MainHover> controls = {
+        {QStringLiteral("Background"), MainHover::Background},
+        {QStringLiteral("BigPlay"), MainHover::BigPlay},
+        {QStringLiteral("Stop"), MainHover::Stop},
+        {QStringLiteral("Repeat"), MainHover::Repeat},
+        {QStringLiteral("Mute"), MainHover::Mute},
+        {QStringLiteral("Dock"), MainHover::Dock},
+        {QStringLiteral("SlideDown"), MainHover::SlideDown},
+        {QStringLiteral("Mixer"), MainHover::Mixer},
+        {QStringLiteral("Close"), MainHover::Close},
+    };
+    return controls.value(name, MainHover::InfoOnly);
+}
+
+MiniHover miniNamed(const QString &name)
+{
+    static const QHash<QString, MiniHover> controls = {
+        {QStringLiteral("Background"), MiniHover::Background},
+        {QStringLiteral("Play"), MiniHover::Play},
+        {QStringLiteral("Stop"), MiniHover::Stop},
+        {QStringLiteral("SlideUp"), MiniHover::SlideUp},
+    };
+    return controls.value(name, MiniHover::InfoOnly);
+}
+
 QStringList words(const char *text)
 {
     return QString::fromUtf8(text).split(u' ', Qt::SkipEmptyParts);
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(MainHover)
+Q_DECLARE_METATYPE(MiniHover)
 
 class TestSkinButtons : public QObject {
     Q_OBJECT
@@ -40,8 +70,8 @@ private slots:
 };
 
 // Each row sets up the window, moves the mouse over controls and checks pictures and the info
-// line. Steps: "m<n>" NormalizzaPulsanti(n, n), "n<n>" NormalizzaMiniPulsanti(n, n),
-// "i<n>" an info-only control of entry n, "playing", "repeat", "undocked", "muted", "held",
+// line. Steps: "m:<control>" the mouse over a main-area control, "n:<control>" over a mini one,
+// "i:Elapsed" / "i:Cpu" an info-only control, "playing", "repeat", "undocked", "muted", "held",
 // "minihold", "Image=Picture" sets a picture before the moves.
 void TestSkinButtons::hover_data()
 {
@@ -49,74 +79,78 @@ void TestSkinButtons::hover_data()
     QTest::addColumn<QStringList>("pictures"); // Image=Picture expected afterwards
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("description");
-    QTest::addColumn<int>("oggetto");
-    QTest::addColumn<int>("miniOggetto");
+    QTest::addColumn<MainHover>("oggetto");
+    QTest::addColumn<MiniHover>("miniOggetto");
 
     QTest::newRow("stop straight onto dock")
-        << words("m2 m5") << words("Stop=StopNPN Aggancia=AgganciatoS")
+        << words("m:Stop m:Dock") << words("Stop=StopNPN Aggancia=AgganciatoS")
         << "Aggancia player: Attivato"
-        << "Premere per sganciare dal player" << 5 << 0;
+        << "Premere per sganciare dal player" << MainHover::Dock << MiniHover::Background;
     QTest::newRow("stop onto the background restores play, repeat and stop")
-        << words("Play=Play2S Ripeti=NRipetiSPN m2 m0")
+        << words("Play=Play2S Ripeti=NRipetiSPN m:Stop m:Background")
         << words("Stop=StopNPN Play=Play2N Ripeti=NRipetiNPN") << ""
-        << "" << 0 << 0;
+        << "" << MainHover::Background << MiniHover::Background;
     QTest::newRow("held button: no picture, info variant 0")
-        << words("repeat held m3") << words("Ripeti=RipetiNPN") << "Ripeti: Disattivato"
-        << "La canzone non verrà ripetuta" << 3 << 0;
+        << words("repeat held m:Repeat") << words("Ripeti=RipetiNPN") << "Ripeti: Disattivato"
+        << "La canzone non verrà ripetuta" << MainHover::Repeat << MiniHover::Background;
     QTest::newRow("big button while playing")
-        << words("playing m1") << words("Play=Pausa2S") << "Pausa"
-        << "Mette in pausa la canzone" << 1 << 0;
-    QTest::newRow("big button while stopped") << words("m1") << words("Play=Play2S") << "Play"
-                                              << "Riproduce la canzone" << 1 << 0;
-    QTest::newRow("repeat off") << words("m3") << words("Ripeti=NRipetiSPN")
+        << words("playing m:BigPlay") << words("Play=Pausa2S") << "Pausa"
+        << "Mette in pausa la canzone" << MainHover::BigPlay << MiniHover::Background;
+    QTest::newRow("big button while stopped")
+        << words("m:BigPlay") << words("Play=Play2S") << "Play"
+        << "Riproduce la canzone" << MainHover::BigPlay << MiniHover::Background;
+    QTest::newRow("repeat off") << words("m:Repeat") << words("Ripeti=NRipetiSPN")
                                 << "Ripeti: Disattivato"
-                                << "La canzone non verrà ripetuta" << 3 << 0;
-    QTest::newRow("repeat on") << words("repeat m3") << words("Ripeti=RipetiSPN")
+                                << "La canzone non verrà ripetuta" << MainHover::Repeat
+                                << MiniHover::Background;
+    QTest::newRow("repeat on") << words("repeat m:Repeat") << words("Ripeti=RipetiSPN")
                                << "Ripeti: Attivato"
-                               << "La canzone verrà ripetuta" << 3 << 0;
+                               << "La canzone verrà ripetuta" << MainHover::Repeat
+                               << MiniHover::Background;
     QTest::newRow("play onto repeat onto play")
-        << words("m1 m3 m1") << words("Play=Play2S Ripeti=NRipetiNPN") << "Play"
-        << "Riproduce la canzone" << 1 << 0;
+        << words("m:BigPlay m:Repeat m:BigPlay") << words("Play=Play2S Ripeti=NRipetiNPN") << "Play"
+        << "Riproduce la canzone" << MainHover::BigPlay << MiniHover::Background;
     QTest::newRow("mute always restores repeat")
-        << words("Ripeti=RipetiSPN repeat m4") << words("Ripeti=RipetiNPN Muto=SonoroS")
+        << words("Ripeti=RipetiSPN repeat m:Mute") << words("Ripeti=RipetiNPN Muto=SonoroS")
         << "Muto: Disattivato"
-        << "Premere per non sentire" << 4 << 0;
-    QTest::newRow("muted") << words("muted m4") << words("Muto=MutoS") << "Muto: Attivato"
-                           << "Premere per sentire" << 4 << 0;
+        << "Premere per non sentire" << MainHover::Mute << MiniHover::Background;
+    QTest::newRow("muted") << words("muted m:Mute") << words("Muto=MutoS") << "Muto: Attivato"
+                           << "Premere per sentire" << MainHover::Mute << MiniHover::Background;
     QTest::newRow("undocked dock button")
-        << words("undocked m5") << words("Aggancia=SganciatoS") << "Aggancia player: Disattivato"
-        << "Premere per agganciare al player" << 5 << 0;
+        << words("undocked m:Dock") << words("Aggancia=SganciatoS")
+        << "Aggancia player: Disattivato"
+        << "Premere per agganciare al player" << MainHover::Dock << MiniHover::Background;
     QTest::newRow("dock onto slide-down")
-        << words("m5 m6") << words("Aggancia=AgganciatoN SlittaBasso=ScorriBassoS")
+        << words("m:Dock m:SlideDown") << words("Aggancia=AgganciatoN SlittaBasso=ScorriBassoS")
         << "Nascondi scheda"
-        << "Nascondi la scheda in basso" << 6 << 0;
+        << "Nascondi la scheda in basso" << MainHover::SlideDown << MiniHover::Background;
     QTest::newRow("mixer and close keep no neighbours")
-        << words("m8 m9") << words("Mixer=MixerS Chiudi=ChiudiS") << "Chiudi"
-        << "Chiudi questa finestra" << 9 << 0;
+        << words("m:Mixer m:Close") << words("Mixer=MixerS Chiudi=ChiudiS") << "Chiudi"
+        << "Chiudi questa finestra" << MainHover::Close << MiniHover::Background;
     QTest::newRow("mini play while playing")
-        << words("playing n1") << words("PlayMini=PausaMS") << "Pausa"
-        << "Mette in pausa la canzone" << 0 << 1;
+        << words("playing n:Play") << words("PlayMini=PausaMS") << "Pausa"
+        << "Mette in pausa la canzone" << MainHover::Background << MiniHover::Play;
     QTest::newRow("mini stop onto mini play")
-        << words("n2 n1") << words("StopMini=StopMN PlayMini=PlayMS") << "Play"
-        << "Riproduce la canzone" << 0 << 1;
+        << words("n:Stop n:Play") << words("StopMini=StopMN PlayMini=PlayMS") << "Play"
+        << "Riproduce la canzone" << MainHover::Background << MiniHover::Play;
     QTest::newRow("slide-up tells about the panel")
-        << words("n3") << words("SlittaAlto=ScorriAltoS") << "Mostra scheda"
-        << "Mostra la scheda in basso" << 0 << 3;
+        << words("n:SlideUp") << words("SlittaAlto=ScorriAltoS") << "Mostra scheda"
+        << "Mostra la scheda in basso" << MainHover::Background << MiniHover::SlideUp;
     QTest::newRow("slide-up while a mini button is held")
-        << words("minihold n3") << words("SlittaAlto=ScorriAltoN") << "Mostra scheda"
-        << "Mostra la scheda in basso" << 0 << 3;
+        << words("minihold n:SlideUp") << words("SlittaAlto=ScorriAltoN") << "Mostra scheda"
+        << "Mostra la scheda in basso" << MainHover::Background << MiniHover::SlideUp;
     QTest::newRow("from the mini area into the main area")
-        << words("n1 m2") << words("PlayMini=PlayMN Stop=StopSPN") << "Stop"
-        << "Ferma la canzone" << 2 << 0;
+        << words("n:Play m:Stop") << words("PlayMini=PlayMN Stop=StopSPN") << "Stop"
+        << "Ferma la canzone" << MainHover::Stop << MiniHover::Background;
     QTest::newRow("mini area onto its background")
-        << words("n2 n0") << words("StopMini=StopMN") << ""
-        << "" << 0 << 0;
+        << words("n:Stop n:Background") << words("StopMini=StopMN") << ""
+        << "" << MainHover::Background << MiniHover::Background;
     QTest::newRow("info-only control keeps the button hovered")
-        << words("m2 i12") << words("Stop=StopSPN") << "Tempo trascorso"
-        << "Mostra il tempo trascorso" << 7 << 0;
+        << words("m:Stop i:Elapsed") << words("Stop=StopSPN") << "Tempo trascorso"
+        << "Mostra il tempo trascorso" << MainHover::InfoOnly << MiniHover::Background;
     QTest::newRow("background after an info-only control")
-        << words("i15 m0") << words("Stop=StopNPN") << ""
-        << "" << 0 << 0;
+        << words("i:Cpu m:Background") << words("Stop=StopNPN") << ""
+        << "" << MainHover::Background << MiniHover::Background;
 }
 
 void TestSkinButtons::hover()
@@ -125,8 +159,8 @@ void TestSkinButtons::hover()
     QFETCH(QStringList, pictures);
     QFETCH(QString, title);
     QFETCH(QString, description);
-    QFETCH(int, oggetto);
-    QFETCH(int, miniOggetto);
+    QFETCH(MainHover, oggetto);
+    QFETCH(MiniHover, miniOggetto);
 
     PlayerBench b;
     const bool repeat = steps.contains(u"repeat");
@@ -143,12 +177,16 @@ void TestSkinButtons::hover()
             const Image image = imageNamed(step.section(u'=', 0, 0));
             QVERIFY2(image != Image::Count, qPrintable(step));
             m.setPicture(image, step.section(u'=', 1));
-        } else if (step.startsWith(u'm') && step.size() == 2) {
-            skin.NormalizzaPulsanti(step.mid(1).toInt(), step.mid(1).toInt());
-        } else if (step.startsWith(u'n') && step.size() == 2) {
-            skin.NormalizzaMiniPulsanti(step.mid(1).toInt(), step.mid(1).toInt());
-        } else if (step.startsWith(u'i')) {
-            skin.infoOnly(step.mid(1).toInt());
+        } else if (step.startsWith(u"m:")) {
+            const MainHover control = mainNamed(step.mid(2));
+            QVERIFY2(control != MainHover::InfoOnly, qPrintable(step));
+            skin.NormalizzaPulsanti(control);
+        } else if (step.startsWith(u"n:")) {
+            const MiniHover control = miniNamed(step.mid(2));
+            QVERIFY2(control != MiniHover::InfoOnly, qPrintable(step));
+            skin.NormalizzaMiniPulsanti(control);
+        } else if (step.startsWith(u"i:")) {
+            skin.infoOnly(step == u"i:Cpu" ? InfoEntry::Cpu : InfoEntry::Elapsed);
         }
     }
     for (const QString &expected : pictures) {
@@ -167,18 +205,18 @@ void TestSkinButtons::sameControlDoesNotRewriteTheInfoLine()
     PlayerBench b;
     b.open();
     SkinButtons &skin = b.logic.skin;
-    skin.NormalizzaPulsanti(1, 1);
+    skin.NormalizzaPulsanti(MainHover::BigPlay);
     const int writes = b.model().infoWrites();
-    QCOMPARE(b.model().OggettoXWMP, 1);
-    // The pointer passes from the middle piece onto the left cap: both are code 1.
-    skin.NormalizzaPulsanti(1, 1);
+    QCOMPARE(b.model().OggettoXWMP, PlayHover::Big);
+    // The pointer passes from the middle piece onto the left cap: both are the big button.
+    skin.NormalizzaPulsanti(MainHover::BigPlay);
     QCOMPARE(b.model().infoWrites(), writes);
-    QCOMPARE(b.model().OggettoXWMP, 1);
+    QCOMPARE(b.model().OggettoXWMP, PlayHover::Big);
     // Stop and the big button share the title line's length but not its text; only changed
     // lines are written.
-    skin.ApplicaInfo(1, 0);
+    skin.ApplicaInfo(InfoEntry::Play, 0);
     QCOMPARE(b.model().infoWrites(), writes);
-    skin.ApplicaInfo(2, 0);
+    skin.ApplicaInfo(InfoEntry::Stop, 0);
     QCOMPARE(b.model().infoWrites(), writes + 2);
 }
 
@@ -217,13 +255,14 @@ void TestSkinButtons::everyPictureShownIsASkinPicture()
     check(QStringLiteral("open"));
     SkinButtons &skin = b.logic.skin;
     TransportButtons &t = b.logic.buttons;
-    for (int code = 0; code <= 9; ++code) {
-        skin.NormalizzaPulsanti(code, code);
-        check(u"main " + QString::number(code));
+    for (const char *control : {"Background", "BigPlay", "Stop", "Repeat", "Mute", "Dock",
+                                "SlideDown", "Mixer", "Close"}) {
+        skin.NormalizzaPulsanti(mainNamed(QLatin1String(control)));
+        check(u"main " + QLatin1String(control));
     }
-    for (int code = 0; code <= 3; ++code) {
-        skin.NormalizzaMiniPulsanti(code, code);
-        check(u"mini " + QString::number(code));
+    for (const char *control : {"Background", "Play", "Stop", "SlideUp"}) {
+        skin.NormalizzaMiniPulsanti(miniNamed(QLatin1String(control)));
+        check(u"mini " + QLatin1String(control));
     }
     for (bool inside : {false, true}) {
         const QString where = inside ? QStringLiteral(" inside") : QStringLiteral(" outside");

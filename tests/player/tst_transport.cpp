@@ -4,6 +4,7 @@
 #include <QLocale>
 
 Q_DECLARE_METATYPE(TransportButtons::Piece)
+Q_DECLARE_METATYPE(PlayHover)
 
 class TestTransport : public QObject {
     Q_OBJECT
@@ -124,7 +125,7 @@ void TestTransport::playAndPauseRequests_data()
     QTest::addColumn<bool>("playingBefore");
     QTest::addColumn<bool>("mini");
     QTest::addColumn<bool>("untouched");
-    QTest::addColumn<int>("hovered"); // OggettoXWMP
+    QTest::addColumn<PlayHover>("hovered");
     QTest::addColumn<bool>("queued");
     QTest::addColumn<int>("stateAfter");
     QTest::addColumn<QString>("play");
@@ -132,24 +133,29 @@ void TestTransport::playAndPauseRequests_data()
     QTest::addColumn<QString>("info");
 
     QTest::newRow("big button, mouse on it")
-        << false << false << false << 1 << false << 3 << "Pausa2S"
+        << false << false << false << PlayHover::Big << false << 3 << "Pausa2S"
         << "PausaMN"
         << "Pausa";
-    QTest::newRow("delayed start") << false << false << true << 0 << false << 3 << "Pausa2N"
-                                   << "PausaMN"
-                                   << "Pausa";
-    QTest::newRow("mini button") << false << true << false << 2 << false << 3 << "Pausa2N"
+    QTest::newRow("delayed start")
+        << false << false << true << PlayHover::None << false << 3 << "Pausa2N"
+        << "PausaMN"
+        << "Pausa";
+    QTest::newRow("mini button") << false << true << false << PlayHover::Mini << false << 3
+                                 << "Pausa2N"
                                  << "PausaMS"
                                  << "Pausa";
-    QTest::newRow("player reports later") << false << false << false << 1 << true << 3 << "Pausa2S"
-                                          << "PausaMN"
-                                          << "Pausa";
-    QTest::newRow("big button pauses") << true << false << false << 1 << false << 2 << "Play2S"
-                                       << "PlayMN"
-                                       << "Play";
-    QTest::newRow("mini button pauses") << true << true << false << 2 << false << 2 << "Play2N"
-                                        << "PlayMS"
-                                        << "Play";
+    QTest::newRow("player reports later")
+        << false << false << false << PlayHover::Big << true << 3 << "Pausa2S"
+        << "PausaMN"
+        << "Pausa";
+    QTest::newRow("big button pauses")
+        << true << false << false << PlayHover::Big << false << 2 << "Play2S"
+        << "PlayMN"
+        << "Play";
+    QTest::newRow("mini button pauses")
+        << true << true << false << PlayHover::Mini << false << 2 << "Play2N"
+        << "PlayMS"
+        << "Play";
 }
 
 void TestTransport::playAndPauseRequests()
@@ -157,7 +163,7 @@ void TestTransport::playAndPauseRequests()
     QFETCH(bool, playingBefore);
     QFETCH(bool, mini);
     QFETCH(bool, untouched);
-    QFETCH(int, hovered);
+    QFETCH(PlayHover, hovered);
     QFETCH(bool, queued);
     QFETCH(int, stateAfter);
     QFETCH(QString, play);
@@ -410,7 +416,7 @@ void TestTransport::bigButtonRelease()
 
     PlayerBench b;
     b.open(ripeti);
-    b.logic.skin.NormalizzaPulsanti(1, 1);
+    b.logic.skin.NormalizzaPulsanti(MainHover::BigPlay);
     QCOMPARE(b.picture(Image::Play), QStringLiteral("Play2S"));
     b.logic.buttons.bigPlayPressed();
     QVERIFY(b.model().PulsantePremuto);
@@ -480,7 +486,7 @@ void TestTransport::repeatToggle()
     QCOMPARE(b.picture(Image::Ripeti), QStringLiteral("NRipetiSPN"));
     QCOMPARE(b.model().text(Text::Info0), QStringLiteral("Ripeti: Disattivato"));
     // Released outside: no toggle.
-    b.model().Oggetto = 3;
+    b.model().Oggetto = MainHover::Repeat;
     t.ripetiPressed();
     t.ripetiReleased(false);
     QVERIFY(!b.model().Ripeti);

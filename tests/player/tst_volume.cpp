@@ -217,7 +217,7 @@ void TestVolume::muteButton()
     PlayerBench b;
     b.memory.VolumeMuto = mutedBefore;
     b.open();
-    b.logic.skin.NormalizzaPulsanti(4, 4);
+    b.logic.skin.NormalizzaPulsanti(MainHover::Mute);
     PlayerVolume &v = b.logic.volume;
     v.mutoPressed();
     QVERIFY(b.model().PulsantePremuto);
@@ -234,14 +234,14 @@ void TestVolume::knobInfoRestoresTheMiniButton()
 {
     PlayerBench b;
     b.open();
-    b.logic.skin.NormalizzaMiniPulsanti(2, 2);
+    b.logic.skin.NormalizzaMiniPulsanti(MiniHover::Stop);
     QCOMPARE(b.picture(Image::StopMini), QStringLiteral("StopMS"));
     b.logic.volume.hovered(Qt::NoButton);
     QCOMPARE(b.picture(Image::StopMini), QStringLiteral("StopMN"));
     QCOMPARE(b.model().text(Text::Info0), QStringLiteral("Volume di WindowsMediaPlayer"));
     QCOMPARE(b.model().text(Text::Info1),
              QStringLiteral("Click destro per il volume del Computer"));
-    QCOMPARE(b.model().MiniOggetto, 4);
+    QCOMPARE(b.model().MiniOggetto, MiniHover::InfoOnly);
     // Moving on over the knob rewrites nothing.
     const int writes = b.model().infoWrites();
     b.logic.volume.hovered(Qt::NoButton);
@@ -306,7 +306,7 @@ void TestVolume::captionChangesAtTheTop()
     // The caption tells what a click on it does now.
     s.captionHovered();
     QCOMPARE(b.model().text(Text::Info1), QStringLiteral("Premere per il volume del computer"));
-    QCOMPARE(b.model().Oggetto, 7);
+    QCOMPARE(b.model().Oggetto, MainHover::InfoOnly);
 }
 
 // Our choice: a swap asked while the caption sinks after the last one brings the caption up
@@ -456,7 +456,7 @@ void TestVolume::mixerButton()
     PlayerBench b;
     b.sound.mixerApp.installed = installed;
     b.open();
-    b.logic.skin.NormalizzaPulsanti(8, 8);
+    b.logic.skin.NormalizzaPulsanti(MainHover::Mixer);
     b.logic.computer.mixerPressed();
     QCOMPARE(b.picture(Image::Mixer), QStringLiteral("MixerP"));
     QVERIFY(b.model().PulsantePremuto);

@@ -6,15 +6,6 @@
 
 using namespace PlayerLayout;
 
-namespace {
-
-// The hover codes of the main buttons, as SkinButtons keeps them in Oggetto.
-constexpr int PlayCode = 1;
-constexpr int RepeatCode = 3;
-constexpr int MuteCode = 4;
-
-} // namespace
-
 PlayerKeys::PlayerKeys(PlayerLogic &logic, MediaPlayer &player) : m_logic(logic), m_player(player)
 {
 }
@@ -93,7 +84,7 @@ PlayerKeys::Action PlayerKeys::press(int key, Qt::KeyboardModifiers modifiers, b
 // The big button's request; its pictures show the pointer's hover only when it rests there.
 void PlayerKeys::playPause()
 {
-    m_logic.transport.PlayMouseUp(false, m_logic.model.Oggetto != PlayCode);
+    m_logic.transport.PlayMouseUp(false, m_logic.model.Oggetto != MainHover::BigPlay);
 }
 
 // A stop while the fade runs is the presenter's "now"; a paused song has nothing to fade.
@@ -131,7 +122,7 @@ void PlayerKeys::repeat()
 {
     m_logic.buttons.ripetiPressed();
     m_logic.buttons.ripetiReleased(true);
-    if (m_logic.model.Oggetto != RepeatCode)
+    if (m_logic.model.Oggetto != MainHover::Repeat)
         m_logic.skin.restore(Image::Ripeti);
 }
 
@@ -139,7 +130,7 @@ void PlayerKeys::mute()
 {
     m_logic.volume.mutoPressed();
     m_logic.volume.mutoReleased(true);
-    if (m_logic.model.Oggetto != MuteCode)
+    if (m_logic.model.Oggetto != MainHover::Mute)
         m_logic.skin.restore(Image::Muto);
 }
 

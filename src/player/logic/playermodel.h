@@ -58,6 +58,29 @@ enum class Timer {
     Count
 };
 
+// Oggetto: the main-area control under the mouse. The controls that only tell what they show
+// (time fields, labels, sliders, CPU meter, mini seek sensor) share InfoOnly.
+enum class MainHover {
+    Background,
+    BigPlay, // any of the big play button's three pieces
+    Stop,
+    Repeat,
+    Mute,
+    Dock,
+    SlideDown,
+    InfoOnly,
+    Mixer,
+    Close
+};
+
+// MiniOggetto: the control under the mouse in the strip under the video. InfoOnly is the
+// progress bar, the player-volume knob and its track.
+enum class MiniHover { Background, Play, Stop, SlideUp, InfoOnly };
+
+// OggettoXWMP: which play button is under the mouse, so that the pause glyph the player's state
+// brings shows its hover look there.
+enum class PlayHover { None, Big, Mini };
+
 // Where the panel and the video area are, in twips.
 struct PanelGeometry {
     double panelTop = PlayerLayout::PanelHiddenTop;
@@ -111,9 +134,9 @@ public:
     bool FileInesistente = false;
     bool PulsantePremuto = false;
     bool PulsanteMiniPremuto = false;
-    int Oggetto = 0;
-    int MiniOggetto = 0;
-    int OggettoXWMP = 0;
+    MainHover Oggetto = MainHover::Background;
+    MiniHover MiniOggetto = MiniHover::Background;
+    PlayHover OggettoXWMP = PlayHover::None;
     double TimerIIProtetto = 0;
     int WMPSempreVisib = 0;
     bool Fermo = true;

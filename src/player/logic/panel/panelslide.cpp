@@ -152,7 +152,7 @@ void PanelSlide::agganciaReleased(bool inside)
         Aggancia = true;
         start(SlideDown);
     } else {
-        m_skin.NormalizzaPulsanti(0, 0);
+        m_skin.NormalizzaPulsanti(MainHover::Background);
     }
     m_model.PulsantePremuto = false;
 }
@@ -170,7 +170,7 @@ void PanelSlide::slittaBassoReleased(bool inside)
         start(SlideDown);
         m_model.setPicture(Image::SlittaBasso, QStringLiteral("ScorriBassoN"));
     } else {
-        m_skin.NormalizzaPulsanti(0, 0);
+        m_skin.NormalizzaPulsanti(MainHover::Background);
     }
     m_model.PulsantePremuto = false;
 }
@@ -186,7 +186,7 @@ void PanelSlide::slittaAltoReleased(bool inside)
         m_model.setPicture(Image::SlittaAlto, QStringLiteral("ScorriAltoN"));
         start(SlideUp);
     } else {
-        m_skin.NormalizzaMiniPulsanti(0, 0);
+        m_skin.NormalizzaMiniPulsanti(MiniHover::Background);
     }
 }
 

@@ -66,25 +66,37 @@ void SongPosition::ProgressoDaCursore()
     m_model.setText(Text::Avanzamento, NumberText::avanzamento(value + 0.5));
 }
 
-void SongPosition::barPressed(double x, Qt::MouseButton button)
+// The bar stops following the song while the presenter chooses a place on it.
+void SongPosition::pressed(double x, Qt::MouseButton button, bool mini)
 {
     m_model.AggiornaProgresso = false;
     if (button != Qt::LeftButton)
         return;
     ValProgresso = NumberText::rounded(m_model.progress().value);
-    ProgressoDaClic(x, false);
+    ProgressoDaClic(x, mini);
+}
+
+// Dragged, the bar and the time fields follow the pointer; moved with no button, the pointer
+// may come from a mini button, which goes back to normal.
+void SongPosition::moved(double x, Qt::MouseButtons buttons, bool mini)
+{
+    if (buttons & Qt::LeftButton) {
+        ProgressoDaClic(x, mini);
+        tick();
+    } else if (buttons == Qt::NoButton) {
+        m_skin.NormalizzaMiniPulsanti(MiniHover::Background);
+    }
+}
+
+void SongPosition::barPressed(double x, Qt::MouseButton button)
+{
+    pressed(x, button, false);
 }
 
 void SongPosition::barMoved(double x, Qt::MouseButtons buttons)
 {
-    if (buttons & Qt::LeftButton) {
-        ProgressoDaClic(x, false);
-        tick();
-    } else if (buttons == Qt::NoButton) {
-        m_skin.NormalizzaMiniPulsanti(0, 0);
-    }
-    m_skin.ApplicaInfo(16, 0);
-    m_model.MiniOggetto = 4;
+    moved(x, buttons, false);
+    m_skin.miniInfoOnly(InfoEntry::Position);
 }
 
 void SongPosition::barReleased(double x, double y)
@@ -106,22 +118,13 @@ void SongPosition::barReleased(double x, double y)
 
 void SongPosition::sensorPressed(double x, Qt::MouseButton button)
 {
-    m_model.AggiornaProgresso = false;
-    if (button != Qt::LeftButton)
-        return;
-    ValProgresso = NumberText::rounded(m_model.progress().value);
-    ProgressoDaClic(x, true);
+    pressed(x, button, true);
 }
 
 void SongPosition::sensorMoved(double x, Qt::MouseButtons buttons)
 {
-    if (buttons & Qt::LeftButton) {
-        ProgressoDaClic(x, true);
-        tick();
-    } else if (buttons == Qt::NoButton) {
-        m_skin.NormalizzaMiniPulsanti(0, 0);
-    }
-    m_skin.infoOnly(16);
+    moved(x, buttons, true);
+    m_skin.infoOnly(InfoEntry::Position);
 }
 
 void SongPosition::sensorReleased(double x, double y)

@@ -60,6 +60,9 @@ public:
     double knobLeftAtMove = 0;
 
 private:
+    // A press and a movement over the bar or, with mini, over the mini sensor.
+    void pressed(double x, Qt::MouseButton button, bool mini);
+    void moved(double x, Qt::MouseButtons buttons, bool mini);
     void setMiniFromValue();
     void seekTo(double seconds);
 

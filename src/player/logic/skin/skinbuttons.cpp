@@ -55,130 +55,164 @@ void SkinButtons::restore(Image image)
     m_model.setPicture(image, normalPicture(image));
 }
 
-void SkinButtons::restoreIfHovered(int oggetto, Image image)
+void SkinButtons::restoreIfHovered(MainHover hovered, Image image)
 {
-    if (m_model.Oggetto == oggetto)
+    if (m_model.Oggetto == hovered)
         restore(image);
 }
 
-void SkinButtons::NormalizzaPulsanti(int control, int subOggetto)
+namespace {
+
+InfoEntry entryOf(MainHover control)
 {
-    if (m_model.MiniOggetto != 0)
-        NormalizzaMiniPulsanti(0, 0);
-    if (m_model.Oggetto == subOggetto)
+    switch (control) {
+    case MainHover::BigPlay:
+        return InfoEntry::Play;
+    case MainHover::Stop:
+        return InfoEntry::Stop;
+    case MainHover::Repeat:
+        return InfoEntry::Repeat;
+    case MainHover::Mute:
+        return InfoEntry::Mute;
+    case MainHover::Dock:
+        return InfoEntry::Dock;
+    case MainHover::SlideDown:
+        return InfoEntry::Panel;
+    case MainHover::Mixer:
+        return InfoEntry::Mixer;
+    case MainHover::Close:
+        return InfoEntry::Close;
+    case MainHover::Background:
+    case MainHover::InfoOnly:
+        break;
+    }
+    return InfoEntry::Nothing;
+}
+
+} // namespace
+
+void SkinButtons::NormalizzaPulsanti(MainHover control)
+{
+    if (m_model.MiniOggetto != MiniHover::Background)
+        NormalizzaMiniPulsanti(MiniHover::Background);
+    if (m_model.Oggetto == control)
         return;
-    m_model.OggettoXWMP = 0;
+    m_model.OggettoXWMP = PlayHover::None;
     int variant = 0;
-    if (control == 0)
+    if (control == MainHover::Background)
         restoreMain(m_model.Oggetto);
     else if (!m_model.PulsantePremuto)
         variant = hoverMain(control);
-    ApplicaInfo(control, variant);
-    m_model.Oggetto = subOggetto;
+    ApplicaInfo(entryOf(control), variant);
+    m_model.Oggetto = control;
 }
 
 // Play, repeat and stop share the big button's glow, so leaving any of them restores all three.
-void SkinButtons::restoreMain(int oggetto)
+void SkinButtons::restoreMain(MainHover hovered)
 {
-    switch (oggetto) {
-    case 1:
-    case 2:
-    case 3:
+    switch (hovered) {
+    case MainHover::BigPlay:
+    case MainHover::Stop:
+    case MainHover::Repeat:
         restore(Image::Play);
         restore(Image::Ripeti);
         restore(Image::Stop);
         break;
-    case 4:
+    case MainHover::Mute:
         restore(Image::Muto);
         break;
-    case 5:
+    case MainHover::Dock:
         restore(Image::Aggancia);
         break;
-    case 6:
+    case MainHover::SlideDown:
         restore(Image::SlittaBasso);
         break;
-    case 8:
+    case MainHover::Mixer:
         restore(Image::Mixer);
         break;
-    case 9:
+    case MainHover::Close:
         restore(Image::Chiudi);
         break;
-    default:
+    case MainHover::Background:
+    case MainHover::InfoOnly:
         break;
     }
 }
 
 // The hover picture of a main button; the neighbour the mouse may have come from without
 // crossing the background goes back to normal. Returns the info variant.
-int SkinButtons::hoverMain(int control)
+int SkinButtons::hoverMain(MainHover control)
 {
     switch (control) {
-    case 1: {
+    case MainHover::BigPlay: {
         const bool on = playing();
         m_model.setPicture(Image::Play, on ? QStringLiteral("Pausa2S") : QStringLiteral("Play2S"));
-        m_model.OggettoXWMP = 1;
-        restoreIfHovered(3, Image::Ripeti);
-        restoreIfHovered(2, Image::Stop);
+        m_model.OggettoXWMP = PlayHover::Big;
+        restoreIfHovered(MainHover::Repeat, Image::Ripeti);
+        restoreIfHovered(MainHover::Stop, Image::Stop);
         return on ? 1 : 0;
     }
-    case 2:
+    case MainHover::Stop:
         m_model.setPicture(Image::Stop, QStringLiteral("StopSPN"));
-        restoreIfHovered(1, Image::Play);
-        restoreIfHovered(5, Image::Aggancia);
+        restoreIfHovered(MainHover::BigPlay, Image::Play);
+        restoreIfHovered(MainHover::Dock, Image::Aggancia);
         return 0;
-    case 3:
+    case MainHover::Repeat:
         m_model.setPicture(Image::Ripeti, m_model.Ripeti ? QStringLiteral("RipetiSPN")
                                                          : QStringLiteral("NRipetiSPN"));
-        restoreIfHovered(1, Image::Play);
-        restoreIfHovered(4, Image::Muto);
+        restoreIfHovered(MainHover::BigPlay, Image::Play);
+        restoreIfHovered(MainHover::Mute, Image::Muto);
         return m_model.Ripeti ? 1 : 0;
-    case 4:
+    case MainHover::Mute:
         m_model.setPicture(Image::Muto, m_memory.VolumeMuto ? QStringLiteral("MutoS")
                                                             : QStringLiteral("SonoroS"));
         restore(Image::Ripeti);
         return m_memory.VolumeMuto ? 1 : 0;
-    case 5: {
+    case MainHover::Dock: {
         const bool docked = m_model.WMPSempreVisib == 1;
         m_model.setPicture(Image::Aggancia,
                            docked ? QStringLiteral("AgganciatoS") : QStringLiteral("SganciatoS"));
-        restoreIfHovered(2, Image::Stop);
-        restoreIfHovered(6, Image::SlittaBasso);
+        restoreIfHovered(MainHover::Stop, Image::Stop);
+        restoreIfHovered(MainHover::SlideDown, Image::SlittaBasso);
         return docked ? 0 : 1;
     }
-    case 6:
+    case MainHover::SlideDown:
         m_model.setPicture(Image::SlittaBasso, QStringLiteral("ScorriBassoS"));
-        restoreIfHovered(5, Image::Aggancia);
+        restoreIfHovered(MainHover::Dock, Image::Aggancia);
         return 0;
-    case 8:
+    case MainHover::Mixer:
         m_model.setPicture(Image::Mixer, QStringLiteral("MixerS"));
         return 0;
-    case 9:
+    case MainHover::Close:
         m_model.setPicture(Image::Chiudi, QStringLiteral("ChiudiS"));
         return 0;
-    default:
-        return 0;
+    case MainHover::Background:
+    case MainHover::InfoOnly:
+        break;
     }
+    return 0;
 }
 
-void SkinButtons::NormalizzaMiniPulsanti(int control, int subOggetto)
+void SkinButtons::NormalizzaMiniPulsanti(MiniHover control)
 {
-    if (m_model.MiniOggetto == subOggetto)
+    if (m_model.MiniOggetto == control)
         return;
-    m_model.OggettoXWMP = 0;
-    int entry = control;
+    m_model.OggettoXWMP = PlayHover::None;
+    InfoEntry entry = InfoEntry::Nothing;
     int variant = 0;
-    const int before = m_model.MiniOggetto;
+    const MiniHover before = m_model.MiniOggetto;
     const bool held = m_model.PulsanteMiniPremuto;
     switch (control) {
-    case 0:
-        if (before == 1)
+    case MiniHover::Background:
+        if (before == MiniHover::Play)
             restore(Image::PlayMini);
-        else if (before == 2)
+        else if (before == MiniHover::Stop)
             restore(Image::StopMini);
-        else if (before == 3)
+        else if (before == MiniHover::SlideUp)
             restore(Image::SlittaAlto);
         break;
-    case 1:
+    case MiniHover::Play:
+        entry = InfoEntry::Play;
         if (held)
             break;
         if (playing()) {
@@ -187,48 +221,55 @@ void SkinButtons::NormalizzaMiniPulsanti(int control, int subOggetto)
         } else {
             m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMS"));
         }
-        m_model.OggettoXWMP = 2;
-        if (before == 2)
+        m_model.OggettoXWMP = PlayHover::Mini;
+        if (before == MiniHover::Stop)
             restore(Image::StopMini);
-        if (before == 3)
+        if (before == MiniHover::SlideUp)
             restore(Image::SlittaAlto);
         break;
-    case 2:
+    case MiniHover::Stop:
+        entry = InfoEntry::Stop;
         if (held)
             break;
         m_model.setPicture(Image::StopMini, QStringLiteral("StopMS"));
-        if (before == 1)
+        if (before == MiniHover::Play)
             restore(Image::PlayMini);
         break;
-    case 3:
+    case MiniHover::SlideUp:
         // The slide-up button tells about the panel it shows.
-        entry = 6;
+        entry = InfoEntry::Panel;
         variant = 1;
         if (held)
             break;
         m_model.setPicture(Image::SlittaAlto, QStringLiteral("ScorriAltoS"));
-        if (before == 1)
+        if (before == MiniHover::Play)
             restore(Image::PlayMini);
         break;
-    default:
+    case MiniHover::InfoOnly:
         break;
     }
     ApplicaInfo(entry, variant);
-    m_model.MiniOggetto = subOggetto;
+    m_model.MiniOggetto = control;
 }
 
-void SkinButtons::ApplicaInfo(int entry, int chPulsante)
+void SkinButtons::ApplicaInfo(InfoEntry entry, int variant)
 {
-    const QString title = m_info.text(entry, chPulsante, 0);
+    const QString title = m_info.text(entry, variant, 0);
     if (m_model.text(Text::Info0) != title)
         m_model.setText(Text::Info0, title);
-    const QString description = m_info.text(entry, chPulsante, 1);
+    const QString description = m_info.text(entry, variant, 1);
     if (m_model.text(Text::Info1) != description)
         m_model.setText(Text::Info1, description);
 }
 
-void SkinButtons::infoOnly(int entry)
+void SkinButtons::infoOnly(InfoEntry entry, int variant)
+{
+    ApplicaInfo(entry, variant);
+    m_model.Oggetto = MainHover::InfoOnly;
+}
+
+void SkinButtons::miniInfoOnly(InfoEntry entry)
 {
     ApplicaInfo(entry, 0);
-    m_model.Oggetto = 7;
+    m_model.MiniOggetto = MiniHover::InfoOnly;
 }

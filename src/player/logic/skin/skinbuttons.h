@@ -6,6 +6,8 @@ class MediaPlayer;
 class PlayerModel;
 struct PlayerMemory;
 enum class Image;
+enum class MainHover;
+enum class MiniHover;
 
 // The three looks of the skinned buttons and the info line: which picture each button shows as
 // the mouse moves over the window, and what the info line says about the control under it.
@@ -15,16 +17,17 @@ public:
 
     InfoTexts &info() { return m_info; }
 
-    // The mouse is now over the main-area control numbered control (which also names its info
-    // entry), with hover code subOggetto; 0, 0 is the background.
-    void NormalizzaPulsanti(int control, int subOggetto);
+    // The mouse is now over the main-area control (Background when over none); the info line
+    // tells about it.
+    void NormalizzaPulsanti(MainHover control);
     // The same for the strip of mini controls under the video.
-    void NormalizzaMiniPulsanti(int control, int subOggetto);
+    void NormalizzaMiniPulsanti(MiniHover control);
     // Writes the two info labels, each only when its text changes.
-    void ApplicaInfo(int entry, int chPulsante);
-    // A control that only shows information: its entry on the info line and hover code 7,
-    // without restoring the button hovered before.
-    void infoOnly(int entry);
+    void ApplicaInfo(InfoEntry entry, int variant);
+    // A control that only shows information: its entry on the info line and the InfoOnly hover
+    // code of its area, without restoring the button hovered before.
+    void infoOnly(InfoEntry entry, int variant = 0);
+    void miniInfoOnly(InfoEntry entry);
 
     // The normal picture of a control by the current state (glyph by the player's state,
     // repeat by Ripeti, mute by VolumeMuto, dock by WMPSempreVisib).
@@ -34,9 +37,9 @@ public:
     bool playing() const;
 
 private:
-    int hoverMain(int control);
-    void restoreMain(int oggetto);
-    void restoreIfHovered(int oggetto, Image image);
+    int hoverMain(MainHover control);
+    void restoreMain(MainHover hovered);
+    void restoreIfHovered(MainHover hovered, Image image);
 
     PlayerModel &m_model;
     MediaPlayer &m_player;

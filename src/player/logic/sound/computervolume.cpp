@@ -72,7 +72,7 @@ void ComputerVolume::mixerReleased(bool inside)
         static_cast<void>(m_launcher.start());
         m_model.setPicture(Image::Mixer, QStringLiteral("MixerS"));
     } else {
-        m_skin.NormalizzaPulsanti(0, 0);
+        m_skin.NormalizzaPulsanti(MainHover::Background);
     }
     m_model.PulsantePremuto = false;
 }

@@ -175,11 +175,10 @@ void PlayerVolume::timer7Tick()
 // rewrite the info line at every move.
 void PlayerVolume::hovered(Qt::MouseButtons buttons)
 {
-    const int before = m_model.MiniOggetto;
-    if (buttons == Qt::NoButton && before != 0 && before != 4)
-        m_skin.NormalizzaMiniPulsanti(0, 0);
-    m_skin.ApplicaInfo(11, 0);
-    m_model.MiniOggetto = 4;
+    const MiniHover before = m_model.MiniOggetto;
+    if (buttons == Qt::NoButton && before != MiniHover::Background && before != MiniHover::InfoOnly)
+        m_skin.NormalizzaMiniPulsanti(MiniHover::Background);
+    m_skin.miniInfoOnly(InfoEntry::PlayerVolume);
 }
 
 void PlayerVolume::mutoPressed()
@@ -194,13 +193,13 @@ void PlayerVolume::mutoReleased(bool inside)
         ImpostaMuto(false);
         if (muted()) {
             m_model.setPicture(Image::Muto, QStringLiteral("MutoS"));
-            m_skin.ApplicaInfo(4, 1);
+            m_skin.ApplicaInfo(InfoEntry::Mute, 1);
         } else {
             m_model.setPicture(Image::Muto, QStringLiteral("SonoroS"));
-            m_skin.ApplicaInfo(4, 0);
+            m_skin.ApplicaInfo(InfoEntry::Mute, 0);
         }
     } else {
-        m_skin.NormalizzaPulsanti(0, 0);
+        m_skin.NormalizzaPulsanti(MainHover::Background);
     }
     m_model.PulsantePremuto = false;
 }

@@ -103,9 +103,6 @@ void VolumeSwap::timer9Tick()
 
 void VolumeSwap::captionHovered()
 {
-    if (Timer8Tag == Shown::Computer)
-        m_skin.ApplicaInfo(10, 1);
-    else
-        m_skin.ApplicaInfo(11, 1);
-    m_model.Oggetto = 7;
+    m_skin.infoOnly(
+        Timer8Tag == Shown::Computer ? InfoEntry::ComputerVolume : InfoEntry::PlayerVolume, 1);
 }

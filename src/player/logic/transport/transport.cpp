@@ -99,25 +99,14 @@ void Transport::PlayMouseUp(bool mini, bool untouched)
         return;
 
     if (isPlaying(m_player.playState())) {
-        if (mini) {
-            m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMS"));
-            m_model.setPicture(Image::Play, QStringLiteral("Play2N"));
-        } else {
-            m_model.setPicture(Image::PlayMini, QStringLiteral("PlayMN"));
-            m_model.setPicture(Image::Play,
-                               untouched ? QStringLiteral("Play2N") : QStringLiteral("Play2S"));
-            m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
-            m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
-            m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
-            m_model.setPicture(Image::Stop, QStringLiteral("StopNPN"));
-        }
+        showPlayButtons(QStringLiteral("Play"), mini, untouched);
         // The player keeps its rate while paused; the next play sets the chosen one again.
         m_player.setRate(1);
         m_model.letEventsRun();
         if (m_model.unloaded)
             return;
         m_player.pause();
-        m_skin.ApplicaInfo(1, 0);
+        m_skin.ApplicaInfo(InfoEntry::Play, 0);
         m_model.setTimer(Timer::Timer1, false);
     } else if (m_model.FileInesistente) {
         m_questions.inform(
@@ -131,20 +120,9 @@ void Transport::PlayMouseUp(bool mini, bool untouched)
             m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
         }
     } else {
-        if (mini) {
-            m_model.setPicture(Image::PlayMini, QStringLiteral("PausaMS"));
-            m_model.setPicture(Image::Play, QStringLiteral("Pausa2N"));
-        } else {
-            m_model.setPicture(Image::PlayMini, QStringLiteral("PausaMN"));
-            m_model.setPicture(Image::Play,
-                               untouched ? QStringLiteral("Pausa2N") : QStringLiteral("Pausa2S"));
-            m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
-            m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
-            m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
-            m_model.setPicture(Image::Stop, QStringLiteral("StopNPN"));
-        }
+        showPlayButtons(QStringLiteral("Pausa"), mini, untouched);
         m_player.play();
-        m_skin.ApplicaInfo(1, 1);
+        m_skin.ApplicaInfo(InfoEntry::Play, 1);
         m_model.letEventsRun();
     }
     m_model.Fermo = false;
@@ -153,6 +131,25 @@ void Transport::PlayMouseUp(bool mini, bool untouched)
 void Transport::showStartCaption()
 {
     m_model.setText(Text::Caption, m_model.caption(NumberText::captionStart()));
+}
+
+// Both play buttons show the glyph ("Play" or "Pausa") of what their next click does; the one
+// the presenter used keeps its hover look unless the request came from elsewhere (untouched),
+// and the big button's neighbours lose their held look.
+void Transport::showPlayButtons(const QString &glyph, bool mini, bool untouched)
+{
+    if (mini) {
+        m_model.setPicture(Image::PlayMini, glyph + u"MS");
+        m_model.setPicture(Image::Play, glyph + u"2N");
+        return;
+    }
+    m_model.setPicture(Image::PlayMini, glyph + u"MN");
+    m_model.setPicture(Image::Play,
+                       glyph + (untouched ? QStringLiteral("2N") : QStringLiteral("2S")));
+    m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
+    m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
+    m_model.setPicture(Image::Ripeti, ripetiPicture("NPN"));
+    m_model.setPicture(Image::Stop, QStringLiteral("StopNPN"));
 }
 
 void Transport::restoreBigButton()
@@ -168,11 +165,11 @@ void Transport::PlayStateChange()
         return;
     const MediaPlayer::PlayState state = m_player.playState();
     if (isPlaying(state)) {
-        const int hovered = m_model.OggettoXWMP;
-        m_model.setPicture(Image::Play,
-                           hovered == 1 ? QStringLiteral("Pausa2S") : QStringLiteral("Pausa2N"));
-        m_model.setPicture(Image::PlayMini,
-                           hovered == 2 ? QStringLiteral("PausaMS") : QStringLiteral("PausaMN"));
+        const PlayHover hovered = m_model.OggettoXWMP;
+        m_model.setPicture(Image::Play, hovered == PlayHover::Big ? QStringLiteral("Pausa2S")
+                                                                  : QStringLiteral("Pausa2N"));
+        m_model.setPicture(Image::PlayMini, hovered == PlayHover::Mini ? QStringLiteral("PausaMS")
+                                                                       : QStringLiteral("PausaMN"));
         // A repeat starts the song again from the start, unless the presenter chose a place
         // on the bar while the restart was pending: the bar may still show the song's last
         // second, whose replay would end at once and repeat again.

@@ -67,6 +67,7 @@ private:
     void finalStop();
     void stopForGood();
     void restoreBigButton();
+    void showPlayButtons(const QString &glyph, bool mini, bool untouched);
     void showStartCaption();
 
     PlayerModel &m_model;

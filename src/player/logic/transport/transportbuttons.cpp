@@ -41,7 +41,7 @@ void TransportButtons::bigPlayReleased(bool inside)
     } else {
         m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
         m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
-        m_skin.NormalizzaPulsanti(0, 0);
+        m_skin.NormalizzaPulsanti(MainHover::Background);
     }
     m_model.PulsantePremuto = false;
 }
@@ -58,7 +58,7 @@ void TransportButtons::miniPlayReleased(bool inside)
     if (inside)
         m_transport.PlayMouseUp(true, false);
     else
-        m_skin.NormalizzaMiniPulsanti(0, 0);
+        m_skin.NormalizzaMiniPulsanti(MiniHover::Background);
     m_model.PulsanteMiniPremuto = false;
 }
 
@@ -74,7 +74,7 @@ void TransportButtons::stopReleased(bool inside, Qt::MouseButton button)
         m_transport.SfumaStop(button);
         m_model.setPicture(Image::Stop, QStringLiteral("StopSPN"));
     } else {
-        m_skin.NormalizzaPulsanti(0, 0);
+        m_skin.NormalizzaPulsanti(MainHover::Background);
     }
     m_model.PulsantePremuto = false;
 }
@@ -91,7 +91,7 @@ void TransportButtons::miniStopReleased(bool inside, Qt::MouseButton button)
         m_transport.SfumaStop(button);
         m_model.setPicture(Image::StopMini, QStringLiteral("StopMS"));
     } else {
-        m_skin.NormalizzaMiniPulsanti(0, 0);
+        m_skin.NormalizzaMiniPulsanti(MiniHover::Background);
     }
     m_model.PulsanteMiniPremuto = false;
 }
@@ -109,14 +109,14 @@ void TransportButtons::ripetiReleased(bool inside)
         if (m_model.Ripeti) {
             m_model.setPicture(Image::Ripeti, QStringLiteral("NRipetiSPN"));
             m_model.Ripeti = false;
-            m_skin.ApplicaInfo(3, 0);
+            m_skin.ApplicaInfo(InfoEntry::Repeat, 0);
         } else {
             m_model.setPicture(Image::Ripeti, QStringLiteral("RipetiSPN"));
             m_model.Ripeti = true;
-            m_skin.ApplicaInfo(3, 1);
+            m_skin.ApplicaInfo(InfoEntry::Repeat, 1);
         }
     } else {
-        m_skin.NormalizzaPulsanti(0, 0);
+        m_skin.NormalizzaPulsanti(MainHover::Background);
     }
     m_model.PulsantePremuto = false;
 }
