@@ -37,18 +37,17 @@ void installItalian(QTranslator &translator)
         QApplication::installTranslator(&translator);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+void prepareApplication(QTranslator &translator)
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zefiro"));
     QApplication::setQuitOnLastWindowClosed(false);
-    QTranslator translator;
     installItalian(translator);
+}
 
-    AppState state;
-    MessageBoxQuestions questions;
+// The folder of the data files, which must hold at least the themes; false after telling the
+// presenter why the program cannot start.
+bool findProgramFolder(AppState &state, QuestionPort &questions)
+{
     state.Avvio = 1;
     const ProgramFolder folder =
         ProgramFolder::resolve(QCoreApplication::applicationFilePath(),
@@ -56,53 +55,57 @@ int main(int argc, char **argv)
     if (folder.path.isEmpty()) {
         questions.inform(u"Impossibile preparare la cartella dei dati: " + folder.error,
                          QStringLiteral("Zefiro"), QuestionPort::Icon::Critical);
-        return 1;
+        return false;
     }
     state.Path = folder.path;
     state.FilePercorsi = QStringLiteral("/Percorsi.ini");
     if (!QFileInfo(state.file(QStringLiteral("Temi"))).isDir()) {
         questions.inform(QStringLiteral("Errore: Nessun tema esistente"), QStringLiteral("Zefiro"),
                          QuestionPort::Icon::Critical);
-        return 1;
+        return false;
     }
+    return true;
+}
 
-    PlayerMemory playerMemory;
-    // The system services of the playback window's sound controls, one each for the run.
+// The system services of the playback window's sound controls and of the update check, one
+// each for the run.
+struct SystemServices {
     AlsaMixer mixer;
     MixerApp mixerApp;
     ProcCpuCounters cpuCounters;
     UnixPriority priority;
     QtUrlFetch fetch;
-    AppPeers peers(state, questions, playerMemory,
-                   SoundPorts{mixer, mixerApp, cpuCounters, priority}, fetch);
-    // The loading window appears only when loading lasts long enough to be read (a first start
-    // installing the music pack, a slow disk); a usual start of a few tens of milliseconds shows
-    // the board without a window flashing up before it.
-    DelayedProgress progress;
-    LoaderWindows windows(peers);
-    Principale board(state, peers, questions);
-    peers.setBoard(board);
-    // The system ending the program closes the board as its exit button would, once the board
-    // is loaded.
-    TerminationSignals termination;
+
+    SoundPorts sound() { return SoundPorts{mixer, mixerApp, cpuCounters, priority}; }
+};
+
+// The system ending the program closes the board as its exit button would, once the board is
+// loaded.
+void endWithTheSystem(TerminationSignals &termination, Principale &board)
+{
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &board,
                      &Principale::close);
-    QObject::connect(&board, &Principale::terminated, &app, &QApplication::quit,
+    QObject::connect(&board, &Principale::terminated, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
+}
 
+// The data files, the songs and the chosen theme; false when loading cannot go on.
+bool loadData(AppState &state, ProgressPort &progress, QuestionPort &questions,
+              LoaderWindows &windows, Principale &board)
+{
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     if (!Loader(state, progress, questions, windows, executable).Caricamento(true))
-        return 1;
+        return false;
     Themes themes(state, progress, questions);
     themes.ScegliTema();
     themes.ImpostaTema(board);
+    return true;
+}
 
-    // Ended by the system while loading: leave every file as it was, so that the next start
-    // brings the interrupted game back.
-    if (const int signal = termination.pendingSignal())
-        return 128 + signal;
-    board.load();
-    termination.setReady();
+// Shows the loaded board with what runs beside it, until the program ends.
+int runBoard(AppState &state, Principale &board, AppPeers &peers, QuestionPort &questions,
+             LoaderWindows &windows, UrlFetch &fetch)
+{
     std::unique_ptr<PaintReport> paintReport;
     if (PaintReport::wanted())
         paintReport = std::make_unique<PaintReport>(board);
@@ -112,4 +115,41 @@ int main(int argc, char **argv)
         new StartupUpdate(board, startupCheck, peers);
     board.showBoard();
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTranslator translator;
+    prepareApplication(translator);
+
+    AppState state;
+    MessageBoxQuestions questions;
+    if (!findProgramFolder(state, questions))
+        return 1;
+
+    PlayerMemory playerMemory;
+    SystemServices services;
+    AppPeers peers(state, questions, playerMemory, services.sound(), services.fetch);
+    // The loading window appears only when loading lasts long enough to be read (a first start
+    // installing the music pack, a slow disk); a usual start of a few tens of milliseconds shows
+    // the board without a window flashing up before it.
+    DelayedProgress progress;
+    LoaderWindows windows(peers);
+    Principale board(state, peers, questions);
+    peers.setBoard(board);
+    TerminationSignals termination;
+    endWithTheSystem(termination, board);
+
+    if (!loadData(state, progress, questions, windows, board))
+        return 1;
+    // Ended by the system while loading: leave every file as it was, so that the next start
+    // brings the interrupted game back.
+    if (const int signal = termination.pendingSignal())
+        return 128 + signal;
+    board.load();
+    termination.setReady();
+    return runBoard(state, board, peers, questions, windows, services.fetch);
 }

@@ -95,12 +95,21 @@ void AppPeers::showOptions()
     focusOptions();
 }
 
+namespace {
+
+void bringToFront(QWidget *window)
+{
+    if (!window)
+        return;
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
 void AppPeers::focusOptions()
 {
-    if (!m_options)
-        return;
-    m_options->raise();
-    m_options->activateWindow();
+    bringToFront(m_options);
 }
 
 void AppPeers::showUpdate()
@@ -116,10 +125,7 @@ void AppPeers::showUpdate()
 
 void AppPeers::focusUpdate()
 {
-    if (!m_update)
-        return;
-    m_update->raise();
-    m_update->activateWindow();
+    bringToFront(m_update);
 }
 
 void AppPeers::unloadOthers()
