@@ -27,26 +27,40 @@ void ThemedButton::setBackdrop(const QColor &colour)
     update();
 }
 
+namespace {
+
+// Hands each pixel at least as opaque as minAlpha of a small copy of picture to visit: a small
+// copy is enough for a colour and keeps a large picture cheap.
+template <typename Visit>
+void forEachPixel(const QImage &picture, int minAlpha, Qt::TransformationMode mode, Visit visit)
+{
+    if (picture.isNull())
+        return;
+    const QImage small =
+        picture.scaled(32, 32, Qt::IgnoreAspectRatio, mode).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < small.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(small.constScanLine(y));
+        for (int x = 0; x < small.width(); ++x) {
+            if (qAlpha(line[x]) >= minAlpha)
+                visit(line[x]);
+        }
+    }
+}
+
+} // namespace
+
 QColor ThemedButton::faceColour(const QImage &picture, const QColor &fallback)
 {
-    // A small copy is enough for a mean and keeps a large picture cheap.
-    const QImage small = picture.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_ARGB32);
     qint64 red = 0;
     qint64 green = 0;
     qint64 blue = 0;
     qint64 count = 0;
-    for (int y = 0; y < small.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(small.constScanLine(y));
-        for (int x = 0; x < small.width(); ++x) {
-            if (qAlpha(line[x]) < 128)
-                continue;
-            red += qRed(line[x]);
-            green += qGreen(line[x]);
-            blue += qBlue(line[x]);
-            ++count;
-        }
-    }
+    forEachPixel(picture, 128, Qt::SmoothTransformation, [&](QRgb pixel) {
+        red += qRed(pixel);
+        green += qGreen(pixel);
+        blue += qBlue(pixel);
+        ++count;
+    });
     if (count == 0)
         return fallback;
     return QColor(int(red / count), int(green / count), int(blue / count));
@@ -54,23 +68,16 @@ QColor ThemedButton::faceColour(const QImage &picture, const QColor &fallback)
 
 QColor ThemedButton::captionColour(const QImage &picture, const QColor &face)
 {
-    const QImage small =
-        picture.isNull() ? QImage() : picture.scaled(32, 32).convertToFormat(QImage::Format_ARGB32);
     QColor farthest;
     int distance = 0;
-    for (int y = 0; y < small.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(small.constScanLine(y));
-        for (int x = 0; x < small.width(); ++x) {
-            if (qAlpha(line[x]) < 200)
-                continue;
-            const int d = qAbs(qRed(line[x]) - face.red()) + qAbs(qGreen(line[x]) - face.green()) +
-                          qAbs(qBlue(line[x]) - face.blue());
-            if (d > distance) {
-                distance = d;
-                farthest = QColor(line[x]);
-            }
+    forEachPixel(picture, 200, Qt::FastTransformation, [&](QRgb pixel) {
+        const int d = qAbs(qRed(pixel) - face.red()) + qAbs(qGreen(pixel) - face.green()) +
+                      qAbs(qBlue(pixel) - face.blue());
+        if (d > distance) {
+            distance = d;
+            farthest = QColor(pixel);
         }
-    }
+    });
     if (distance >= 240)
         return farthest;
     const double luminance = 0.299 * face.red() + 0.587 * face.green() + 0.114 * face.blue();
