@@ -1,8 +1,8 @@
 // Prints how long the pre-show check takes for 25 generated three-minute songs: first with no
 // analysis kept (every song decoded), then again from Analisi.ini.
 #include "songcheck/probequeue.h"
+#include "tests/fakes/tonefiles.h"
 #include "tests/songcheck/countingprobe.h"
-#include "tests/songcheck/tonefiles.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,6 @@
 // The board picture: decoded at the size it is shown at, stretched over the label as before.
 #include "board/boardpicture.h"
+#include "tests/fakes/colours.h"
 
 #include <QFile>
 #include <QImage>
@@ -32,9 +33,7 @@ QImage quadrants(QSize size)
 
 bool near(QColor a, QColor b)
 {
-    // JPEG and smooth scaling shift plain colours a little.
-    return qAbs(a.red() - b.red()) < 40 && qAbs(a.green() - b.green()) < 40 &&
-           qAbs(a.blue() - b.blue()) < 40;
+    return colourDistance(a, b) < 40;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -38,6 +39,15 @@ inline QByteArray readBytes(const QString &path)
 inline bool touch(const QString &path)
 {
     return writeBytes(path, "x");
+}
+
+// Makes the entry below root with the folders above it: a folder when it ends in "/", else a
+// song file with a byte in it. False when it cannot be made.
+inline bool makeEntry(const QString &root, const QString &entry)
+{
+    const QString path = QDir(root).filePath(entry);
+    const bool folder = entry.endsWith(u'/');
+    return QDir().mkpath(folder ? path : QFileInfo(path).path()) && (folder || touch(path));
 }
 
 // A fresh program folder for each test, and a folder outside it for songs kept elsewhere.

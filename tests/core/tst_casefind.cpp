@@ -16,74 +16,42 @@ class TestCaseFind : public QObject {
     Q_OBJECT
 
 private slots:
-    void resolve_data();
-    void resolve();
-    void programLookups_data();
-    void programLookups();
+    void lookup_data();
+    void lookup();
     void restoreFileInOtherCase();
-
-private:
-    // Creates each entry under root; a name ending in "/" is a folder.
-    static void create(const QString &root, const QStringList &entries);
 };
 
-void TestCaseFind::create(const QString &root, const QStringList &entries)
-{
-    for (const QString &entry : entries) {
-        if (entry.endsWith(u'/')) {
-            QVERIFY(QDir().mkpath(root + u'/' + entry));
-            continue;
-        }
-        QVERIFY(QDir().mkpath(QFileInfo(root + u'/' + entry).path()));
-        QVERIFY(writeBytes(root + u'/' + entry, "x"));
-    }
-}
-
-void TestCaseFind::resolve_data()
+// Each row makes the entries (a name ending in "/" is a folder), looks name up in the program
+// folder and expects the path below it: straight through CaseFind, or as the program does
+// for its data files and Temi (AppState::file), the songs folder, and a slot's song as the song
+// check, the board's playback and the copy use it.
+void TestCaseFind::lookup_data()
 {
     QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("asked");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("exact") << QStringList{u"Temi/Blu/sfondo.jpg"_s} << u"Temi/Blu/sfondo.jpg"_s
-                           << u"Temi/Blu/sfondo.jpg"_s;
-    QTest::newRow("file in other case") << QStringList{u"Musiche/canzone.mp3"_s}
-                                        << u"Musiche/Canzone.MP3"_s << u"Musiche/canzone.mp3"_s;
-    QTest::newRow("every folder in other case")
-        << QStringList{u"temi/Blu/x.jpg"_s} << u"Temi/blu/X.JPG"_s << u"temi/Blu/x.jpg"_s;
-    QTest::newRow("missing folder keeps the rest as asked")
-        << QStringList{u"Temi/"_s, u"rosso.jpg"_s} << u"Temi/Rosso/ROSSO.jpg"_s
-        << u"Temi/Rosso/ROSSO.jpg"_s;
-    QTest::newRow("found folder, missing file")
-        << QStringList{u"musiche/"_s} << u"Musiche/a.mp3"_s << u"musiche/a.mp3"_s;
-    QTest::newRow("trailing separator kept")
-        << QStringList{u"musiche/"_s} << u"Musiche/"_s << u"musiche/"_s;
-    QTest::newRow("exact name wins over another case")
-        << QStringList{u"Canzone.mp3"_s, u"canzone.mp3"_s} << u"canzone.mp3"_s << u"canzone.mp3"_s;
-    QTest::newRow("parent step is not matched")
-        << QStringList{u"a/"_s} << u"../A/x"_s << u"../A/x"_s;
-    QTest::newRow("empty name") << QStringList{} << QString() << QString();
-}
-
-void TestCaseFind::resolve()
-{
-    QFETCH(QStringList, entries);
-    QFETCH(QString, asked);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    create(dir.path(), entries);
-    QCOMPARE(CaseFind::resolve(dir.path(), asked), dir.path() + u'/' + expected);
-}
-
-// The program's own lookups: the data files and Temi through AppState::file, the songs folder,
-// and a slot's song as the song check, the board's playback and the copy use it.
-void TestCaseFind::programLookups_data()
-{
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("lookup"); // file, songs or slot
+    QTest::addColumn<QString>("lookup"); // resolve, file, songs or slot
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
+
+    const QString resolve = u"resolve"_s;
+    QTest::newRow("exact") << QStringList{u"Temi/Blu/sfondo.jpg"_s} << resolve
+                           << u"Temi/Blu/sfondo.jpg"_s << u"Temi/Blu/sfondo.jpg"_s;
+    QTest::newRow("file in other case") << QStringList{u"Musiche/canzone.mp3"_s} << resolve
+                                        << u"Musiche/Canzone.MP3"_s << u"Musiche/canzone.mp3"_s;
+    QTest::newRow("every folder in other case") << QStringList{u"temi/Blu/x.jpg"_s} << resolve
+                                                << u"Temi/blu/X.JPG"_s << u"temi/Blu/x.jpg"_s;
+    QTest::newRow("missing folder keeps the rest as asked")
+        << QStringList{u"Temi/"_s, u"rosso.jpg"_s} << resolve << u"Temi/Rosso/ROSSO.jpg"_s
+        << u"Temi/Rosso/ROSSO.jpg"_s;
+    QTest::newRow("found folder, missing file")
+        << QStringList{u"musiche/"_s} << resolve << u"Musiche/a.mp3"_s << u"musiche/a.mp3"_s;
+    QTest::newRow("trailing separator kept")
+        << QStringList{u"musiche/"_s} << resolve << u"Musiche/"_s << u"musiche/"_s;
+    QTest::newRow("exact name wins over another case")
+        << QStringList{u"Canzone.mp3"_s, u"canzone.mp3"_s} << resolve << u"canzone.mp3"_s
+        << u"canzone.mp3"_s;
+    QTest::newRow("parent step is not matched")
+        << QStringList{u"a/"_s} << resolve << u"../A/x"_s << u"../A/x"_s;
+    QTest::newRow("empty name") << QStringList{} << resolve << QString() << QString();
 
     QTest::newRow("settings file") << QStringList{u"impostazioni.INI"_s} << u"file"_s
                                    << u"Impostazioni.ini"_s << u"impostazioni.INI"_s;
@@ -100,7 +68,7 @@ void TestCaseFind::programLookups_data()
                                                 << u"canzone.mp3"_s << u"Musiche/canzone.mp3"_s;
 }
 
-void TestCaseFind::programLookups()
+void TestCaseFind::lookup()
 {
     QFETCH(QStringList, entries);
     QFETCH(QString, lookup);
@@ -108,11 +76,14 @@ void TestCaseFind::programLookups()
     QFETCH(QString, expected);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    create(dir.path(), entries);
+    for (const QString &entry : entries)
+        QVERIFY(makeEntry(dir.path(), entry));
     AppState state;
     state.Path = dir.path();
     QString found;
-    if (lookup == u"file") {
+    if (lookup == u"resolve") {
+        found = CaseFind::resolve(dir.path(), name);
+    } else if (lookup == u"file") {
         found = state.file(name);
     } else if (lookup == u"songs") {
         found = state.songsFolder();

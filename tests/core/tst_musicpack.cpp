@@ -142,43 +142,28 @@ void TestMusicPack::packChoice_data()
     QTest::addColumn<QString>("filePercorsi");
     QTest::addColumn<QString>("usazmpAfter");
 
-    const QString pack = QStringLiteral("PercorsiZMP.ini");
-    const QString user = QStringLiteral("Percorsi.ini");
-    QTest::newRow("undecided, pack, no") << "2" << pack << user << false << true << "/Percorsi.ini"
-                                         << "0";
-    QTest::newRow("undecided, pack, yes")
-        << "2" << pack << user << true << true << "/PercorsiZMP.ini"
-        << "1";
-    QTest::newRow("undecided, lower-case pack, yes")
-        << "2"
-        << "percorsizmp.ini" << user << true << true << "/percorsizmp.ini"
-        << "1";
-    QTest::newRow("undecided, no, user file in capitals")
-        << "2" << pack << "PERCORSI.INI" << false << true << "/PERCORSI.INI"
-        << "0";
-    QTest::newRow("undecided, no pack") << "2"
-                                        << "" << user << true << false << "/Percorsi.ini"
-                                        << "2";
-    QTest::newRow("pack chosen, present")
-        << "1" << pack << user << true << false << "/PercorsiZMP.ini"
-        << "1";
-    QTest::newRow("pack chosen, pack gone") << "1"
-                                            << "" << user << true << false << "/Percorsi.ini"
-                                            << "2";
-    QTest::newRow("pack chosen, pack gone, user file in capitals")
-        << "1"
-        << ""
-        << "PERCORSI.INI" << true << false << "/PERCORSI.INI"
-        << "2";
-    QTest::newRow("user chosen, present")
-        << "0" << pack << "PERCORSI.INI" << true << false << "/PERCORSI.INI"
-        << "0";
-    QTest::newRow("user chosen, pack gone") << "0"
-                                            << "" << user << true << false << "/Percorsi.ini"
-                                            << "2";
-    QTest::newRow("not a number counts as 0")
-        << "si" << pack << user << true << false << "/Percorsi.ini"
-        << "si";
+    const auto row = [](const char *name, const char *usazmp, const char *packFile,
+                        const char *userFile, bool answerYes, bool asked, const char *chosen,
+                        const char *after) {
+        QTest::newRow(name) << usazmp << packFile << userFile << answerYes << asked << chosen
+                            << after;
+    };
+    const char *const pack = "PercorsiZMP.ini";
+    const char *const user = "Percorsi.ini";
+    row("undecided, pack, no", "2", pack, user, false, true, "/Percorsi.ini", "0");
+    row("undecided, pack, yes", "2", pack, user, true, true, "/PercorsiZMP.ini", "1");
+    row("undecided, lower-case pack, yes", "2", "percorsizmp.ini", user, true, true,
+        "/percorsizmp.ini", "1");
+    row("undecided, no, user file in capitals", "2", pack, "PERCORSI.INI", false, true,
+        "/PERCORSI.INI", "0");
+    row("undecided, no pack", "2", "", user, true, false, "/Percorsi.ini", "2");
+    row("pack chosen, present", "1", pack, user, true, false, "/PercorsiZMP.ini", "1");
+    row("pack chosen, pack gone", "1", "", user, true, false, "/Percorsi.ini", "2");
+    row("pack chosen, pack gone, user file in capitals", "1", "", "PERCORSI.INI", true, false,
+        "/PERCORSI.INI", "2");
+    row("user chosen, present", "0", pack, "PERCORSI.INI", true, false, "/PERCORSI.INI", "0");
+    row("user chosen, pack gone", "0", "", user, true, false, "/Percorsi.ini", "2");
+    row("not a number counts as 0", "si", pack, user, true, false, "/Percorsi.ini", "si");
 }
 
 void TestMusicPack::packChoice()

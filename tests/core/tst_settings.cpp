@@ -45,18 +45,14 @@ private slots:
 private:
     void load(const QByteArray *bytes);
 
-    QTemporaryDir *m_dir = nullptr;
+    ProgramFolderFixture m_folder;
     AppState m_state;
     FakeProgress m_progress;
 };
 
 void TestSettings::init()
 {
-    delete m_dir;
-    m_dir = new QTemporaryDir;
-    QVERIFY(m_dir->isValid());
-    m_state = AppState();
-    m_state.Path = m_dir->path();
+    QVERIFY(m_folder.reset(m_state, false));
     m_state.Avvio = 1;
     m_progress = FakeProgress();
 }

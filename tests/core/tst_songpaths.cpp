@@ -24,17 +24,13 @@ private slots:
 private:
     QString pathsFile() const { return m_state.pathsFile(); }
 
-    QTemporaryDir *m_dir = nullptr;
+    ProgramFolderFixture m_folder;
     AppState m_state;
 };
 
 void TestSongPaths::init()
 {
-    delete m_dir;
-    m_dir = new QTemporaryDir;
-    QVERIFY(m_dir->isValid());
-    m_state = AppState();
-    m_state.Path = m_dir->path();
+    QVERIFY(m_folder.reset(m_state, false));
 }
 
 void TestSongPaths::lookup_data()

@@ -24,7 +24,7 @@ private:
     void addTheme(const QString &folder, const QString &fileName, const QByteArray &text);
     bool load();
 
-    QTemporaryDir *m_dir = nullptr;
+    ProgramFolderFixture m_folder;
     AppState m_state;
     FakeProgress m_progress;
     ScriptedQuestions m_questions;
@@ -32,11 +32,7 @@ private:
 
 void TestThemes::init()
 {
-    delete m_dir;
-    m_dir = new QTemporaryDir;
-    QVERIFY(m_dir->isValid());
-    m_state = AppState();
-    m_state.Path = m_dir->path();
+    QVERIFY(m_folder.reset(m_state, false));
     m_progress = FakeProgress();
     m_questions = ScriptedQuestions();
     QVERIFY(QDir().mkpath(m_state.file(QStringLiteral("Temi"))));

@@ -14,6 +14,7 @@
 #include "player/logic/skin/skinnames.h"
 #include "tests/core/startupfakes.h"
 #include "tests/core/testfiles.h"
+#include "tests/fakes/colours.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -101,12 +102,6 @@ QMap<QString, QPair<QByteArray, qint64>> snapshot(const QString &folder)
     return files;
 }
 
-int maxChannelDifference(QRgb a, QRgb b)
-{
-    return qMax(qAbs(qRed(a) - qRed(b)),
-                qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))));
-}
-
 // The strongest contrast with the cell colour across a gap, over the few pixels around its
 // middle: the board picture is a JPEG, whose edges are soft.
 int gapContrast(const QImage &board, QPoint middle, Qt::Orientation across, QRgb cell)
@@ -114,7 +109,7 @@ int gapContrast(const QImage &board, QPoint middle, Qt::Orientation across, QRgb
     int best = 0;
     for (int d = -3; d <= 3; ++d) {
         const QPoint p = across == Qt::Horizontal ? middle + QPoint(d, 0) : middle + QPoint(0, d);
-        best = qMax(best, maxChannelDifference(board.pixel(p), cell));
+        best = qMax(best, colourDistance(board.pixel(p), cell));
     }
     return best;
 }
@@ -245,8 +240,7 @@ void TestGendata::skinStatesLookDifferent()
             int differing = 0;
             for (int y = 0; y < images[i].height(); ++y) {
                 for (int x = 0; x < images[i].width(); ++x)
-                    differing +=
-                        maxChannelDifference(images[i].pixel(x, y), images[j].pixel(x, y)) > 24;
+                    differing += colourDistance(images[i].pixel(x, y), images[j].pixel(x, y)) > 24;
             }
             QVERIFY2(differing >= 12, qPrintable(files[i] + u" looks like " + files[j]));
         }
@@ -294,7 +288,7 @@ void TestGendata::themesAreListedAndApply()
             board.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0));
         colours.append(target.colours.first());
     }
-    QVERIFY2(maxChannelDifference(means[0], means[1]) > 60, "the themes should look distinct");
+    QVERIFY2(colourDistance(means[0], means[1]) > 60, "the themes should look distinct");
     QVERIFY(colours[0] != colours[1]);
 }
 
@@ -345,7 +339,7 @@ void TestGendata::numbersLandInCells()
                                         {cx - halfW, cy - halfH + 2 * halfH * t},
                                         {cx + halfW, cy - halfH + 2 * halfH * t}};
                 for (const QPointF &p : edge) {
-                    QVERIFY2(maxChannelDifference(board.pixel(p.toPoint()), centre) <= 40,
+                    QVERIFY2(colourDistance(board.pixel(p.toPoint()), centre) <= 40,
                              qPrintable(where + u" reaches out of its cell"));
                 }
             }

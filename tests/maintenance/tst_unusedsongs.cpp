@@ -46,13 +46,8 @@ void TestUnusedSongs::makeEntry(const QString &entry)
         QFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(QFile::link(target, songs + entry.mid(1)));
-    } else if (entry.endsWith(u'/')) {
-        QVERIFY(QDir().mkpath(songs + entry));
     } else {
-        QVERIFY(QDir().mkpath(QFileInfo(songs + entry).absolutePath()));
-        QFile file(songs + entry);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.write("x") == 1);
+        QVERIFY(::makeEntry(songs, entry));
     }
 }
 

@@ -59,24 +59,19 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("status");
         QTest::addColumn<int>("result");
-        QTest::newRow("same") << "2.1.1"_ba
-                              << "200 OK"_ba << 0;
-        QTest::newRow("newer") << "9.9.9"_ba
-                               << "200 OK"_ba << 1;
-        QTest::newRow("3.0.0") << "3.0.0"_ba
-                               << "200 OK"_ba << 1;
-        QTest::newRow("1.2.0 is older") << "1.2.0"_ba
-                                        << "200 OK"_ba << 0;
-        QTest::newRow("line break after") << "2.1.2\r\n"_ba
-                                          << "200 OK"_ba << 1;
-        QTest::newRow("one dot") << "3.0"_ba
-                                 << "200 OK"_ba << 2;
-        QTest::newRow("html body") << "9.9.9 <html></html>"_ba
-                                   << "200 OK"_ba << 2;
-        QTest::newRow("error page") << "<html><body>404.0.0 Not Found</body></html>"_ba
-                                    << "404 Not Found"_ba << 2;
-        QTest::newRow("error status, version body") << "9.9.9"_ba
-                                                    << "500 Oops"_ba << 2;
+        const auto row = [](const char *name, const QByteArray &body, int result,
+                            const QByteArray &status = "200 OK"_ba) {
+            QTest::newRow(name) << body << status << result;
+        };
+        row("same", "2.1.1"_ba, 0);
+        row("newer", "9.9.9"_ba, 1);
+        row("3.0.0", "3.0.0"_ba, 1);
+        row("1.2.0 is older", "1.2.0"_ba, 0);
+        row("line break after", "2.1.2\r\n"_ba, 1);
+        row("one dot", "3.0"_ba, 2);
+        row("html body", "9.9.9 <html></html>"_ba, 2);
+        row("error page", "<html><body>404.0.0 Not Found</body></html>"_ba, 2, "404 Not Found"_ba);
+        row("error status, version body", "9.9.9"_ba, 2, "500 Oops"_ba);
     }
 
     void versionTexts()

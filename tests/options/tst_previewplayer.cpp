@@ -1,8 +1,8 @@
 #include "options/songs/previewplayer.h"
 #include "platform/qtmediaplayer.h"
 #include "tests/fakes/fakemediaplayer.h"
-#include "tests/fakes/sinewav.h"
 #include "tests/fakes/soundserver.h"
+#include "tests/fakes/tonefiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,12 +13,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString Idle = u"In Riproduzione:"_s;
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 
@@ -49,7 +43,7 @@ private:
     }
     void playFile(PreviewPlayer &preview, const QString &name, int position = 2)
     {
-        QVERIFY(writeFile(m_dir.filePath(name), "RIFF"));
+        QVERIFY(ToneFiles::write(m_dir.filePath(name), "RIFF"));
         preview.PlayWMP(cell(name, position, position));
         m_player.setState(MediaPlayer::PlayState::Playing);
     }
@@ -242,7 +236,8 @@ void TestPreviewPlayer::movedSongShowsNewPointsAtNextTurn()
 // The real player: the caption starts by itself on the timer and ends with the song.
 void TestPreviewPlayer::realPlayerPlaysAndEnds()
 {
-    QVERIFY(writeFile(m_dir.filePath(u"tone.wav"_s), sineWav(1.0, 8000)));
+    QVERIFY(ToneFiles::write(m_dir.filePath(u"tone.wav"_s),
+                             ToneFiles::wav({1.0, -12.0, 1, 8000, 440.0})));
     QtMediaPlayer player;
     PreviewPlayer preview(player);
     QStringList captions;

@@ -1,4 +1,5 @@
 #include "options/themepreview.h"
+#include "tests/fakes/colours.h"
 
 #include <QFile>
 #include <QImage>
@@ -24,8 +25,7 @@ QColor pixel(QWidget &widget, QPoint at)
 
 bool near(QColor a, QColor b)
 {
-    return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 &&
-           qAbs(a.blue() - b.blue()) < 12;
+    return colourDistance(a, b) < 12;
 }
 
 } // namespace

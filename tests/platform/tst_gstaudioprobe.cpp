@@ -1,5 +1,5 @@
 #include "platform/gstaudioprobe.h"
-#include "tests/songcheck/tonefiles.h"
+#include "tests/fakes/tonefiles.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,8 +1,8 @@
 // The Qt media player adapter on real files, through the real back end and a private sound
 // server with a null sink, so that playback runs as it does on a desktop.
 #include "platform/qtmediaplayer.h"
-#include "tests/fakes/sinewav.h"
 #include "tests/fakes/soundserver.h"
+#include "tests/fakes/tonefiles.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -48,12 +48,6 @@ struct Recorder {
                          [this](const QString &message) { errors << message; });
     }
 };
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QString runGst(const QString &pipeline)
 {
@@ -161,16 +155,16 @@ void TestQtMediaPlayer::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QVERIFY2(!QMediaDevices::defaultAudioOutput().isNull(), "no sound output");
-    QVERIFY(writeFile(path("five.wav"), sineWav(5.0, 44100)));
-    QVERIFY(writeFile(path("thirty.wav"), sineWav(30.0, 44100)));
-    QVERIFY(writeFile(path("two.wav"), sineWav(2.0, 44100)));
-    QVERIFY(writeFile(path("long.wav"), sineWav(75.0, 8000)));
-    QVERIFY(writeFile(path("text.mp3"), "These are not the notes you are looking for.\n"));
+    QVERIFY(ToneFiles::write(path("five.wav"), ToneFiles::wav({5.0, -12.0, 1, 44100, 440.0})));
+    QVERIFY(ToneFiles::write(path("thirty.wav"), ToneFiles::wav({30.0, -12.0, 1, 44100, 440.0})));
+    QVERIFY(ToneFiles::write(path("two.wav"), ToneFiles::wav({2.0, -12.0, 1, 44100, 440.0})));
+    QVERIFY(ToneFiles::write(path("long.wav"), ToneFiles::wav({75.0, -12.0, 1, 8000, 440.0})));
+    QVERIFY(ToneFiles::write(path("text.mp3"), "These are not the notes you are looking for.\n"));
     QByteArray noise(qsizetype{64} * 1024, '\0');
     for (int i = 0; i < noise.size(); ++i) {
         noise[i] = static_cast<char>((i * 7919 + i / 13) & 0xff);
     }
-    QVERIFY(writeFile(path("noise.wav"), noise));
+    QVERIFY(ToneFiles::write(path("noise.wav"), noise));
     // An MP3 without a header that tells its length: GStreamer learns it only while playing.
     QString error = runGst(QStringLiteral("audiotestsrc num-buffers=259 ! audioconvert ! "
                                           "lamemp3enc ! filesink location=") +

@@ -1,8 +1,8 @@
 #include "core/settings.h"
 #include "songcheck/leveller.h"
 #include "songcheck/songverdict.h"
+#include "tests/fakes/tonefiles.h"
 #include "tests/songcheck/countingprobe.h"
-#include "tests/songcheck/tonefiles.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "songcheck/verificabrani.h"
+#include "tests/fakes/tonefiles.h"
 #include "tests/songcheck/countingprobe.h"
-#include "tests/songcheck/tonefiles.h"
 
 #include <QApplication>
 #include <QLabel>

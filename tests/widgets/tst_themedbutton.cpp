@@ -1,3 +1,4 @@
+#include "tests/fakes/colours.h"
 #include "widgets/themedbutton.h"
 
 #include <QImage>
@@ -35,8 +36,7 @@ QImage picture(const QColor &background, const QColor &markColour, int width = 1
 
 bool near(const QColor &a, const QColor &b, int tolerance)
 {
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
+    return colourDistance(a, b) <= tolerance;
 }
 
 } // namespace
