@@ -14,6 +14,9 @@ import tempfile
 import time
 
 here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(here, "..", "tests", "e2e"))
+from soundsession import PrivatePulse  # noqa: E402
+
 RUNS = 9
 CPU_SECONDS = 10
 
@@ -32,33 +35,6 @@ def make_media(folder):
     gst(f"audiotestsrc num-buffers={buffers} ! audioconvert ! lamemp3enc ! xingmux ! "
         f"filesink location={mp3}")
     return wav, mp3
-
-
-class SoundServer:
-    def __enter__(self):
-        self.runtime = tempfile.mkdtemp(prefix="zefiro-bench-")
-        self.env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime, QT_QPA_PLATFORM="offscreen")
-        self.proc = subprocess.Popen(
-            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=30",
-             "--load=module-native-protocol-unix",
-             "--load=module-null-sink sink_name=benchsink"],
-            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(100):
-            if subprocess.run(["pactl", "info"], env=self.env, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL).returncode == 0:
-                return self
-            time.sleep(0.1)
-        self.__exit__()
-        raise RuntimeError("pulseaudio did not start")
-
-    def __exit__(self, *exc):
-        self.proc.terminate()
-        try:
-            self.proc.wait(5)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
-            self.proc.wait()
-        shutil.rmtree(self.runtime, ignore_errors=True)
 
 
 def time_to_playing(program, media, mode, env):
@@ -101,28 +77,36 @@ def main():
     for tool in ("gst-launch-1.0", "gst-play-1.0", "pulseaudio", "pactl"):
         if shutil.which(tool) is None:
             sys.exit(f"{tool} not found (scripts/deps installs it)")
-    with tempfile.TemporaryDirectory() as folder, SoundServer() as server:
-        wav, mp3 = make_media(folder)
-        print(f"play request to playing, median of {RUNS} (target: adapter <= 1.2 x bare)")
-        for mode, meaning in (("cold", "play right after the URL"),
-                              ("warm", "play 0.5 s after the URL, as automatic start does")):
-            for name, media in (("WAV", wav), ("MP3", mp3)):
-                ours, floor = [], []
-                for _ in range(RUNS):
-                    ours.append(time_to_playing(adapter, media, mode, server.env))
-                    floor.append(time_to_playing(bare, media, mode, server.env))
-                a, b = statistics.median(ours), statistics.median(floor)
-                ratio = f"{a / b:.2f}" if b > 0 else "n/a"
-                print(f"  {mode} ({meaning}), {name}: adapter {a:.1f} ms, bare {b:.1f} ms, "
-                      f"ratio {ratio}")
+    pulse = PrivatePulse()
+    try:
+        with tempfile.TemporaryDirectory() as folder:
+            measure(adapter, bare, make_media(folder), dict(pulse.env, QT_QPA_PLATFORM="offscreen"))
+    finally:
+        pulse.close()
 
-        print(f"CPU over {CPU_SECONDS} s of playback (target: adapter <= 2 x gst-play-1.0)")
-        for name, media in (("WAV", wav), ("MP3", mp3)):
-            ours = cpu_while_playing([adapter, media, "25"], server.env)
-            theirs = cpu_while_playing(["gst-play-1.0", "--no-interactive", media], server.env)
-            ratio = f"{ours / theirs:.2f}" if theirs > 0 else "n/a"
-            print(f"  {name}: adapter {ours * 1000:.0f} ms, gst-play-1.0 {theirs * 1000:.0f} ms, "
+
+def measure(adapter, bare, media, env):
+    wav, mp3 = media
+    print(f"play request to playing, median of {RUNS} (target: adapter <= 1.2 x bare)")
+    for mode, meaning in (("cold", "play right after the URL"),
+                          ("warm", "play 0.5 s after the URL, as automatic start does")):
+        for name, path in (("WAV", wav), ("MP3", mp3)):
+            ours, floor = [], []
+            for _ in range(RUNS):
+                ours.append(time_to_playing(adapter, path, mode, env))
+                floor.append(time_to_playing(bare, path, mode, env))
+            a, b = statistics.median(ours), statistics.median(floor)
+            ratio = f"{a / b:.2f}" if b > 0 else "n/a"
+            print(f"  {mode} ({meaning}), {name}: adapter {a:.1f} ms, bare {b:.1f} ms, "
                   f"ratio {ratio}")
+
+    print(f"CPU over {CPU_SECONDS} s of playback (target: adapter <= 2 x gst-play-1.0)")
+    for name, path in (("WAV", wav), ("MP3", mp3)):
+        ours = cpu_while_playing([adapter, path, "25"], env)
+        theirs = cpu_while_playing(["gst-play-1.0", "--no-interactive", path], env)
+        ratio = f"{ours / theirs:.2f}" if theirs > 0 else "n/a"
+        print(f"  {name}: adapter {ours * 1000:.0f} ms, gst-play-1.0 {theirs * 1000:.0f} ms, "
+              f"ratio {ratio}")
 
 
 if __name__ == "__main__":

@@ -21,9 +21,9 @@ import time
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "..", "tests", "e2e"))
-from xsession import ProgramCopy, XSession, number_box  # noqa: E402
+from xsession import ProgramCopy, XSession, number_box, tone_wav, wait_until  # noqa: E402
 from soundsession import PrivatePulse, RATE, Recording  # noqa: E402
-from tst_playback import tone_wav  # noqa: E402
+from playback import cpu_seconds  # noqa: E402
 
 RUNS = int(os.environ.get("ZEFIRO_BENCH_RUNS", "7"))
 CLICKS = 3            # per start: the first and the later ones
@@ -63,12 +63,6 @@ class Program:
             self.proc.wait()
 
 
-def cpu_seconds(pid):
-    with open(f"/proc/{pid}/stat") as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-
 class Bench:
     def __init__(self, build, session, pulse, program):
         self.session, self.pulse, self.program = session, pulse, program
@@ -101,14 +95,8 @@ class Bench:
 
     def close_player(self):
         self.session.xdotool("key", "alt+F4")
-        deadline = time.time() + 10
-        while time.time() < deadline:
-            if not subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
-                                   "^Riproduzione"], env=self.env, capture_output=True,
-                                  text=True).stdout.strip():
-                return
-            time.sleep(0.1)
-        raise RuntimeError("the playback window did not close")
+        wait_until(lambda: not self.session.windows("Riproduzione.*"),
+                   "the playback window did not close", 10)
 
     def start_and_memory(self, command):
         program = self.start(command)

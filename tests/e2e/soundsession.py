@@ -10,9 +10,8 @@ import subprocess
 import tempfile
 import threading
 import time
-import unittest
 
-from xsession import ProgramCopy, XSession
+from xsession import BoardTest, wait_until
 
 RATE = 8000
 CHUNK = RATE // 10                      # 100 ms of samples
@@ -114,7 +113,7 @@ class Recording:
         self.process.stdout.close()
 
 
-class SoundTest(unittest.TestCase):
+class SoundTest(BoardTest):
     """A test of the program on a private display with a private sound server. Each test
     writes its songs and settings into self.program before starting it."""
 
@@ -124,11 +123,8 @@ class SoundTest(unittest.TestCase):
         self.recorder = None
         self.pulse = PrivatePulse()
         self.addCleanup(self.pulse.close)
-        self.session = XSession().__enter__()
-        self.addCleanup(self.session.__exit__, None, None, None)
+        super().setUp()
         self.session.env["XDG_RUNTIME_DIR"] = self.pulse.runtime
-        self.program = ProgramCopy()
-        self.addCleanup(self.program.cleanup)
         self.addCleanup(self.end_recording)
 
     def record(self):
@@ -155,10 +151,16 @@ class SoundTest(unittest.TestCase):
         return level
 
     def wait_for(self, what, test, timeout):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            value = test()
-            if value:
-                return value
+        return wait_until(test, f"{what} within {timeout} s", timeout)
+
+    def watch_stream(self, stream, since, timeout):
+        """Seconds from since until the stream leaves the sink or is corked (None when it
+        stays past timeout), and every volume the server gave it until then."""
+        volumes = set()
+        while time.time() < since + timeout:
+            mine = [i for i in self.pulse.sink_inputs() if i[0] == stream]
+            if not mine or mine[0][1]:
+                return time.time() - since, volumes
+            volumes.add(mine[0][2])
             time.sleep(0.1)
-        self.fail(f"{what} within {timeout} s")
+        return None, volumes

@@ -8,7 +8,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import ProgramCopy, XSession, count_colour, number_box  # noqa: E402
+from xsession import BoardTest, count_colour, number_box  # noqa: E402
 
 RED = (255, 0, 0)
 MARKED = [(0, 0), (3, 2), (4, 4)]     # Spot 10, Ballo 30, Scelte dagli Educatori 50
@@ -19,28 +19,15 @@ WRITTEN_DEFAULTS = ("indextema=0\r\ncommpercorsi=0\r\nriprodcontinua=0\r\nwmpsem
 # usazmp=0 with no music pack in the folder reads back as "not decided" (2).
 
 
-class BoardRestore(unittest.TestCase):
-    def setUp(self):
-        self.session = XSession().__enter__()
-        self.program = ProgramCopy()
-        self.shots = os.environ.get("ZEFIRO_SHOTS_DIR", self.program.tmp.name)
-
-    def tearDown(self):
-        self.program.cleanup()
-        self.session.__exit__(None, None, None)
-
-    def start_board(self):
-        return self.program.start_board(self.session)
-
+class BoardRestore(BoardTest):
     def red_pixels(self, shot, geometry, number):
         return count_colour(shot, number_box(geometry, *number), RED)
 
     def test_marks_survive_a_crash_and_a_normal_end_cleans_up(self):
         geometry = self.start_board()
         self.assertGreater(geometry[2], 600, "the board should open maximised")
-        for category, index in MARKED:
-            x0, y0, x1, y1 = number_box(geometry, category, index)
-            self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 3)
+        for number in MARKED:
+            self.session.click_centre(number_box(geometry, *number), 3)
         time.sleep(0.5)
         saved = self.program.read("Ripristino.sav")
         self.assertEqual(saved, b"sp0\r\nba2\r\nse4\r\n")
@@ -51,7 +38,7 @@ class BoardRestore(unittest.TestCase):
         geometry = self.start_board()
         self.session.xdotool("mousemove", 5, geometry[3] - 5)  # away from every number
         time.sleep(0.5)
-        shot = self.session.screenshot(os.path.join(self.shots, "board-restored.png"))
+        shot = self.shot("board-restored.png")
         for number in MARKED:
             self.assertGreater(self.red_pixels(shot, geometry, number), 30,
                                f"number {number} should be red after the restart (window {geometry})")
@@ -61,8 +48,7 @@ class BoardRestore(unittest.TestCase):
 
         # A song check list left from the start must go with a normal end.
         self.program.write("CheckCanzoni.ini", "3;\r\n")
-        code, out = self.program.stop(signal.SIGTERM)
-        self.assertEqual(code, 0, out)
+        self.end_normally()
         self.assertFalse(os.path.exists(self.program.path("Ripristino.sav")))
         self.assertFalse(os.path.exists(self.program.path("CheckCanzoni.ini")))
         self.assertEqual(self.program.read("Impostazioni.ini").decode("utf-8"), WRITTEN_DEFAULTS)
@@ -71,12 +57,10 @@ class BoardRestore(unittest.TestCase):
         for sig in (signal.SIGINT, signal.SIGHUP):
             with self.subTest(signal=sig):
                 geometry = self.start_board()
-                x0, y0, x1, y1 = number_box(geometry, 1, 4)
-                self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 3)
+                self.session.click_centre(number_box(geometry, 1, 4), 3)
                 time.sleep(0.3)
                 self.assertEqual(self.program.read("Ripristino.sav"), b"ca4\r\n")
-                code, out = self.program.stop(sig)
-                self.assertEqual(code, 0, out)
+                self.end_normally(sig)
                 self.assertFalse(os.path.exists(self.program.path("Ripristino.sav")))
 
 

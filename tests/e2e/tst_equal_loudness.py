@@ -5,36 +5,24 @@ monitor within 1 dB of each other."""
 
 import math
 import os
-import signal
-import struct
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import number_box  # noqa: E402
+from xsession import tone_wav  # noqa: E402
 from soundsession import RATE, SoundTest, first_sound, holds_sound  # noqa: E402
-from tst_playback import MINI_PLAY, STRIP_LEFT, STRIP_TOP_HIDDEN  # noqa: E402
+from tst_playback import MINI_PLAY, STRIP  # noqa: E402
 
 LOUD_DB, SOFT_DB = -9.0, -21.0
-
-
-def sine_wav(path, seconds, peak_db):
-    amplitude = 32767 * 10 ** (peak_db / 20)
-    frames = int(seconds * RATE)
-    data = b"".join(struct.pack("<h", int(amplitude * math.sin(2 * math.pi * 440 * i / RATE)))
-                    for i in range(frames))
-    header = b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt " + struct.pack(
-        "<IHHIIHH", 16, 1, 1, RATE, RATE * 2, 2, 16) + b"data" + struct.pack("<I", len(data))
-    with open(path, "wb") as f:
-        f.write(header + data)
 
 
 class EqualLoudness(SoundTest):
     def setUp(self):
         super().setUp()
-        sine_wav(self.program.path("Musiche", "loud.wav"), 12.0, LOUD_DB)
-        sine_wav(self.program.path("Musiche", "soft.wav"), 12.0, SOFT_DB)
+        for name, peak_db in (("loud", LOUD_DB), ("soft", SOFT_DB)):
+            tone_wav(self.program.path("Musiche", f"{name}.wav"), 12.0,
+                     amplitude=32767 * 10 ** (peak_db / 20), rate=RATE)
         with open(self.program.path("Percorsi.ini"), encoding="utf-8", newline="") as f:
             paths = f.read()
         for slot, name in ((0, "loud"), (1, "soft"), (2, "loud"), (3, "soft")):
@@ -45,13 +33,10 @@ class EqualLoudness(SoundTest):
 
     def play_level(self, board, index):
         """The steady level (RMS) at the monitor of the song of Spot (index + 1) * 10."""
-        x0, y0, x1, y1 = number_box(board, 0, index)
-        self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
-        window = self.session.wait_window(f"Riproduzione  Spot {(index + 1) * 10}  00,0%")
-        time.sleep(1.5)
-        origin = self.session.client_geometry(window)[:2]
-        self.session.click(origin[0] + STRIP_LEFT + MINI_PLAY[0],
-                           origin[1] + STRIP_TOP_HIDDEN + MINI_PLAY[1], 1)
+        window, origin = self.open_number(board, index,
+                                          f"Riproduzione  Spot {(index + 1) * 10}  00,0%",
+                                          settle=1.5)
+        self.click_in(origin, STRIP, MINI_PLAY)
         # The player's stream may be there, corked, from the moment the song is loaded.
         self.wait_for("a stream playing into the null sink",
                       lambda: [i for i in self.pulse.sink_inputs() if not i[1]], 10)
@@ -65,10 +50,7 @@ class EqualLoudness(SoundTest):
         return steady[len(steady) // 2]
 
     def test_levelled_songs_reach_the_monitor_equally_loud(self):
-        self.program.start(self.session)
-        board_window = self.session.wait_window("Zefiro")
-        time.sleep(2.0)
-        board = self.session.geometry(board_window)
+        board = self.start_board()
 
         own = [self.play_level(board, 0), self.play_level(board, 1)]
         apart = 20 * math.log10(own[0] / own[1])
@@ -90,8 +72,7 @@ class EqualLoudness(SoundTest):
         raised = 20 * math.log10(levelled[1] / own[1])
         self.assertAlmostEqual(raised, 5.5, delta=1.0, msg=f"{own} then {levelled}")
 
-        code, out = self.program.stop(signal.SIGTERM)
-        self.assertEqual(code, 0, out)
+        self.end_normally()
 
 
 if __name__ == "__main__":

@@ -8,15 +8,14 @@ fades. So the fade is measured on the null sink's monitor, and the sink input is
 to see the stream go."""
 
 import os
-import signal
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import number_box  # noqa: E402
+from xsession import tone_wav  # noqa: E402
 from soundsession import SoundTest, first_sound, holds_sound  # noqa: E402
-from tst_playback import CAPTION, MINI_PLAY, STRIP_LEFT, STRIP_TOP_HIDDEN, tone_wav  # noqa: E402
+from tst_playback import CAPTION, MINI_PLAY, STRIP  # noqa: E402
 
 MINI_STOP = (498 + 14, 28 + 9)          # in the strip
 FADE_SECONDS = 16 - 11                  # abbvolume 11
@@ -63,24 +62,11 @@ class FadeOut(SoundTest):
         self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=0\r\n"
                            "sfumadx=1\r\nabbvolume=11\r\nckvolprinc=1\r\nvolprinc=100\r\n")
 
-    def click_strip(self, origin, point, button):
-        self.session.click(origin[0] + STRIP_LEFT + point[0],
-                           origin[1] + STRIP_TOP_HIDDEN + point[1], button)
-
-    def open_number(self, board, index, caption):
-        x0, y0, x1, y1 = number_box(board, 0, index)
-        self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
-        window = self.session.wait_window(caption)
-        time.sleep(1.5)
-        return window, self.session.client_geometry(window)[:2]
     def test_right_click_on_stop_fades_the_song_out(self):
-        self.program.start(self.session)
-        board_window = self.session.wait_window("Zefiro")
-        time.sleep(2.0)
-        board = self.session.geometry(board_window)
-        window, origin = self.open_number(board, 0, CAPTION)
+        board = self.start_board()
+        window, origin = self.open_number(board, 0, CAPTION, settle=1.5)
 
-        self.click_strip(origin, MINI_PLAY, 1)
+        self.click_in(origin, STRIP, MINI_PLAY)
         inputs = self.wait_for("a stream on the null sink", self.pulse.sink_inputs, 10)
         stream, _corked, stream_volume = inputs[0]
 
@@ -88,20 +74,10 @@ class FadeOut(SoundTest):
         # The fade is measured against the level before it: the recording must hold a while
         # of the song before the stop.
         self.wait_for("the song in the recording", lambda: holds_sound(self.recorder.levels(), 15), 20)
-        self.click_strip(origin, MINI_STOP, 3)
-        clicked = time.time()
-
+        self.click_in(origin, STRIP, MINI_STOP, button=3)
         # The stream stays while the song fades, and goes (the player here corks it) once it
         # stops.
-        seen_volumes = set()
-        ended = None
-        while time.time() < clicked + FADE_SECONDS + 6:
-            mine = [i for i in self.pulse.sink_inputs() if i[0] == stream]
-            if not mine or mine[0][1]:
-                ended = time.time() - clicked
-                break
-            seen_volumes.add(mine[0][2])
-            time.sleep(0.1)
+        ended, seen_volumes = self.watch_stream(stream, time.time(), FADE_SECONDS + 6)
         self.assertIsNotNone(ended, "the stream did not end after the fade")
         self.assertGreater(ended, FADE_SECONDS - 1.0, f"the stream ended too soon: {ended:.1f} s")
         # The server's volume of the stream takes no part in the fade.
@@ -135,8 +111,8 @@ class FadeOut(SoundTest):
         # Closed as the frame's close box closes it.
         self.session.close_window(window)
         time.sleep(1.0)
-        _window, origin = self.open_number(board, 1, "Riproduzione  Spot 20  00,0%")
-        self.click_strip(origin, MINI_PLAY, 1)
+        _window, origin = self.open_number(board, 1, "Riproduzione  Spot 20  00,0%", settle=1.5)
+        self.click_in(origin, STRIP, MINI_PLAY)
         self.wait_for("a stream for the next song",
                       lambda: [i for i in self.pulse.sink_inputs() if i[0] != stream], 10)
         self.record()
@@ -148,8 +124,7 @@ class FadeOut(SoundTest):
         self.assertLess(abs(again - baseline), 0.1 * baseline,
                         f"the next song plays at {again:.0f}, the first did at {baseline:.0f}")
 
-        code, out = self.program.stop(signal.SIGTERM)
-        self.assertEqual(code, 0, out)
+        self.end_normally()
 
 
 if __name__ == "__main__":

@@ -62,9 +62,7 @@ class FullDisk(unittest.TestCase):
                 pass
 
     def windows(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zefiro$"],
-                               env=self.session.env, capture_output=True, text=True).stdout.split()
-        return [(w, self.session.geometry(w)) for w in found]
+        return [(w, self.session.geometry(w)) for w in self.session.windows("Zefiro")]
 
     def answer_boxes(self, stage, until_board, timeout=30):
         """Presses Return on each message box (a small "Zefiro" window) as it comes; returns
@@ -76,8 +74,7 @@ class FullDisk(unittest.TestCase):
             boards = [g for w, g in shown if g[2] >= 600]
             if boxes:
                 self.session.screenshot(os.path.join(self.shots, f"full-disk-{stage}-{answered}.png"))
-                self.session.xdotool("windowactivate", "--sync", boxes[0])
-                self.session.xdotool("key", "Return")
+                self.session.press(boxes[0], "Return")
                 answered += 1
                 time.sleep(0.5)
                 continue
@@ -107,8 +104,7 @@ class FullDisk(unittest.TestCase):
         self.assertGreaterEqual(at_start, 1, "the failed write at start must be reported")
         self.assertEqual(self.read("Percorsi.ini"), paths)
 
-        x0, y0, x1, y1 = number_box(board, 1, 1)
-        self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 3)
+        self.session.click_centre(number_box(board, 1, 1), 3)
         marked, _ = self.answer_boxes("mark", until_board=True)
         self.assertEqual(marked, 1, "a failed mark must be reported once")
         self.assertEqual(self.read("Ripristino.sav"), restore)

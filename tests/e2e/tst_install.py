@@ -5,7 +5,6 @@ user, makes its per-user folder from the installed data, takes the demo pack and
 
 import glob
 import os
-import shutil
 import signal
 import subprocess
 import sys
@@ -120,8 +119,7 @@ class Install(unittest.TestCase):
             self.assertEqual(len(songs), 25, songs)
             self.assertFalse(os.path.exists(os.path.join(root, "usr", "bin", "Impostazioni.ini")))
 
-            x0, y0, x1, y1 = number_box(board, 0, 0)
-            session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
+            session.click_centre(number_box(board, 0, 0), 1)
             session.wait_window("Riproduzione  Spot 10.*")
             self.assertTrue(self.wait_stream(as_nobody, env), "no stream reached the sound server")
         finally:
@@ -135,9 +133,7 @@ class Install(unittest.TestCase):
     def wait_board(self, session, timeout=30):
         deadline = time.time() + timeout
         while time.time() < deadline:
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zefiro$"],
-                                   env=session.env, capture_output=True, text=True).stdout.split()
-            for window in found:
+            for window in session.windows("Zefiro"):
                 geometry = session.geometry(window)
                 if geometry[2] > 600:
                     time.sleep(1.0)  # first layout pass and paint

@@ -4,16 +4,13 @@ frame on "Spot 20", Enter plays it (a stream appears on a private PulseAudio), E
 board shows the number marked and has recorded it."""
 
 import os
-import signal
-import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import count_colour, number_box  # noqa: E402
+from xsession import count_colour, number_box, tone_wav  # noqa: E402
 from soundsession import SoundTest  # noqa: E402
-from tst_playback import tone_wav  # noqa: E402
 
 FRAME = (255, 255, 255)
 RED = (255, 0, 0)
@@ -23,27 +20,24 @@ FADE_SECONDS = 16 - 13                  # abbvolume 13
 class Keyboard(SoundTest):
     def setUp(self):
         super().setUp()
-        self.shots = os.environ.get("ZEFIRO_SHOTS_DIR", self.program.tmp.name)
         tone_wav(self.program.path("Musiche", "song1.wav"), 40.0)
         self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=1\r\n"
                            "sfumadx=0\r\nabbvolume=13\r\n")
 
     def player_windows(self):
-        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Riproduzione"],
-                              env=self.session.env, capture_output=True,
-                              text=True).stdout.split()
+        return self.session.windows("Riproduzione.*")
 
     def key(self, name):
         self.session.xdotool("key", name)
         time.sleep(0.3)
 
     def pixels(self, name, box, rgb, grow=0):
-        shot = self.session.screenshot(os.path.join(self.shots, name))
+        shot = self.shot(name)
         x0, y0, x1, y1 = box
         return count_colour(shot, (x0 - grow, y0 - grow, x1 + grow, y1 + grow), rgb)
 
     def test_enter_esc_esc_plays_fades_and_marks_the_number(self):
-        board = self.program.start_board(self.session)
+        board = self.start_board()
         board_window = self.session.wait_window("Zefiro")
         # The pointer rests away from the numbers; the presenter uses the keyboard only.
         self.session.xdotool("mousemove", "--sync", 5, board[3] - 5)
@@ -65,14 +59,7 @@ class Keyboard(SoundTest):
         time.sleep(1.0)
 
         self.key("Escape")
-        pressed = time.time()
-        ended = None
-        while time.time() < pressed + FADE_SECONDS + 8:
-            mine = [i for i in self.pulse.sink_inputs() if i[0] == stream]
-            if not mine or mine[0][1]:
-                ended = time.time() - pressed
-                break
-            time.sleep(0.1)
+        ended, _volumes = self.watch_stream(stream, time.time(), FADE_SECONDS + 8)
         self.assertIsNotNone(ended, "the stream did not end after the fade")
         self.assertGreater(ended, FADE_SECONDS - 1.0, f"no fade: the stream ended in {ended:.1f} s")
         self.assertTrue(self.player_windows(), "Esc on a playing song closed the window")
@@ -84,8 +71,7 @@ class Keyboard(SoundTest):
                            "Spot 20 is not marked after the song")
         self.assertIn(b"sp1", self.program.read("Ripristino.sav"))
 
-        code, out = self.program.stop(signal.SIGTERM)
-        self.assertEqual(code, 0, out)
+        self.end_normally()
         print(f"fade to the stream's end: {ended:.1f} s", flush=True)
 
 

@@ -2,7 +2,6 @@
 Spot 10, a private PulseAudio with a null sink, and the sink's monitor must hear the notes."""
 
 import os
-import signal
 import struct
 import sys
 import unittest
@@ -45,18 +44,16 @@ class MidiPlays(SoundTest):
                            "ckvolprinc=1\r\nvolprinc=100\r\n")
 
     def test_a_midi_song_is_heard(self):
-        board = self.program.start_board(self.session)
+        board = self.start_board()
         self.record()
-        x0, y0, x1, y1 = number_box(board, 0, 0)
-        self.session.click((x0 + x1) / 2, (y0 + y1) / 2, 1)
+        self.session.click_centre(number_box(board, 0, 0), 1)
         self.session.wait_window("Riproduzione  Spot 10.*")
         level = self.stop_recording("two seconds of the MIDI song", lambda lv: holds_sound(lv, 20))
         first = first_sound(level)
         heard = [v for v in level[first:first + 20] if v > 100]
         self.assertGreaterEqual(len(heard), 10,
                                 f"the notes should sound for a while: {[round(v) for v in level]}")
-        code, out = self.program.stop(signal.SIGTERM)
-        self.assertEqual(code, 0, out)
+        self.end_normally()
 
 
 if __name__ == "__main__":

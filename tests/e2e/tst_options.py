@@ -2,14 +2,12 @@
 the change and Yes drops it; the start-up song check's Yes opens the window on the songs tab."""
 
 import os
-import signal
-import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import ProgramCopy, XSession, count_colour  # noqa: E402
+from xsession import BoardTest, count_colour, wait_until  # noqa: E402
 
 # Places inside the options window as it opens on a 1024 x 768 screen, from the corner that
 # the window manager reports.
@@ -21,19 +19,9 @@ ANNULLA_BUTTON = (627, 557)
 PAGE = (20, 60, 660, 520)
 
 
-def windows_named(session, name):
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                          env=session.env, capture_output=True, text=True).stdout.split()
-
-
 def wait_count(session, name, count, timeout=15):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if len(windows_named(session, name)) == count:
-            return
-        time.sleep(0.2)
-    raise AssertionError(f"{count} windows named {name!r} expected, "
-                         f"{len(windows_named(session, name))} seen")
+    wait_until(lambda: len(session.windows(name)) == count,
+               f"{count} windows named {name!r} expected", timeout)
 
 
 def first_theme_colour(program):
@@ -48,89 +36,67 @@ def first_theme_colour(program):
     raise AssertionError("the first theme has no colour")
 
 
-class Options(unittest.TestCase):
-    def setUp(self):
-        self.session = XSession(1024, 768).__enter__()
-        self.program = ProgramCopy()
-
-    def tearDown(self):
-        self.program.cleanup()
-        self.session.__exit__(None, None, None)
-
-    def click_in(self, window, offset):
-        x, y = self.session.geometry(window)[:2]
-        self.session.click(x + offset[0], y + offset[1], 1)
-
-    def open_options(self, geometry):
-        self.session.ctrl_right_click(5, geometry[3] - 5)
-        window = self.session.wait_window("Opzioni", timeout=15)
-        time.sleep(1.0)
-        return window
+class Options(BoardTest):
+    SCREEN = (1024, 768)
 
     def answer(self, window, key):
         """Answers the question standing over the options window with key."""
         wait_count(self.session, "Opzioni", 2)
-        question = [w for w in windows_named(self.session, "Opzioni") if w != window]
+        question = [w for w in self.session.windows("Opzioni") if w != window]
         self.assertEqual(len(question), 1)
-        self.session.xdotool("windowactivate", "--sync", question[0])
-        time.sleep(0.3)
-        self.session.xdotool("key", key)
+        self.session.press(question[0], key)
 
     def tick_repeat(self, window):
-        self.click_in(window, AVANZATE_TAB)
-        self.click_in(window, RIPETI_IL_FILE)
+        self.click_window(window, AVANZATE_TAB)
+        self.click_window(window, RIPETI_IL_FILE)
 
     def page_pixels(self, window, colour, name):
         x, y = self.session.geometry(window)[:2]
-        shot = self.session.screenshot(os.path.join(self.program.tmp.name, name))
+        shot = self.shot(name)
         box = (x + PAGE[0], y + PAGE[1], x + PAGE[2], y + PAGE[3])
         return count_colour(shot, box, colour)
 
     def test_cancel_no_keeps_the_change(self):
-        geometry = self.program.start_board(self.session)
+        geometry = self.start_board()
         window = self.open_options(geometry)
         self.tick_repeat(window)
-        self.click_in(window, ANNULLA_BUTTON)
+        self.click_window(window, ANNULLA_BUTTON)
         self.answer(window, "Escape")  # No
         wait_count(self.session, "Opzioni", 1)
         time.sleep(0.5)
-        self.assertEqual(len(windows_named(self.session, "Opzioni")), 1,
+        self.assertEqual(len(self.session.windows("Opzioni")), 1,
                          "No must leave the options window open")
-        self.click_in(window, OK_BUTTON)
+        self.click_window(window, OK_BUTTON)
         wait_count(self.session, "Opzioni", 0)
         self.assertIn(b"riprodcontinua=1\r\n", self.program.read("Impostazioni.ini"))
 
     def test_cancel_yes_drops_the_change(self):
-        geometry = self.program.start_board(self.session)
+        geometry = self.start_board()
         before = self.program.read("Impostazioni.ini")
         window = self.open_options(geometry)
         self.tick_repeat(window)
-        self.click_in(window, ANNULLA_BUTTON)
+        self.click_window(window, ANNULLA_BUTTON)
         self.answer(window, "Return")  # Yes, the default
         wait_count(self.session, "Opzioni", 0)
         self.assertEqual(self.program.read("Impostazioni.ini"), before,
                          "closing the options window must write nothing")
         # The window can be opened again, and the normal end stores the setting as it was.
         self.open_options(geometry)
-        code, out = self.program.stop(signal.SIGTERM)
-        self.assertEqual(code, 0, out)
+        self.end_normally()
         self.assertIn(b"riprodcontinua=0\r\n", self.program.read("Impostazioni.ini"))
 
     def test_song_check_yes_opens_the_songs_tab(self):
         colour = first_theme_colour(self.program)
         # The theme tab shows the preview in the theme's colour: a Ctrl + right click opening.
-        geometry = self.program.start_board(self.session)
+        geometry = self.start_board()
         window = self.open_options(geometry)
         self.assertGreater(self.page_pixels(window, colour, "theme.png"), 1000)
-        self.program.stop(signal.SIGTERM)
+        self.end_normally()
 
         # A song gone: the start-up question's Yes opens the window on the songs tab.
         os.remove(self.program.path("Musiche", "song7.wav"))
         self.program.start(self.session)
-        question = self.session.wait_window("Controllo Canzoni", timeout=30)
-        self.session.xdotool("windowactivate", "--sync", question)
-        time.sleep(0.3)
-        self.session.xdotool("key", "Return")
+        self.session.press(self.session.wait_window("Controllo Canzoni", timeout=30), "Return")
         window = self.session.wait_window("Opzioni", timeout=15)
         self.session.wait_window("Zefiro", timeout=15)
         time.sleep(2.0)

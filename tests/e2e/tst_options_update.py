@@ -4,14 +4,14 @@ opens "Opzioni"."""
 
 import http.server
 import os
-import subprocess
 import sys
 import threading
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import ProgramCopy, XSession  # noqa: E402
+from xsession import BoardTest, ProgramCopy, wait_until  # noqa: E402
+from tst_options import AVANZATE_TAB, OK_BUTTON, RIPETI_IL_FILE  # noqa: E402
 
 
 class VersionServer:
@@ -46,25 +46,12 @@ class VersionServer:
         self.server.server_close()
 
 
-def visible(session, name):
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                          env=session.env, capture_output=True, text=True).stdout.split()
-
-
-class OptionsAndUpdate(unittest.TestCase):
-    def setUp(self):
-        self.session = XSession(1024, 768).__enter__()
-        self.program = ProgramCopy()
-        self.server = None
-
-    def tearDown(self):
-        if self.server:
-            self.server.close()
-        self.program.cleanup()
-        self.session.__exit__(None, None, None)
+class OptionsAndUpdate(BoardTest):
+    SCREEN = (1024, 768)
 
     def start_with(self, text, veragg=1):
         self.server = VersionServer(text)
+        self.addCleanup(self.server.close)
         self.session.env["ZEFIRO_UPDATE_HOST"] = self.server.host
         self.program.write("Impostazioni.ini", f"usazmp=0\r\nveragg={veragg}\r\n")
         started = time.monotonic()
@@ -79,32 +66,23 @@ class OptionsAndUpdate(unittest.TestCase):
     def test_same_version_opens_nothing(self):
         self.start_with("2.1.1\r\n")
         time.sleep(3)
-        self.assertEqual(visible(self.session, "Aggiornamenti"), [])
+        self.assertEqual(self.session.windows("Aggiornamenti"), [])
 
     def test_silent_server_does_not_delay_the_board(self):
         quiet = self.start_with(None, veragg=1)
         self.program.cleanup()
         self.server.close()
         self.program = ProgramCopy()
+        self.addCleanup(self.program.cleanup)
         plain = self.start_with("2.1.1", veragg=0)
         print(f"board window after {quiet:.2f} s with a silent server, {plain:.2f} s without check")
         self.assertLess(quiet, plain + 2.0)
 
     def test_ctrl_right_click_opens_options(self):
-        geometry = self.program.start_board(self.session)
-        self.session.ctrl_right_click(5, geometry[3] - 5)
-        window = self.session.wait_window("Opzioni", timeout=15)
-        time.sleep(1.0)
-        # Positions inside the window as it opens at 1024 x 768: the "Avanzate" tab, then
-        # "Ripeti il file", then "OK".
-        x, y = self.session.geometry(window)[:2]
-        self.session.click(x + 371, y + 4, 1)
-        self.session.click(x + 40, y + 116, 1)
-        self.session.click(x + 455, y + 557, 1)
-        deadline = time.time() + 10
-        while time.time() < deadline and visible(self.session, "Opzioni"):
-            time.sleep(0.2)
-        self.assertEqual(visible(self.session, "Opzioni"), [], "OK should close the window")
+        window = self.open_options(self.start_board())
+        for place in (AVANZATE_TAB, RIPETI_IL_FILE, OK_BUTTON):
+            self.click_window(window, place)
+        wait_until(lambda: not self.session.windows("Opzioni"), "OK should close the window", 10)
         self.assertIn(b"riprodcontinua=1\r\n", self.program.read("Impostazioni.ini"))
 
 

@@ -3,13 +3,12 @@ commented paths file, a delivered pack with a ".svn" folder, songs that are miss
 converts what it finds, asks about the missing songs, and leaves the files checked here."""
 
 import os
-import signal
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import ProgramCopy, XSession, silent_wav  # noqa: E402
+from xsession import BoardTest, tone_wav  # noqa: E402
 
 SECTIONS = ["[Spot]", "[Canto]", "[Colonne Sonore]", "[Ballo]", "[Scelte dagli educatori]"]
 
@@ -24,20 +23,14 @@ def written_form(names):
     return ("\r\n".join(lines) + "\r\n").encode("utf-8")
 
 
-class StartupMigration(unittest.TestCase):
+class StartupMigration(BoardTest):
     def setUp(self):
-        self.session = XSession().__enter__()
-        self.program = ProgramCopy()
-        self.shots = os.environ.get("ZEFIRO_SHOTS_DIR", self.program.tmp.name)
+        super().setUp()
         for name in os.listdir(self.program.path("Musiche")):
             os.remove(self.program.path("Musiche", name))
 
-    def tearDown(self):
-        self.program.cleanup()
-        self.session.__exit__(None, None, None)
-
     def song(self, *names):
-        silent_wav(self.program.path(*names), seconds=0.2)
+        tone_wav(self.program.path(*names), 0.2, amplitude=0)
 
     def answer_song_check(self, shot_name):
         """Waits for the missing-songs question, keeps a picture of it over the progress window,
@@ -45,17 +38,15 @@ class StartupMigration(unittest.TestCase):
         box = self.session.wait_window("Controllo Canzoni")
         self.session.xdotool("windowmove", "--sync", box, 0, 0)   # uncover the progress window
         time.sleep(0.5)
-        self.session.screenshot(os.path.join(self.shots, shot_name))
+        self.shot(shot_name)
         self.assertTrue(os.path.exists(self.program.path("CheckCanzoni.ini")),
                         "the song check list exists while slots need attention")
-        self.session.xdotool("windowactivate", "--sync", box)
-        self.session.xdotool("key", "Escape")
+        self.session.press(box, "Escape")
         self.session.wait_window("Zefiro")
         time.sleep(1.0)
 
     def end_normally(self):
-        code, out = self.program.stop(signal.SIGTERM)
-        self.assertEqual(code, 0, out)
+        super().end_normally()
         self.assertFalse(os.path.exists(self.program.path("CheckCanzoni.ini")))
 
     def test_numbered_paths_and_pack_with_svn(self):

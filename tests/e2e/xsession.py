@@ -1,5 +1,6 @@
 """A private X display with a window manager, and a program folder copy to run Zefiro in."""
 
+import math
 import os
 import select
 import shutil
@@ -8,6 +9,7 @@ import struct
 import subprocess
 import tempfile
 import time
+import unittest
 
 TWIPS_PER_PIXEL = 15.0
 
@@ -79,16 +81,15 @@ class XSession:
         return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True,
                               capture_output=True, text=True).stdout
 
+    def windows(self, name=".*"):
+        """Ids of the visible windows titled exactly name (a regular expression)."""
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                              env=self.env, capture_output=True, text=True).stdout.split()
+
     def wait_window(self, name, timeout=30):
         """Id of the first visible window titled exactly name."""
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                                   env=self.env, capture_output=True, text=True).stdout.split()
-            if found:
-                return found[0]
-            time.sleep(0.2)
-        raise AssertionError(f"no window named {name!r} within {timeout} s")
+        return wait_until(lambda: (self.windows(name) or [None])[0],
+                          f"no window named {name!r} within {timeout} s", timeout)
 
     def settle_keyboard(self):
         """The first key the tests send makes the server switch to its virtual test keyboard and
@@ -107,20 +108,13 @@ class XSession:
                     raise RuntimeError("the window manager does not answer")
                 time.sleep(0.05)
 
-    def visible_windows(self):
-        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
-                              env=self.env, capture_output=True, text=True).stdout.split()
-
     def close_window(self, window, timeout=10):
         """Closes the window as its frame's close box does, making it the active one first so
         that the key cannot land in another window, and returns once it is gone."""
         self.xdotool("windowactivate", "--sync", window)
         self.xdotool("key", "alt+F4")
-        deadline = time.time() + timeout
-        while window in self.visible_windows():
-            if time.time() > deadline:
-                raise AssertionError(f"window {window} still shown {timeout} s after alt+F4")
-            time.sleep(0.1)
+        wait_until(lambda: window not in self.windows(),
+                   f"window {window} still shown {timeout} s after alt+F4", timeout)
 
     def client_geometry(self, window):
         """Screen position and size of the window's client area (xdotool's position counts the
@@ -141,6 +135,16 @@ class XSession:
         time.sleep(0.15)
         self.xdotool("click", button)
         time.sleep(0.3)
+
+    def click_centre(self, box, button):
+        x0, y0, x1, y1 = box
+        self.click((x0 + x1) / 2, (y0 + y1) / 2, button)
+
+    def press(self, window, key):
+        """Makes the window the active one and presses key in it."""
+        self.xdotool("windowactivate", "--sync", window)
+        time.sleep(0.3)
+        self.xdotool("key", key)
 
     def ctrl_right_click(self, x, y):
         """A right click with Ctrl held, as the presenter opens the options window."""
@@ -187,9 +191,22 @@ def number_box(window_geometry, category, index):
     return (wx + cx - hw, wy + cy - hh, wx + cx + hw, wy + cy + hh)
 
 
-def silent_wav(path, seconds=1.0, rate=8000):
-    frames = int(seconds * rate)
-    data = b"\0\0" * frames
+def wait_until(condition, what, timeout=15):
+    """The first true value of condition(), tried every 0.1 s until timeout."""
+    deadline = time.time() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.time() > deadline:
+            raise AssertionError(what)
+        time.sleep(0.1)
+
+
+def tone_wav(path, seconds=1.0, amplitude=3000, rate=8000):
+    """A mono 16-bit WAV of a 440 Hz sine of the given peak; amplitude 0 is silence."""
+    data = b"".join(struct.pack("<h", int(amplitude * math.sin(2 * math.pi * 440 * i / rate)))
+                    for i in range(int(seconds * rate)))
     header = b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt " + struct.pack(
         "<IHHIIHH", 16, 1, 1, rate, rate * 2, 2, 16) + b"data" + struct.pack("<I", len(data))
     with open(path, "wb") as f:
@@ -222,7 +239,7 @@ class ProgramCopy:
             lines.append(section)
             for n in range(5):
                 slot = c * 5 + n
-                silent_wav(self.path("Musiche", f"song{slot}.wav"))
+                tone_wav(self.path("Musiche", f"song{slot}.wav"), amplitude=0)
                 lines.append(f"{slot}=song{slot}.wav")
         self.write("Percorsi.ini", "\r\n".join(lines) + "\r\n")
         self.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\n")
@@ -273,3 +290,56 @@ class ProgramCopy:
             self.proc.send_signal(signal.SIGKILL)
             self.proc.wait()
         self.tmp.cleanup()
+
+
+class BoardTest(unittest.TestCase):
+    """A test of the program on a private display: self.session, self.program, and the folder
+    the screenshots go to."""
+
+    SCREEN = (1280, 800)
+
+    def setUp(self):
+        self.session = XSession(*self.SCREEN).__enter__()
+        self.addCleanup(self.session.__exit__, None, None, None)
+        self.program = ProgramCopy()
+        self.addCleanup(self.program.cleanup)
+        self.shots = os.environ.get("ZEFIRO_SHOTS_DIR", self.program.tmp.name)
+
+    def start_board(self):
+        return self.program.start_board(self.session)
+
+    def shot(self, name):
+        return self.session.screenshot(os.path.join(self.shots, name))
+
+    def click_in(self, origin, *offsets, button=1):
+        """Clicks at origin's corner moved by each offset in turn."""
+        self.session.click(origin[0] + sum(o[0] for o in offsets),
+                           origin[1] + sum(o[1] for o in offsets), button)
+
+    def click_window(self, window, offset, button=1):
+        self.click_in(self.session.geometry(window), offset, button=button)
+
+    def open_number(self, board, index, caption, settle=0.5):
+        """Clicks Spot (index + 1) * 10 and returns its playback window and the client area's
+        geometry once the window manager has stopped moving it."""
+        self.session.click_centre(number_box(board, 0, index), 1)
+        window = self.session.wait_window(caption)
+        geometry, deadline = None, time.time() + 10
+        while time.time() < deadline:
+            time.sleep(0.3)
+            latest = self.session.client_geometry(window)
+            if latest == geometry:
+                break
+            geometry = latest
+        time.sleep(settle)
+        return window, geometry
+
+    def open_options(self, board):
+        self.session.ctrl_right_click(5, board[3] - 5)
+        window = self.session.wait_window("Opzioni", timeout=15)
+        time.sleep(1.0)
+        return window
+
+    def end_normally(self, sig=signal.SIGTERM):
+        code, out = self.program.stop(sig)
+        self.assertEqual(code, 0, out)
