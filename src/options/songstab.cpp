@@ -3,9 +3,11 @@
 #include "maintenance/pulizia.h"
 #include "options/songs/previewplayer.h"
 #include "options/songs/previewview.h"
+#include "platform/mediastack.h"
 #include "platform/qtmediaplayer.h"
 
 #include "core/appstate.h"
+#include "core/ports.h"
 #include "core/songcheck.h"
 #include "options/cellanimations.h"
 #include "options/qtsongfiledialog.h"
@@ -37,8 +39,9 @@ constexpr int CellHeight = 720;
 SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progress,
                    StartupWindows &windows, QWidget *parent)
     : QWidget(parent), m_state(state), m_questions(questions),
-      m_previewMedia(std::make_unique<QtMediaPlayer>()),
-      m_preview(std::make_unique<PreviewPlayer>(*m_previewMedia)),
+      // Without a back end Qt ends the program at its first player: none is made then.
+      m_previewMedia(mediaBackendFound() ? std::make_unique<QtMediaPlayer>() : nullptr),
+      m_preview(m_previewMedia ? std::make_unique<PreviewPlayer>(*m_previewMedia) : nullptr),
       m_check(std::make_unique<SongCheck>(state, progress, questions, windows)),
       m_dialog(std::make_unique<QtSongFileDialog>(this)),
       m_noFileBlink(std::make_unique<NoFileBlink>())
@@ -71,12 +74,21 @@ SongsTab::~SongsTab()
 
 void SongsTab::stopPreview()
 {
-    m_preview->stop();
+    if (m_preview)
+        m_preview->stop();
 }
 
 void SongsTab::buildPreview()
 {
     auto *row = new QHBoxLayout;
+    if (!m_preview) {
+        // Where the player would be, the presenter reads why no song can be heard.
+        auto *notice = NamedControls::label(this, "lblNoAnteprima", missingMediaStackWarning());
+        notice->setWordWrap(true);
+        row->addWidget(notice);
+        static_cast<QVBoxLayout *>(layout())->addLayout(row);
+        return;
+    }
     auto *view = new PreviewView(*m_preview, *m_previewMedia, this);
     row->addWidget(view, 1);
     row->addWidget(view->captionLabel(), 1);
@@ -85,6 +97,11 @@ void SongsTab::buildPreview()
 
 void SongsTab::playPreview(int label)
 {
+    if (!m_preview) {
+        m_questions.inform(missingMediaStackWarning(), QStringLiteral("Zefiro"),
+                           QuestionPort::Icon::Warning);
+        return;
+    }
     PreviewPlayer::Cell cell;
     cell.category = m_category->text();
     cell.label = label;
@@ -138,49 +155,66 @@ void SongsTab::buildHeader()
 void SongsTab::buildCells(QWidget *area)
 {
     for (int i = 0; i < 5; ++i) {
-        auto *points = NamedControls::label(area, "", QString::number((i + 1) * 10));
-        points->setObjectName(QStringLiteral("ImposNum%1").arg(i));
-        QFont font = points->font();
-        font.setBold(true);
-        font.setPointSizeF(font.pointSizeF() * 1.3);
-        points->setFont(font);
-        points->setAlignment(Qt::AlignCenter);
-        points->setGeometry(Twips::toPixels(0, i * Pitch, CellsLeft - 60, CellHeight));
-        m_points.at(static_cast<std::size_t>(i)) = points;
+        m_points.at(static_cast<std::size_t>(i)) = buildPoints(area, i);
         auto *cell = new SongCell(i, area);
         m_cells.at(static_cast<std::size_t>(i)) = cell;
-        connect(cell, &SongCell::areaReleased, this,
-                [this](int label, Qt::MouseButton b, QPoint at) {
-                    if (b == Qt::RightButton) {
-                        openMenu(label, at);
-                        return;
-                    }
-                    m_editor->SelDeselPulsante(label, SongEditor::Button::Left);
-                    redraw();
-                });
-        connect(cell, &SongCell::nameReleased, this, [this](int label, Qt::MouseButton b, QPoint) {
-            if (b == Qt::RightButton) {
-                m_editor->chooseFile(label);
-                redraw();
-            } else if (b == Qt::LeftButton) {
-                playPreview(label);
-            }
-        });
-        connect(cell, &SongCell::playRequested, this, &SongsTab::playPreview);
-        connect(cell, &SongCell::menuRequested, this, &SongsTab::openMenu);
-        connect(cell, &SongCell::browseRequested, this, [this](int label) {
+        connectCell(cell);
+    }
+    buildArrows(area);
+    buildAnimations(area);
+}
+
+// The points of a screen position ("10" .. "50"), beside the cells; they never move.
+QLabel *SongsTab::buildPoints(QWidget *area, int position)
+{
+    auto *points = NamedControls::label(area, "", QString::number((position + 1) * 10));
+    points->setObjectName(QStringLiteral("ImposNum%1").arg(position));
+    QFont font = points->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    points->setFont(font);
+    points->setAlignment(Qt::AlignCenter);
+    points->setGeometry(Twips::toPixels(0, position * Pitch, CellsLeft - 60, CellHeight));
+    return points;
+}
+
+void SongsTab::connectCell(SongCell *cell)
+{
+    connect(cell, &SongCell::areaReleased, this, [this](int label, Qt::MouseButton b, QPoint at) {
+        if (b == Qt::RightButton) {
+            openMenu(label, at);
+            return;
+        }
+        m_editor->SelDeselPulsante(label, SongEditor::Button::Left);
+        redraw();
+    });
+    connect(cell, &SongCell::nameReleased, this, [this](int label, Qt::MouseButton b, QPoint) {
+        if (b == Qt::RightButton) {
             m_editor->chooseFile(label);
             redraw();
-        });
-        connect(cell, &SongCell::restoreRequested, this, [this](int label) {
-            m_editor->Ripristina(label);
-            redraw();
-        });
-        connect(cell, &SongCell::moveRequested, this, [this](int label, int delta) {
-            if (m_editor->cellMove(label, delta))
-                runMoves(delta);
-        });
-    }
+        } else if (b == Qt::LeftButton) {
+            playPreview(label);
+        }
+    });
+    connect(cell, &SongCell::playRequested, this, &SongsTab::playPreview);
+    connect(cell, &SongCell::menuRequested, this, &SongsTab::openMenu);
+    connect(cell, &SongCell::browseRequested, this, [this](int label) {
+        m_editor->chooseFile(label);
+        redraw();
+    });
+    connect(cell, &SongCell::restoreRequested, this, [this](int label) {
+        m_editor->Ripristina(label);
+        redraw();
+    });
+    connect(cell, &SongCell::moveRequested, this, [this](int label, int delta) {
+        if (m_editor->cellMove(label, delta))
+            runMoves(delta);
+    });
+}
+
+// lblbSu and lblbGiu, right of the cells: they move the selected cell.
+void SongsTab::buildArrows(QWidget *area)
+{
     const int arrowsLeft = CellsLeft + CellWidth + 120;
     const std::array<std::pair<const char *, int>, 2> arrows{{{"lblbSu", 1}, {"lblbGiu", -1}}};
     for (const auto &[name, delta] : arrows) {
@@ -199,12 +233,17 @@ void SongsTab::buildCells(QWidget *area)
                 runMoves(delta);
         });
     }
+}
+
+void SongsTab::buildAnimations(QWidget *area)
+{
     m_animations = new CellAnimations(area, m_cells, CellsLeft, CellHeight);
     connect(m_animations, &CellAnimations::hoverChanged, this, &SongsTab::redraw);
     connect(m_animations, &CellAnimations::swapped, this, [this](int a, int b) {
         // The slide finished a step from a toward b: the two songs change points.
         (void)m_editor->stepMove(a - b);
-        m_preview->cellsSwapped(m_category->text(), a, b);
+        if (m_preview)
+            m_preview->cellsSwapped(m_category->text(), a, b);
         redraw();
     });
     connect(m_animations, &CellAnimations::moveFinished, this, [this] {
@@ -325,7 +364,7 @@ void SongsTab::openMenu(int label, QPoint global)
     case SongsMenu::Action::None:
         break;
     case SongsMenu::Action::Play:
-        emit playRequested(m_editor->slotOf(label));
+        playPreview(label);
         break;
     case SongsMenu::Action::Edit:
         m_editor->chooseFile(label);

@@ -38,7 +38,6 @@ public:
     // Shows the current category again from the working table (after a reload or an apply).
     void showCategory();
     SongCell *cellAt(int label) const { return m_cells.at(static_cast<std::size_t>(label)); }
-    PreviewPlayer &preview() { return *m_preview; }
     CellAnimations &animations() { return *m_animations; }
     // Ends the preview, as the options window closes.
     void stopPreview();
@@ -54,6 +53,10 @@ protected:
 private:
     void buildHeader();
     void buildCells(QWidget *area);
+    QLabel *buildPoints(QWidget *area, int position);
+    void connectCell(SongCell *cell);
+    void buildArrows(QWidget *area);
+    void buildAnimations(QWidget *area);
     void buildFooter();
     void redraw();
     void openMenu(int label, QPoint global);
@@ -65,6 +68,7 @@ private:
 
     AppState &m_state;
     QuestionPort &m_questions;
+    // Both null when Qt Multimedia has no back end.
     std::unique_ptr<MediaPlayer> m_previewMedia;
     std::unique_ptr<PreviewPlayer> m_preview;
     std::unique_ptr<SongCheck> m_check;

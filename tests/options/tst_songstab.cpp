@@ -5,6 +5,7 @@
 #include "options/opzioni.h"
 #include "options/songcell.h"
 #include "options/songstab.h"
+#include "platform/mediastack.h"
 #include "tests/core/startupfakes.h"
 #include "tests/core/testfiles.h"
 #include "widgets/twips.h"
@@ -17,14 +18,18 @@
 #include <QListView>
 #include <QMenu>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -91,6 +96,94 @@ protected:
     }
 };
 
+// A program folder of the built themes and 25 songs, slot 0 without one.
+bool makeProgramFolder(AppState &state, const QString &program, const QString &folder)
+{
+    QDir(folder).removeRecursively();
+    if (!QDir().mkpath(folder) || !copyTree(program + u"/Temi"_s, folder + u"/Temi"_s))
+        return false;
+    state = AppState();
+    state.Path = folder;
+    if (!QDir().mkpath(state.songsFolder()))
+        return false;
+    QStringList lines;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const QString name = u"song%1.wav"_s.arg(slot);
+        if (!writeBytes(state.songsFolder() + name, "RIFF"))
+            return false;
+        lines.append(QString::number(slot) + u'=' + (slot == 0 ? QString() : name));
+    }
+    return TextFile::writeLines(state.pathsFile(), lines).ok;
+}
+
+struct Peers {
+    ScriptedQuestions questions;
+    RecordingWindows windows;
+    RecordingTheme board;
+};
+
+// The options window, shown, on the songs tab chosen with the mouse as a presenter does.
+Opzioni *openSongsTab(AppState &state, Peers &peers)
+{
+    OpzioniPorts ports{peers.questions, peers.windows, peers.board, {}, {}, u"zefiro"_s, {}};
+    auto *window = new Opzioni(state, std::move(ports));
+    window->resize(700, 640);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return nullptr;
+    auto *tabs = window->findChild<QTabWidget *>(u"SelOpzioni"_s);
+    QTabBar *bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    return tabs->currentIndex() == 1 ? window : nullptr;
+}
+
+const char *const PreviewChild = "--preview-child";
+
+// Qt picks its media back end once per process: the preview without one runs in a child
+// process. It opens the songs tab, asks the 20-point cell for a preview by the glyph, the name
+// or the menu, and prints every box shown, then "done".
+int previewChild(int argc, char **argv, const QString &how)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    AppState state;
+    if (!dir.isValid() ||
+        !makeProgramFolder(state, qEnvironmentVariable("ZEFIRO_PROGRAM_DIR"), dir.path()))
+        return 2;
+    Peers peers;
+    std::unique_ptr<Opzioni> window(openSongsTab(state, peers));
+    if (!window)
+        return 3;
+    auto *cell = window->findChild<SongCell *>(u"imgTabella1"_s);
+    if (how == u"glyph") {
+        QTest::mouseClick(cell->findChild<QToolButton *>(u"imgPlay1"_s), Qt::LeftButton);
+    } else if (how == u"name") {
+        auto *name = cell->findChild<QLabel *>(u"Canzoni1"_s);
+        QTest::mouseClick(name, Qt::LeftButton, {}, name->rect().center());
+    } else {
+        bool menuSeen = false;
+        whenOpen<QMenu>(
+            [](QMenu *menu) {
+                menu->findChild<QAction *>(u"mnumod0"_s)->trigger();
+                menu->close();
+            },
+            &menuSeen);
+        QTest::mouseClick(cell, Qt::RightButton, {}, QPoint(4, cell->height() / 2));
+        if (!menuSeen)
+            return 4;
+    }
+    if (const QString folder = qEnvironmentVariable("ZEFIRO_SCREENSHOTS"); !folder.isEmpty())
+        window->grab().save(folder + u"/songs-no-backend.png"_s);
+    QTextStream out(stdout);
+    for (const ScriptedQuestions::Asked &box : peers.questions.asked) {
+        const QString icon =
+            box.icon == QuestionPort::Icon::Warning ? u"warning"_s : QString::number(int(box.icon));
+        out << u"box "_s << icon << u' ' << box.title << u": "_s << box.text << u'\n';
+    }
+    out << u"done\n"_s;
+    return 0;
+}
+
 } // namespace
 
 // The songs tab in the real options window, driven with mouse and key events.
@@ -100,26 +193,12 @@ class TestSongsTab : public QObject {
     QTemporaryDir m_dir;
     QTemporaryDir m_outside;
     AppState m_state;
-    ScriptedQuestions m_questions;
-    RecordingWindows m_windows;
-    RecordingTheme m_board;
+    Peers m_peers;
+    ScriptedQuestions &m_questions = m_peers.questions;
 
     QString songs() const { return m_state.songsFolder(); }
 
-    Opzioni *open()
-    {
-        OpzioniPorts ports{m_questions, m_windows, m_board, {}, {}, u"zefiro"_s, {}};
-        auto *window = new Opzioni(m_state, std::move(ports));
-        window->resize(700, 640);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window))
-            return nullptr;
-        // The tab is chosen with the mouse, as a presenter does.
-        auto *tabs = window->findChild<QTabWidget *>(u"SelOpzioni"_s);
-        QTabBar *bar = tabs->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-        return tabs->currentIndex() == 1 ? window : nullptr;
-    }
+    Opzioni *open() { return openSongsTab(m_state, m_peers); }
 
     static SongCell *cell(QWidget *window, int label)
     {
@@ -148,20 +227,8 @@ private slots:
         const QString program = qEnvironmentVariable("ZEFIRO_PROGRAM_DIR");
         QVERIFY2(QFileInfo(program + u"/Temi"_s).isDir(), "the built program folder is needed");
         QVERIFY(m_dir.isValid() && m_outside.isValid());
-        QDir(m_dir.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(m_dir.path()));
-        QVERIFY(copyTree(program + u"/Temi"_s, m_dir.path() + u"/Temi"_s));
-        m_state = AppState();
-        m_state.Path = m_dir.path();
+        QVERIFY(makeProgramFolder(m_state, program, m_dir.path()));
         m_questions = ScriptedQuestions();
-        QVERIFY(QDir().mkpath(songs()));
-        QStringList lines;
-        for (int slot = 0; slot < SlotCount; ++slot) {
-            const QString name = u"song%1.wav"_s.arg(slot);
-            QVERIFY(writeBytes(songs() + name, "RIFF"));
-            lines.append(QString::number(slot) + u'=' + (slot == 0 ? QString() : name));
-        }
-        QVERIFY(TextFile::writeLines(m_state.pathsFile(), lines).ok);
         QVERIFY(writeBytes(m_outside.path() + u"/fuori.wav"_s, "RIFF fuori"));
     }
 
@@ -483,7 +550,43 @@ private slots:
         QCOMPARE(paths().at(10), u"7=song1.wav"_s);
         delete window;
     }
+
+    void previewWithoutBackEnd_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("play glyph") << u"glyph"_s;
+        QTest::newRow("left click on the name") << u"name"_s;
+        QTest::newRow("Riproduci in the menu") << u"menu"_s;
+    }
+
+    // Qt 6.4 ends the program at its first media player when it has no back end: the tab
+    // must open and say why nothing plays, as the board does at a click.
+    void previewWithoutBackEnd()
+    {
+        QFETCH(QString, how);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_MEDIA_BACKEND"_s, u"nessuno"_s);
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(PreviewChild), how});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        const QStringList lines =
+            QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines,
+                 (QStringList{u"box warning Zefiro: "_s + missingMediaStackWarning(), u"done"_s}));
+    }
 };
 
-QTEST_MAIN(TestSongsTab)
+int main(int argc, char **argv)
+{
+    if (argc > 2 && qstrcmp(argv[1], PreviewChild) == 0)
+        return previewChild(argc, argv, QString::fromLatin1(argv[2]));
+    QApplication app(argc, argv);
+    TestSongsTab test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_songstab.moc"
