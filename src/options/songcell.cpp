@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 const QString Style = QStringLiteral(
@@ -24,16 +25,21 @@ SongCell::SongCell(int label, QWidget *parent) : QFrame(parent), m_label(label)
     setObjectName(QStringLiteral("imgTabella%1").arg(label));
     setStyleSheet(Style);
     setAttribute(Qt::WA_StyledBackground);
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(10, 2, 4, 2);
-    row->setSpacing(2);
+    // Name above, glyphs below: the name has the whole width of the cell even at rest, where a
+    // single row left it a third of it.
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(10, 2, 4, 2);
+    rows->setSpacing(0);
     m_name = new QLabel(this);
     m_name->setObjectName(QStringLiteral("Canzoni%1").arg(label));
     m_name->setMinimumWidth(40);
     QFont font = m_name->font();
     font.setPointSizeF(font.pointSizeF() * 1.1);
     m_name->setFont(font);
-    row->addWidget(m_name, 1);
+    rows->addWidget(m_name);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(2);
+    rows->addLayout(row);
 
     QToolButton *play = addButton("imgPlay", QStringLiteral("Riproduci la canzone"));
     play->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
@@ -51,6 +57,8 @@ SongCell::SongCell(int label, QWidget *parent) : QFrame(parent), m_label(label)
     m_menu->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (QToolButton *button : {play, browse, up, down, restore, m_menu})
         row->addWidget(button);
+    // The glyphs stay where they are while the cell stretches under the mouse.
+    row->addStretch();
 
     connect(play, &QToolButton::clicked, this, [this] { emit playRequested(m_label); });
     connect(browse, &QToolButton::clicked, this, [this] { emit browseRequested(m_label); });
@@ -70,11 +78,11 @@ QToolButton *SongCell::addButton(const char *name, const QString &tip)
     button->setAccessibleName(tip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setIconSize(QSize(18, 18));
+    button->setIconSize(QSize(16, 16));
     return button;
 }
 
-void SongCell::display(const QString &caption, bool red, Look look, bool hot)
+void SongCell::display(const QString &caption, const QString &path, bool red, Look look, bool hot)
 {
     setProperty("hot", hot);
     m_caption = caption;
@@ -89,7 +97,8 @@ void SongCell::display(const QString &caption, bool red, Look look, bool hot)
     QFont font = m_name->font();
     font.setBold(red);
     m_name->setFont(font);
-    m_name->setToolTip(caption);
+    // The name may be shortened; the tooltip gives the whole of it, with its folder.
+    m_name->setToolTip(path.isEmpty() ? caption : path);
     m_name->setAccessibleName(caption);
     style()->unpolish(this);
     style()->polish(this);

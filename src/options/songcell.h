@@ -14,8 +14,10 @@ public:
 
     SongCell(int label, QWidget *parent);
 
-    // hot: the mouse is over the cell.
-    void display(const QString &caption, bool red, Look look, bool hot = false);
+    // path: the song's file with its folder, empty for a slot without one. hot: the mouse is
+    // over the cell.
+    void display(const QString &caption, const QString &path, bool red, Look look,
+                 bool hot = false);
     QString caption() const;
     bool isRed() const { return m_red; }
     int label() const { return m_label; }

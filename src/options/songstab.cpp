@@ -318,9 +318,13 @@ void SongsTab::redraw()
     m_animations->place(m_editor->order());
     for (int label = 0; label < 5; ++label) {
         const SongEditor::Cell cell = m_editor->cell(label);
-        cellAt(label)->display(cell.caption, cell.red,
-                               cell.selected ? SongCell::Look::Selected : SongCell::Look::Normal,
-                               m_animations->underMouse(label));
+        const SongSlot &song =
+            m_state.PercorsiModifica.at(static_cast<std::size_t>(m_editor->slotOf(label)));
+        // The path as the table names it: a redraw never reads the folder.
+        cellAt(label)->display(
+            cell.caption, song.file.isEmpty() ? QString() : song.folder + song.sourceName(),
+            cell.red, cell.selected ? SongCell::Look::Selected : SongCell::Look::Normal,
+            m_animations->underMouse(label));
     }
     if (m_editor->noFileShown() != m_noFileBlink->running()) {
         m_noFileBlink->setWanted(m_editor->noFileShown());

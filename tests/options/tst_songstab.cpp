@@ -551,6 +551,54 @@ private slots:
         delete window;
     }
 
+    void namesAtRest_data()
+    {
+        QTest::addColumn<int>("label");
+        QTest::addColumn<QString>("file"); // written into slot 1 when not empty
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("whole");
+        const QString longName = u"Orchestra Filarmonica della Scala - Sinfonia n. 9.mp3"_s;
+        QTest::newRow("slot without a song")
+            << 0 << QString() << u"Non Impostata o commentata"_s << QString() << true;
+        QTest::newRow("short name") << 2 << QString() << u"song2.wav"_s << QString() << true;
+        QTest::newRow("long name") << 1 << longName << u"Orchestra"_s << u".mp3"_s << false;
+    }
+
+    // At the cells' resting width a name is shown whole when it fits, else shortened in the
+    // middle so that its start and its type stay; the tooltip has the file with its folder.
+    void namesAtRest()
+    {
+        QFETCH(int, label);
+        QFETCH(QString, file);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(bool, whole);
+        if (!file.isEmpty()) {
+            QVERIFY(writeBytes(songs() + file, "RIFF"));
+            QStringList lines = paths();
+            lines[1] = u"1="_s + file;
+            QVERIFY(TextFile::writeLines(m_state.pathsFile(), lines).ok);
+        }
+        QPointer<Opzioni> window = open();
+        QVERIFY(window);
+        keepPicture(window, u"songs-names.png"_s);
+        SongCell *shown = cell(window, label);
+        QCOMPARE(shown->width(), Twips::toPixels(CellStretch::RestWidth));
+        auto *name = shown->findChild<QLabel *>(u"Canzoni%1"_s.arg(label));
+        const QString text = name->text();
+        QVERIFY2(name->fontMetrics().horizontalAdvance(text) <= name->width(), qPrintable(text));
+        if (whole) {
+            QCOMPARE(text, start);
+        } else {
+            QVERIFY2(text.startsWith(start) && text.endsWith(end) && text.contains(u'…'),
+                     qPrintable(text));
+        }
+        const QString song = m_state.PercorsiModifica.at(std::size_t(label)).file;
+        QCOMPARE(name->toolTip(), song.isEmpty() ? start : songs() + song);
+        delete window;
+    }
+
     void previewWithoutBackEnd_data()
     {
         QTest::addColumn<QString>("how");
