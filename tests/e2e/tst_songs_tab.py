@@ -14,7 +14,7 @@ from tst_options import OK_BUTTON  # noqa: E402
 # Places inside the options window as it opens on a 1024 x 768 screen, from the corner that
 # the window manager reports.
 SONGS_TAB = (238, 4)
-FIRST_NAME = (126, 98)  # the file name of the cell worth 10 points
+FIRST_NAME = (126, 87)  # the file name of the cell worth 10 points, above its glyphs
 PULISCI = (267, 429)
 # Inside the cleanup window.
 PROSEGUI = (339, 156)
