@@ -105,6 +105,16 @@ WriteResult saveBytes(const QString &path, const QByteArray &bytes)
     return {true, {}};
 }
 
+// A regular file that already holds exactly these bytes is left as it is: rewriting it would
+// only cost two waits for the disk. The start saves the paths file every time, mostly unchanged.
+bool holdsAlready(const QFileInfo &info, const QByteArray &bytes)
+{
+    if (!info.isFile() || info.isSymLink() || info.size() != bytes.size())
+        return false;
+    QFile file(info.filePath());
+    return file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
 QString decodeBounded(QIODevice &device)
 {
     QByteArray bytes = device.read(MaxFileBytes);
@@ -192,6 +202,8 @@ WriteResult writeText(const QString &path, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     const QFileInfo info(path);
+    if (holdsAlready(info, bytes))
+        return {true, {}};
     if (!linksOutOfFolder(info))
         return saveBytes(path, bytes);
 

@@ -53,7 +53,8 @@ struct [[nodiscard]] WriteResult {
 
 // Writes text (already holding its line ends) as UTF-8, atomically and durably: the old file
 // stays whole until the new one is on the disk. A link to a file in the same folder is
-// written through; a link leading elsewhere is replaced by a regular file.
+// written through; a link leading elsewhere is replaced by a regular file. A regular file that
+// already holds the same bytes is not touched.
 WriteResult writeText(const QString &path, const QString &text);
 // Each line followed by CRLF, as the program's files hold them.
 QString joinLines(const QStringList &lines);

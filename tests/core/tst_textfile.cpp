@@ -26,6 +26,8 @@ private slots:
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
     void linksAreWrittenOnlyInsideTheFolder();
+    void sameBytesAreNotRewritten_data();
+    void sameBytesAreNotRewritten();
 };
 
 void TestTextFile::readsLines_data()
@@ -279,6 +281,51 @@ void TestTextFile::linksAreWrittenOnlyInsideTheFolder()
     QVERIFY(!in.replacedLink);
     QVERIFY(QFileInfo(innerLink).isSymLink());
     QCOMPARE(readBytes(inner), QByteArray("b=2\r\n"));
+}
+
+namespace {
+
+ino_t inode(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+} // namespace
+
+void TestTextFile::sameBytesAreNotRewritten_data()
+{
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("linkOut"); // the path is a link out of the folder to the old bytes
+    QTest::addColumn<bool>("rewritten");
+    QTest::newRow("same bytes") << QByteArray("a=1\r\n") << "a=1\r\n" << false << false;
+    QTest::newRow("same size, other bytes") << QByteArray("a=1\r\n") << "a=2\r\n" << false << true;
+    QTest::newRow("other line ends") << QByteArray("a=1\n") << "a=1\r\n" << false << true;
+    QTest::newRow("link out, same bytes") << QByteArray("a=1\r\n") << "a=1\r\n" << true << true;
+}
+
+void TestTextFile::sameBytesAreNotRewritten()
+{
+    QFETCH(QByteArray, old);
+    QFETCH(QString, text);
+    QFETCH(bool, linkOut);
+    QFETCH(bool, rewritten);
+    QTemporaryDir outside, dir;
+    QVERIFY(outside.isValid() && dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("f.ini"));
+    const QString target = linkOut ? outside.filePath(QStringLiteral("f.ini")) : path;
+    QVERIFY(writeBytes(target, old));
+    if (linkOut)
+        QVERIFY(QFile::link(target, path));
+    const ino_t before = inode(path);
+
+    const TextFile::WriteResult result = TextFile::writeText(path, text);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(readBytes(path), text.toUtf8());
+    QCOMPARE(inode(path) != before, rewritten);
+    QCOMPARE(result.replacedLink, linkOut);
+    QCOMPARE(readBytes(target), linkOut ? old : text.toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

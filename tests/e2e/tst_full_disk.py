@@ -93,6 +93,12 @@ class FullDisk(unittest.TestCase):
             f.write(b"sp0\r\n")
         with open(os.path.join(self.dir, "Impostazioni.ini"), "wb") as f:
             f.write(b"usazmp=0\r\nveragg=0\r\nvolprinc=42\r\n")
+        # Line ends as an editor may leave them: the start writes the file back in its own form
+        # (a file already in that form is not written at all).
+        with open(os.path.join(self.dir, "Percorsi.ini"), "rb") as f:
+            lf = f.read().replace(b"\r\n", b"\n")
+        with open(os.path.join(self.dir, "Percorsi.ini"), "wb") as f:
+            f.write(lf)
         paths, restore, settings = (self.read(n) for n in
                                     ("Percorsi.ini", "Ripristino.sav", "Impostazioni.ini"))
         self.fill()
