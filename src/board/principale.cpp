@@ -117,6 +117,10 @@ void Principale::load()
 void Principale::showBoard()
 {
     m_bar->maximise();
+    // Laid out for the whole screen at once, so the first paint already shows the board as it
+    // stays. Left to Timer1, the layout would wait behind whatever runs after that paint (the
+    // media warm-up) while the board showed its designed size.
+    Ridimensiona();
 }
 
 void Principale::Ridimensiona()

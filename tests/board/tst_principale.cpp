@@ -172,6 +172,15 @@ private slots:
         QCOMPARE(reset->geometry(), QRect(568, 723, 65, 33));
     }
 
+    // The first paint comes before any timer: the board must be laid out for the screen by then.
+    void laidOutBeforeTheFirstPaint()
+    {
+        m_board->load();
+        m_board->showBoard();
+        QCOMPARE(child<QLabel>("Tabella")->geometry(), QRect(167, 67, 467, 640));
+        QCOMPARE(label(0, 0)->geometry(), QRect(324, 90, 58, 67));
+    }
+
     void leftClickPlays_data()
     {
         QTest::addColumn<int>("c");
