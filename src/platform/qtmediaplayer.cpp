@@ -285,12 +285,27 @@ void QtMediaPlayer::applyPending()
     }
     if (m_rateDirty) {
         m_rateDirty = false;
+        // A rate changed while playing is a flushing seek; on a busy machine the sound
+        // server's stream can stall after it, with the position standing still for good.
+        // Changed while paused it stalls far less often. The pause is not reported.
+        const bool playing = m_player->playbackState() == QMediaPlayer::PlayingState;
+        m_changingRate = playing;
+        if (playing) {
+            m_player->pause();
+        }
         m_player->setPlaybackRate(m_rate);
+        if (playing) {
+            m_player->play();
+        }
+        m_changingRate = false;
     }
 }
 
 void QtMediaPlayer::onQtChanged()
 {
+    if (m_changingRate) {
+        return;
+    }
     applyPending();
     updateState();
 }

@@ -82,6 +82,7 @@ private:
     std::optional<qint64> m_pendingSeekMs;
     double m_rate = 1.0;
     bool m_rateDirty = false;
+    bool m_changingRate = false;
     bool m_autoStart = true;
     bool m_enabled = true;
     bool m_failed = false;
