@@ -33,7 +33,6 @@ constexpr int Pitch = 840;
 constexpr int CellsLeft = 900;
 constexpr int CellWidth = 7000;
 constexpr int CellHeight = 720;
-
 } // namespace
 
 SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progress,
@@ -263,8 +262,7 @@ void SongsTab::buildFooter()
     m_noFile->setWordWrap(true);
     m_noFile->hide();
     m_noFile->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); font-weight: bold;"));
-    m_noFile->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    QSizePolicy keep = m_noFile->sizePolicy();
+    QSizePolicy keep(QSizePolicy::Preferred, QSizePolicy::Fixed);
     keep.setRetainSizeWhenHidden(true);
     m_noFile->setSizePolicy(keep);
     layout()->addWidget(m_noFile);
