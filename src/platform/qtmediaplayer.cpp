@@ -203,9 +203,33 @@ void QtMediaPlayer::setRate(double rate)
     if (!(rate > 0.0) || !std::isfinite(rate)) {
         return;
     }
+    if (rate == m_rate && !m_rateDirty) {
+        return;
+    }
     m_rate = rate;
     m_rateDirty = true;
+    if (isReady() && m_player->playbackState() == QMediaPlayer::PlayingState) {
+        restartAtRate();
+        return;
+    }
     applyPending();
+}
+
+// A rate changed on a running pipeline is a flushing seek, and on a busy machine the sound
+// server's stream often stalls after it: the position stands still for good while the state
+// stays "playing". A rate given to a fresh player as it starts takes, so the song goes
+// on from the same place in a new player; the gap is a fraction of a second.
+void QtMediaPlayer::restartAtRate()
+{
+    const qint64 at = m_player->position();
+    replacePlayer();
+    if (!loadSource()) {
+        return;
+    }
+    m_pendingSeekMs = at;
+    m_player->play();
+    watchStart();
+    updateState();
 }
 
 void QtMediaPlayer::setVolume(int volume)
@@ -285,27 +309,12 @@ void QtMediaPlayer::applyPending()
     }
     if (m_rateDirty) {
         m_rateDirty = false;
-        // A rate changed while playing is a flushing seek; on a busy machine the sound
-        // server's stream can stall after it, with the position standing still for good.
-        // Changed while paused it stalls far less often. The pause is not reported.
-        const bool playing = m_player->playbackState() == QMediaPlayer::PlayingState;
-        m_changingRate = playing;
-        if (playing) {
-            m_player->pause();
-        }
         m_player->setPlaybackRate(m_rate);
-        if (playing) {
-            m_player->play();
-        }
-        m_changingRate = false;
     }
 }
 
 void QtMediaPlayer::onQtChanged()
 {
-    if (m_changingRate) {
-        return;
-    }
     applyPending();
     updateState();
 }

@@ -70,6 +70,7 @@ private:
     PlayState mappedState() const;
     void watchStart();
     void watchTick();
+    void restartAtRate();
 
     QAudioOutput *m_audio = nullptr;
     QPointer<QVideoWidget> m_video;
@@ -82,7 +83,6 @@ private:
     std::optional<qint64> m_pendingSeekMs;
     double m_rate = 1.0;
     bool m_rateDirty = false;
-    bool m_changingRate = false;
     bool m_autoStart = true;
     bool m_enabled = true;
     bool m_failed = false;

@@ -324,6 +324,17 @@ void TestQtMediaPlayer::rate()
     QVERIFY2(std::abs(advance - expected) < 0.4,
              qPrintable(QStringLiteral("advanced %1 s, expected %2 s").arg(advance).arg(expected)));
     QCOMPARE(player.playState(), MediaPlayer::PlayState::Playing);
+
+    // Back to normal speed and paused, as the pause button does: the song stays where it was
+    // and goes on from there.
+    const double before = player.currentPosition();
+    player.setRate(1.0);
+    player.pause();
+    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), MediaPlayer::PlayState::Paused, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(std::abs(player.currentPosition() - before) < 0.5, 5000);
+    player.play();
+    QVERIFY(startPlaying(player));
+    QTRY_VERIFY_WITH_TIMEOUT(player.currentPosition() > before + 0.5, 5000);
     QCOMPARE(rec.faults, QStringList());
 }
 
