@@ -108,7 +108,6 @@ void SongsTab::playPreview(int label)
     cell.song = m_state.PercorsiModifica.at(static_cast<std::size_t>(m_editor->slotOf(label)));
     cell.caption = cellAt(label)->caption();
     m_preview->PlayWMP(cell);
-    emit playRequested(m_editor->slotOf(label));
 }
 
 void SongsTab::openCleanup()

@@ -43,7 +43,6 @@ public:
     void stopPreview();
 
 signals:
-    void playRequested(int slot);
     void cleanupRequested();
     void songCheckRequested(); // "Verifica brani"
 
