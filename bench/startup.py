@@ -107,24 +107,6 @@ class Bench:
         finally:
             program.end()
 
-    def sound_after(self, recording, clicked_at_sample, clicked, timeout=10):
-        """Seconds from the click to the arrival of its first sound in the recording. Timed by
-        the clock, not counted in samples: the monitor drops part of what it held back when a
-        stream starts, so the samples between the click and the sound can be far fewer than
-        the time that passed (on the first click after a start, by 400 to 600 ms)."""
-        deadline = time.time() + timeout
-        checked = clicked_at_sample
-        while time.time() < deadline:
-            with recording.lock:
-                raw = bytes(recording.raw[checked * 2:])
-            arrived = time.perf_counter()
-            samples = memoryview(raw[:len(raw) // 2 * 2]).cast("h")
-            if any(abs(s) > SOUND_LEVEL for s in samples):
-                return arrived - clicked
-            checked += len(samples)
-            time.sleep(0.005)
-        raise RuntimeError("no sound after the click")
-
     def clicks_to_sound(self, board):
         """Click to sound for CLICKS clicks after one start, of the board or of the bare
         program."""
@@ -144,11 +126,13 @@ class Bench:
                     x, y = self.session.width / 2, self.session.height / 2
                 self.session.xdotool("mousemove", "--sync", int(x), int(y))
                 time.sleep(0.2)
-                with recording.lock:
-                    at = len(recording.raw) // 2
+                at = recording.samples()
                 clicked = time.perf_counter()
                 self.session.xdotool("click", 1)
-                figures.append(self.sound_after(recording, at, clicked))
+                heard = recording.seconds_to_sound(at, clicked, SOUND_LEVEL)
+                if heard is None:
+                    raise RuntimeError("no sound after the click")
+                figures.append(heard)
                 time.sleep(0.5)
                 if board:
                     self.close_player()

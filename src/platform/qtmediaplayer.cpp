@@ -9,6 +9,7 @@
 #include <QVideoWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -93,8 +94,17 @@ void QtMediaPlayer::replacePlayer()
 bool QtMediaPlayer::loadSource()
 {
     const unsigned generation = m_generation;
+    m_firstPlayWaits = true;
     m_player->setSource(QUrl::fromLocalFile(QFileInfo(m_url).absoluteFilePath()));
     return generation == m_generation && !m_failed;
+}
+
+// A player of its own for the same song, for a start that must not depend on the state the
+// old pipeline was left in.
+bool QtMediaPlayer::reloadSource()
+{
+    replacePlayer();
+    return loadSource();
 }
 
 void QtMediaPlayer::setURL(const QString &path)
@@ -107,6 +117,7 @@ void QtMediaPlayer::setURL(const QString &path)
     replacePlayer();
     const unsigned generation = m_generation;
     if (!path.isEmpty() && loadSource() && m_autoStart) {
+        m_firstPlayWaits = false;
         m_player->play();
         watchStart();
     }
@@ -126,14 +137,24 @@ void QtMediaPlayer::play()
     // stays at its end and never reports the end again, so the song "plays" for ever. A fresh
     // player starts from 0 for sure.
     const bool ended = !m_failed && m_player->mediaStatus() == QMediaPlayer::EndOfMedia;
-    if (m_failed || ended) {
+    // The first play of a song loaded some time before starts with as much silence as the
+    // time it waited (0.5 s of waiting gave 0.64 s of silence after play(), 6 s gave 7 s), as
+    // the sound server's stream opened at the load runs on. A pause, a stop or a seek before
+    // play() did not help; a new audio output did, but lost the place chosen before play()
+    // and the video. A fresh player loaded at play() sounds about 0.18 s after it, from the
+    // place chosen so far. Later plays, after a pause or a stop, start on time as they are.
+    const bool waited = !m_failed && std::exchange(m_firstPlayWaits, false);
+    if (m_failed || ended || waited) {
+        const qint64 at = waited ? m_pendingSeekMs.value_or(positionMs()) : 0;
         // After a failure, try the file again: it may have been put right since.
+        const bool reload = !m_failed;
         m_failed = false;
-        if (ended) {
-            replacePlayer();
-        }
-        if (!loadSource()) {
+        if (!(reload ? reloadSource() : loadSource())) {
             return;
+        }
+        m_firstPlayWaits = false;
+        if (at > 0) {
+            m_pendingSeekMs = at;
         }
     }
     const unsigned generation = m_generation;
@@ -222,11 +243,11 @@ void QtMediaPlayer::setRate(double rate)
 void QtMediaPlayer::restartAtRate()
 {
     const qint64 at = m_player->position();
-    replacePlayer();
-    if (!loadSource()) {
+    if (!reloadSource()) {
         return;
     }
     m_pendingSeekMs = at;
+    m_firstPlayWaits = false;
     m_player->play();
     watchStart();
     updateState();

@@ -61,6 +61,7 @@ protected:
 private:
     void replacePlayer();
     bool loadSource();
+    bool reloadSource();
     bool isReady() const;
     qint64 positionMs() const;
     void onQtChanged();
@@ -86,6 +87,8 @@ private:
     bool m_autoStart = true;
     bool m_enabled = true;
     bool m_failed = false;
+    // The song was loaded for a later play and has not played since.
+    bool m_firstPlayWaits = false;
     int m_volume = 100;
     double m_gain = 1.0;
     PlayState m_state = PlayState::Stopped;

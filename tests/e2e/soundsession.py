@@ -52,6 +52,11 @@ class PrivatePulse:
                            int(volume.group(1)) if volume else None))
         return inputs
 
+    def playing_streams(self):
+        """The streams that are not corked: a player opens a corked stream when it loads its
+        song and may open another one for its first play."""
+        return [i for i in self.sink_inputs() if not i[1]]
+
     def close(self):
         subprocess.run(["pulseaudio", "--kill"], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=15)
@@ -104,6 +109,30 @@ class Recording:
         with self.lock:
             raw = bytes(self.raw)
         return levels(raw)
+
+    def samples(self):
+        """Samples recorded so far."""
+        with self.lock:
+            return len(self.raw) // 2
+
+    def seconds_to_sound(self, since_sample, since, level, timeout=10):
+        """Seconds from the clock's reading since (time.perf_counter()) to the arrival of the
+        first sample above level after since_sample, or None. Timed by the clock, not counted
+        in samples: the monitor drops part of what it held back when a stream starts, so the
+        samples before the sound can be far fewer than the time that passed (on the first
+        sound after a program starts, by 400 to 600 ms)."""
+        deadline = time.time() + timeout
+        checked = since_sample
+        while time.time() < deadline:
+            with self.lock:
+                raw = bytes(self.raw[checked * 2:])
+            arrived = time.perf_counter()
+            samples = memoryview(raw[:len(raw) // 2 * 2]).cast("h")
+            if any(abs(s) > level for s in samples):
+                return arrived - since
+            checked += len(samples)
+            time.sleep(0.005)
+        return None
 
     def close(self):
         if self.process.poll() is None:

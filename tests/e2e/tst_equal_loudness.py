@@ -39,7 +39,7 @@ class EqualLoudness(SoundTest):
         self.click_in(origin, STRIP, MINI_PLAY)
         # The player's stream may be there, corked, from the moment the song is loaded.
         self.wait_for("a stream playing into the null sink",
-                      lambda: [i for i in self.pulse.sink_inputs() if not i[1]], 10)
+                      self.pulse.playing_streams, 10)
         self.record()
         level = self.stop_recording("three seconds of the song", lambda lv: holds_sound(lv, 25))
         first = first_sound(level)

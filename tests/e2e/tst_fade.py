@@ -67,7 +67,7 @@ class FadeOut(SoundTest):
         window, origin = self.open_number(board, 0, CAPTION, settle=1.5)
 
         self.click_in(origin, STRIP, MINI_PLAY)
-        inputs = self.wait_for("a stream on the null sink", self.pulse.sink_inputs, 10)
+        inputs = self.wait_for("a stream on the null sink", self.pulse.playing_streams, 10)
         stream, _corked, stream_volume = inputs[0]
 
         self.record()
@@ -114,7 +114,7 @@ class FadeOut(SoundTest):
         _window, origin = self.open_number(board, 1, "Riproduzione  Spot 20  00,0%", settle=1.5)
         self.click_in(origin, STRIP, MINI_PLAY)
         self.wait_for("a stream for the next song",
-                      lambda: [i for i in self.pulse.sink_inputs() if i[0] != stream], 10)
+                      lambda: [i for i in self.pulse.playing_streams() if i[0] != stream], 10)
         self.record()
         next_level = self.stop_recording(
             "a second of the next song", lambda lv: holds_sound(lv, 10))

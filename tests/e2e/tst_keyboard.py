@@ -54,7 +54,7 @@ class Keyboard(SoundTest):
 
         self.key("Return")
         self.wait_for("the playback window", self.player_windows, 20)
-        inputs = self.wait_for("a stream on the null sink", self.pulse.sink_inputs, 15)
+        inputs = self.wait_for("a stream on the null sink", self.pulse.playing_streams, 15)
         stream = inputs[0][0]
         time.sleep(1.0)
 
