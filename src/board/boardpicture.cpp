@@ -27,6 +27,16 @@ QImage BoardPicture::decodeAt(const QString &file, const QSize &size)
     return image;
 }
 
+void BoardPicture::decodeAhead()
+{
+    const QSize wanted = size() * devicePixelRatioF();
+    if (m_file.isEmpty() || wanted.isEmpty() || m_ahead.valid())
+        return;
+    m_aheadFile = m_file;
+    m_aheadSize = wanted;
+    m_ahead = std::async(std::launch::async, &BoardPicture::decodeAt, m_file, wanted);
+}
+
 void BoardPicture::fit()
 {
     const qreal ratio = devicePixelRatioF();
@@ -34,7 +44,15 @@ void BoardPicture::fit()
     if (m_file.isEmpty() || wanted.isEmpty() ||
         (m_pictureFile == m_file && m_picture.size() == wanted))
         return;
-    QImage image = decodeAt(m_file, wanted);
+    QImage image;
+    if (m_ahead.valid()) {
+        // Waits for the decode if it is still running; of no use if the label has changed since.
+        image = m_ahead.get();
+        if (m_aheadFile != m_file || m_aheadSize != wanted)
+            image = QImage();
+    }
+    if (image.isNull())
+        image = decodeAt(m_file, wanted);
     if (image.isNull()) {
         // Gone or spoilt since it was chosen: the picture shown so far stays.
         m_file = m_pictureFile;

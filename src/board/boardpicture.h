@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
+
+#include <future>
 
 // The theme's board picture, stretched over the whole label as the themes are drawn for.
 // The file is decoded at the size the label paints at, not at its own size: a 1600 x 960
@@ -14,6 +17,9 @@ public:
     // Shows the picture in file from the next paint on. A file that cannot be read as a
     // picture changes nothing (the board keeps what it shows) and gives false.
     bool setPictureFile(const QString &file);
+    // Starts decoding the picture at the label's present size on a thread of its own, for the
+    // next paint to take: the board's first paint need not wait for the whole decode.
+    void decodeAhead();
     // What the label paints: the picture decoded at the label's size, once painted.
     [[nodiscard]] const QPixmap &picture() const { return m_picture; }
 
@@ -31,4 +37,8 @@ private:
     QPixmap m_picture;
     // The file m_picture was decoded from; it differs from m_file until the next paint.
     QString m_pictureFile;
+    // A decode started ahead of the paint, of m_aheadFile at m_aheadSize.
+    std::future<QImage> m_ahead;
+    QString m_aheadFile;
+    QSize m_aheadSize;
 };

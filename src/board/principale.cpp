@@ -121,6 +121,8 @@ void Principale::showBoard()
     // stays. Left to Timer1, the layout would wait behind whatever runs after that paint (the
     // media warm-up) while the board showed its designed size.
     Ridimensiona();
+    // The picture is decoded at that size while the window manager maps the window.
+    m_tabella->decodeAhead();
 }
 
 void Principale::Ridimensiona()

@@ -124,6 +124,41 @@ private slots:
         QCOMPARE(label->picture().size(), QSize(1280, 760));
     }
 
+    // A decode started ahead of the paint is taken only while it still fits the label and
+    // the file; otherwise the paint shows what the label holds now.
+    void aheadDecodeFitsThePaint_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("unchanged") << QString();
+        QTest::newRow("label resized since") << u"resize"_s;
+        QTest::newRow("picture chosen since") << u"file"_s;
+    }
+
+    void aheadDecodeFitsThePaint()
+    {
+        QFETCH(QString, change);
+        const QString themed = save(u"ahead.jpg"_s, quadrants(QSize(1600, 960)));
+        QImage plain(QSize(1600, 960), QImage::Format_RGB32);
+        plain.fill(BottomRight);
+        const QString other = save(u"plain.jpg"_s, plain);
+        QVERIFY(!themed.isEmpty() && !other.isEmpty());
+        BoardPicture label;
+        label.resize(800, 480);
+        QVERIFY(label.setPictureFile(themed));
+        label.decodeAhead();
+        if (change == u"resize")
+            label.resize(1280, 760);
+        if (change == u"file")
+            QVERIFY(label.setPictureFile(other));
+        const QImage shown = label.grab().toImage();
+        QCOMPARE(label.picture().size(), label.size());
+        QCOMPARE(shown.size(), label.size());
+        const bool plainShown = change == u"file";
+        QVERIFY(near(shown.pixelColor(label.width() / 4, label.height() / 4),
+                     plainShown ? BottomRight : TopLeft));
+        QVERIFY(near(shown.pixelColor(label.width() * 3 / 4, label.height() * 3 / 4), BottomRight));
+    }
+
     void unreadableKeepsThePicture_data()
     {
         QTest::addColumn<QByteArray>("bytes");
