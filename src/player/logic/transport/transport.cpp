@@ -100,12 +100,13 @@ void Transport::PlayMouseUp(bool mini, bool untouched)
 
     if (isPlaying(m_player.playState())) {
         showPlayButtons(QStringLiteral("Play"), mini, untouched);
-        // The player keeps its rate while paused; the next play sets the chosen one again.
+        // Normal speed while paused; the next play sets the chosen one again. Paused first: a
+        // speed change while playing goes on in a fresh player, which there is no need for.
+        m_player.pause();
         m_player.setRate(1);
         m_model.letEventsRun();
         if (m_model.unloaded)
             return;
-        m_player.pause();
         m_skin.ApplicaInfo(InfoEntry::Play, 0);
         m_model.setTimer(Timer::Timer1, false);
     } else if (m_model.FileInesistente) {
