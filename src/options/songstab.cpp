@@ -85,12 +85,11 @@ void SongsTab::buildPreview()
         auto *notice = NamedControls::label(this, "lblNoAnteprima", missingMediaStackWarning());
         notice->setWordWrap(true);
         row->addWidget(notice);
-        static_cast<QVBoxLayout *>(layout())->addLayout(row);
-        return;
+    } else {
+        auto *view = new PreviewView(*m_preview, *m_previewMedia, this);
+        row->addWidget(view, 1);
+        row->addWidget(view->captionLabel(), 1);
     }
-    auto *view = new PreviewView(*m_preview, *m_previewMedia, this);
-    row->addWidget(view, 1);
-    row->addWidget(view->captionLabel(), 1);
     static_cast<QVBoxLayout *>(layout())->addLayout(row);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/qtmediaplayer.h"
 
+#include "platform/qtplaystate.h"
+
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaPlayer>
@@ -94,17 +96,22 @@ void QtMediaPlayer::replacePlayer()
 bool QtMediaPlayer::loadSource()
 {
     const unsigned generation = m_generation;
-    m_firstPlayWaits = true;
     m_player->setSource(QUrl::fromLocalFile(QFileInfo(m_url).absoluteFilePath()));
     return generation == m_generation && !m_failed;
 }
 
 // A player of its own for the same song, for a start that must not depend on the state the
-// old pipeline was left in.
-bool QtMediaPlayer::reloadSource()
+// old pipeline was left in; it goes on from atMs.
+bool QtMediaPlayer::reloadSource(qint64 atMs)
 {
     replacePlayer();
-    return loadSource();
+    if (!loadSource()) {
+        return false;
+    }
+    if (atMs > 0) {
+        m_pendingSeekMs = atMs;
+    }
+    return true;
 }
 
 void QtMediaPlayer::setURL(const QString &path)
@@ -116,8 +123,9 @@ void QtMediaPlayer::setURL(const QString &path)
     m_failed = false;
     replacePlayer();
     const unsigned generation = m_generation;
-    if (!path.isEmpty() && loadSource() && m_autoStart) {
-        m_firstPlayWaits = false;
+    const bool loaded = !path.isEmpty() && loadSource();
+    m_firstPlayWaits = loaded && !m_autoStart;
+    if (loaded && m_autoStart) {
         m_player->play();
         watchStart();
     }
@@ -137,24 +145,18 @@ void QtMediaPlayer::play()
     // stays at its end and never reports the end again, so the song "plays" for ever. A fresh
     // player starts from 0 for sure.
     const bool ended = !m_failed && m_player->mediaStatus() == QMediaPlayer::EndOfMedia;
-    // The first play of a song loaded some time before starts with as much silence as the
-    // time it waited (0.5 s of waiting gave 0.64 s of silence after play(), 6 s gave 7 s), as
-    // the sound server's stream opened at the load runs on. A pause, a stop or a seek before
-    // play() did not help; a new audio output did, but lost the place chosen before play()
-    // and the video. A fresh player loaded at play() sounds about 0.18 s after it, from the
-    // place chosen so far. Later plays, after a pause or a stop, start on time as they are.
-    const bool waited = !m_failed && std::exchange(m_firstPlayWaits, false);
+    // The first play of a song loaded a while before starts with as much silence as it waited
+    // (0.5 s gave 0.64 s, 4 s gave 4.3 s): the sound server's stream opened at the load runs
+    // on. A pause, stop or seek first did not help; a fresh player, from the place chosen so
+    // far, sounds about 0.18 s after play(). Plays after a pause or a stop start on time.
+    const bool waited = std::exchange(m_firstPlayWaits, false) && !m_failed;
     if (m_failed || ended || waited) {
-        const qint64 at = waited ? m_pendingSeekMs.value_or(positionMs()) : 0;
         // After a failure, try the file again: it may have been put right since.
         const bool reload = !m_failed;
         m_failed = false;
-        if (!(reload ? reloadSource() : loadSource())) {
+        if (!(reload ? reloadSource(waited ? m_pendingSeekMs.value_or(positionMs()) : 0)
+                     : loadSource())) {
             return;
-        }
-        m_firstPlayWaits = false;
-        if (at > 0) {
-            m_pendingSeekMs = at;
         }
     }
     const unsigned generation = m_generation;
@@ -242,12 +244,9 @@ void QtMediaPlayer::setRate(double rate)
 // on from the same place in a new player; the gap is a fraction of a second.
 void QtMediaPlayer::restartAtRate()
 {
-    const qint64 at = m_player->position();
-    if (!reloadSource()) {
+    if (!reloadSource(m_player->position())) {
         return;
     }
-    m_pendingSeekMs = at;
-    m_firstPlayWaits = false;
     m_player->play();
     watchStart();
     updateState();
@@ -378,32 +377,11 @@ void QtMediaPlayer::watchTick()
     }
 }
 
-QtMediaPlayer::PlayState QtMediaPlayer::mappedState() const
-{
-    if (m_failed) {
-        return PlayState::Stopped;
-    }
-    switch (m_player->playbackState()) {
-    case QMediaPlayer::StoppedState:
-        return PlayState::Stopped;
-    case QMediaPlayer::PausedState:
-        return PlayState::Paused;
-    case QMediaPlayer::PlayingState:
-        break;
-    }
-    // Qt says "playing" from the moment of the request; the media runs once it is buffered.
-    switch (m_player->mediaStatus()) {
-    case QMediaPlayer::BufferingMedia:
-    case QMediaPlayer::BufferedMedia:
-        return PlayState::Playing;
-    default:
-        return PlayState::Transitioning;
-    }
-}
-
 void QtMediaPlayer::updateState()
 {
-    const PlayState state = mappedState();
+    const PlayState state = m_failed
+                                ? PlayState::Stopped
+                                : qtPlayState(m_player->playbackState(), m_player->mediaStatus());
     if (state == m_state) {
         return;
     }

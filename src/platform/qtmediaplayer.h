@@ -61,14 +61,13 @@ protected:
 private:
     void replacePlayer();
     bool loadSource();
-    bool reloadSource();
+    bool reloadSource(qint64 atMs);
     bool isReady() const;
     qint64 positionMs() const;
     void onQtChanged();
     void onFailure(const QString &message);
     void applyPending();
     void updateState();
-    PlayState mappedState() const;
     void watchStart();
     void watchTick();
     void restartAtRate();
