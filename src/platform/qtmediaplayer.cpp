@@ -149,7 +149,10 @@ void QtMediaPlayer::play()
     // (0.5 s gave 0.64 s, 4 s gave 4.3 s): the sound server's stream opened at the load runs
     // on. A pause, stop or seek first did not help; a fresh player, from the place chosen so
     // far, sounds about 0.18 s after play(). Plays after a pause or a stop start on time.
-    const bool waited = std::exchange(m_firstPlayWaits, false) && !m_failed;
+    // A play while the song is still loading has not waited: its stream is not open yet, and
+    // a player replaced in the middle of its load often never started on a busy machine.
+    const bool waited = std::exchange(m_firstPlayWaits, false) && !m_failed &&
+                        m_player->mediaStatus() == QMediaPlayer::LoadedMedia;
     if (m_failed || ended || waited) {
         // After a failure, try the file again: it may have been put right since.
         const bool reload = !m_failed;
