@@ -1,6 +1,6 @@
 #include "tools/gendata/synth.h"
 
-#include <QtEndian>
+#include "tools/gendata/wavfile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -154,18 +154,6 @@ template <typename F> void drum(Synth::Buffer &out, double at, double seconds, F
         out[size_t(first) + size_t(s)] += float(sample(double(s) / Synth::SampleRate));
 }
 
-void putLe16(QByteArray &b, int v)
-{
-    const quint16 x = qToLittleEndian(quint16(v));
-    b.append(reinterpret_cast<const char *>(&x), 2);
-}
-
-void putLe32(QByteArray &b, quint32 v)
-{
-    const quint32 x = qToLittleEndian(v);
-    b.append(reinterpret_cast<const char *>(&x), 4);
-}
-
 } // namespace
 
 namespace Synth {
@@ -249,22 +237,9 @@ QByteArray wavFile(Buffer samples)
     }
 
     const quint32 dataBytes = quint32(samples.size() * 2);
-    QByteArray b;
-    b.reserve(int(44 + dataBytes));
-    b.append("RIFF");
-    putLe32(b, 36 + dataBytes);
-    b.append("WAVEfmt ");
-    putLe32(b, 16);
-    putLe16(b, 1); // PCM
-    putLe16(b, 1); // mono
-    putLe32(b, SampleRate);
-    putLe32(b, SampleRate * 2);
-    putLe16(b, 2);
-    putLe16(b, 16);
-    b.append("data");
-    putLe32(b, dataBytes);
+    QByteArray b = WavFile::header(dataBytes, 1, SampleRate);
     for (const float s : samples)
-        putLe16(b, int(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767)));
+        WavFile::put16(b, quint16(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767)));
     return b;
 }
 
