@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QtEndian>
 
-// The pieces of a 16-bit PCM WAV file, for the generated songs and jingles.
+// The pieces of a 16-bit PCM WAV file, for the generated songs and jingles and for the tone
+// files the tests play.
 namespace WavFile {
 
 inline void put16(QByteArray &out, quint16 v)
