@@ -13,6 +13,19 @@
 namespace {
 const QString Title = QStringLiteral("Opzioni");
 
+// A name as a message shows it: a long one (up to 246 bytes) in full would make the box wider
+// than the screen, as a name without blanks cannot wrap.
+QString shown(const QString &name)
+{
+    constexpr qsizetype Longest = 60;
+    if (name.size() <= Longest)
+        return name;
+    // Neither part may split a character that takes two units.
+    const qsizetype head = name.at(39).isHighSurrogate() ? 39 : 40;
+    const qsizetype tail = name.at(name.size() - 16).isLowSurrogate() ? 15 : 16;
+    return name.first(head) + u'…' + name.last(tail);
+}
+
 bool sameFile(const QString &a, const QString &b)
 {
     const QString left = QFileInfo(a).canonicalFilePath();
@@ -116,13 +129,13 @@ void FileChoice::tellName(const QString &name, const QString &target, const QStr
         return;
     QString text;
     if (!reason.isEmpty())
-        text = QStringLiteral("Il nome del file \"") + name + QStringLiteral("\" ") + reason;
+        text = QStringLiteral("Il nome del file \"") + shown(name) + QStringLiteral("\" ") + reason;
     if (!takenBy.isEmpty())
         text += (text.isEmpty() ? QStringLiteral("Il nome \"") : QStringLiteral(", e il nome \"")) +
-                target + QStringLiteral("\" è già usato ") + takenBy;
+                shown(target) + QStringLiteral("\" è già usato ") + takenBy;
     m_questions.inform(text +
                            QStringLiteral(": la canzone verrà copiata nella cartella Musiche "
                                           "come \"") +
-                           stored + QStringLiteral("\"."),
+                           shown(stored) + QStringLiteral("\"."),
                        Title, QuestionPort::Icon::Information);
 }
