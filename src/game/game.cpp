@@ -135,21 +135,19 @@ GameChange Game::push(GameStep step)
 
 GameChange Game::undo()
 {
-    if (!canUndo())
-        return {};
-    --m_done;
-    GameChange change = apply(m_steps[m_done], false);
-    change.happened = true;
-    m_last = change;
-    return change;
+    return canUndo() ? travel(false) : GameChange();
 }
 
 GameChange Game::redo()
 {
-    if (!canRedo())
-        return {};
-    GameChange change = apply(m_steps[m_done], true);
-    ++m_done;
+    return canRedo() ? travel(true) : GameChange();
+}
+
+GameChange Game::travel(bool forward)
+{
+    const int at = forward ? m_done : m_done - 1;
+    GameChange change = apply(m_steps[at], forward);
+    m_done = forward ? at + 1 : at;
     change.happened = true;
     m_last = change;
     return change;

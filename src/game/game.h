@@ -59,6 +59,7 @@ private:
     static bool validSlot(int slot);
     GameChange pointsStep(GameStep::Kind kind, int slot, int team, int points);
     GameChange push(GameStep step);
+    GameChange travel(bool forward);
     GameChange apply(GameStep &step, bool forward);
     void moveScore(GameChange &change, int team, int delta);
     void setMark(GameChange &change, int slot, bool marked);

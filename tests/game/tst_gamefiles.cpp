@@ -28,6 +28,7 @@ private slots:
     void damaged_data();
     void damaged();
     void standings();
+    void noTeamsNoFiles();
 
 private:
     QString file(const QString &name) const { return m_dir->filePath(name); }
@@ -154,6 +155,16 @@ void TestGameFiles::standings()
     QVERIFY(ScoresFile::store(m_dir->path(), game).ok);
     QVERIFY(!Standings::finish(m_dir->path(), ThreeTeams, game, first).ok);
     QVERIFY(QFile::exists(file(u"Punteggi.sav"_s)));
+}
+
+// Without teams the program folder looks as it always did.
+void TestGameFiles::noTeamsNoFiles()
+{
+    Game game(0);
+    QVERIFY(runScript(game, u"play 3,m 4,reset,z"_s));
+    QVERIFY(ScoresFile::store(m_dir->path(), game).ok);
+    QVERIFY(Standings::finish(m_dir->path(), {}, game, QDateTime::currentDateTime()).ok);
+    QCOMPARE(folderEntries(m_dir->path()), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestGameFiles)
