@@ -143,9 +143,6 @@ void TestUnusedSongs::cleanupReadsBothPathsFiles_data()
         << user << QByteArray("34=a.mp3\r\n") << QByteArray("; 2=B.MP3 ;vecchia\r\n") << old;
     QTest::newRow("paths file named in other case")
         << u"percorsi.INI"_s << QByteArray("0=a.mp3\nx=b.mp3\n") << QByteArray() << old;
-    QTest::newRow("a line without = names nothing")
-        << user << QByteArray("a.mp3\r\n") << QByteArray()
-        << QStringList{u"a.mp3"_s, u"b.mp3"_s, u"old.mp3"_s};
     // Too large to be read: which songs it names is unknown, so every song stays.
     QTest::newRow("paths file that cannot be read")
         << user << QByteArray(TextFile::MaxDataFileBytes + 1, 'x') << QByteArray("0=a.mp3")
