@@ -2,10 +2,10 @@
 #include "options/opzioni.h"
 #include "options/themepreview.h"
 #include "tests/core/startupfakes.h"
+#include "tests/core/testfiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDirIterator>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -30,18 +30,6 @@ void showTab(QWidget *window, int index)
     QTabBar *bar = tabs->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     QCOMPARE(tabs->currentIndex(), index);
-}
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target))
-            return false;
-    }
-    return true;
 }
 
 bool writeFile(const QString &path, const QByteArray &content)
@@ -145,17 +133,18 @@ private slots:
         QCOMPARE(m_state.Avvio, 0);
         auto *tabs = window->findChild<QTabWidget *>(u"SelOpzioni"_s);
         QVERIFY(tabs);
-        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->count(), 4);
         QCOMPARE(tabs->tabText(0), u"Impostazioni Tema"_s);
         QCOMPARE(tabs->tabText(1), u"Impostazioni delle Canzoni"_s);
         QCOMPARE(tabs->tabText(2), u"Avanzate"_s);
+        QCOMPARE(tabs->tabText(3), u"Squadre"_s);
         tabs->setCurrentIndex(2);
         QVERIFY(window->findChild<QWidget *>(u"frOpzioni2"_s)->isVisible());
         QVERIFY(!window->findChild<QWidget *>(u"frOpzioni0"_s)->isVisible());
         const QString shots = qEnvironmentVariable("ZEFIRO_SHOTS");
         if (!shots.isEmpty()) {
             window->resize(900, 700);
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < 4; ++i) {
                 tabs->setCurrentIndex(i);
                 QVERIFY(
                     window->grab().save(shots + u"/opzioni"_s + QString::number(i) + u".png"_s));
@@ -266,7 +255,7 @@ private slots:
         QPointer<Opzioni> window = open();
         QCOMPARE(window->findChild<QTabWidget *>(u"SelOpzioni"_s)->currentIndex(), tab);
         QCOMPARE(m_state.SchedaIniziale, 0);
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 4; ++i)
             QCOMPARE(window->findChild<QWidget *>(u"frOpzioni"_s + QString::number(i))->isVisible(),
                      i == tab);
         QVERIFY(!progressShown());
