@@ -133,7 +133,13 @@ QWidget *TeamsTab::buildEditor()
         swatchButton->setToolTip(ColourNames.value(i, palette.at(i)));
         swatchButton->setAccessibleName(swatchButton->toolTip());
         swatchButton->setFixedSize(28, 28);
-        swatchButton->setStyleSheet(QStringLiteral("background-color: %1").arg(palette.at(i)));
+        // Flat, so the colour is the one the board will show; the team's own is framed.
+        swatchButton->setCheckable(true);
+        swatchButton->setStyleSheet(
+            QStringLiteral("QPushButton { background: %1; border: 1px solid #808080; }"
+                           "QPushButton:checked { border: 3px solid #000000; }"
+                           "QPushButton:disabled { background: #D8D8D8; }")
+                .arg(palette.at(i)));
         connect(swatchButton, &QPushButton::clicked, this, [this, colour = palette.at(i)] {
             Team team = m_editor.teams().value(selected());
             team.colour = colour;
@@ -207,8 +213,11 @@ void TeamsTab::showSelected()
     for (QWidget *control : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_key),
                              static_cast<QWidget *>(m_remove)})
         control->setEnabled(chosen);
-    for (QPushButton *colour : std::as_const(m_colours))
+    for (QPushButton *colour : std::as_const(m_colours)) {
         colour->setEnabled(chosen);
+        colour->setChecked(chosen &&
+                           TeamsEditor::palette().at(m_colours.indexOf(colour)) == team.colour);
+    }
     m_up->setEnabled(chosen && index > 0);
     m_down->setEnabled(chosen && index + 1 < m_editor.teams().size());
 }

@@ -178,6 +178,8 @@ private slots:
         m_questions.answers = {QuestionPort::Answer::Yes};
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(settingsFile(m_state).contains("riprodcontinua=1"));
+        // Without teams the game leaves no file behind.
+        QVERIFY(!QFileInfo::exists(m_state.file(u"Squadre.ini"_s)));
         QTRY_VERIFY(window.isNull());
         QVERIFY(!m_state.OpzioniAperte);
     }
