@@ -121,6 +121,8 @@ QWidget *TeamsTab::buildEditor()
     m_name = new QLineEdit(area);
     m_name->setObjectName(QStringLiteral("txtNomeSquadra"));
     m_name->setAccessibleName(QStringLiteral("Nome"));
+    // Room for a name the score strip can still show large.
+    m_name->setMaxLength(40);
     connect(m_name, &QLineEdit::editingFinished, this, &TeamsTab::commitName);
     form->addRow(label(area, "lblNomeSquadra", QStringLiteral("Nome")), m_name);
     auto *colours = new QWidget(area);

@@ -1,8 +1,5 @@
-#include "core/appstate.h"
-#include "options/opzioni.h"
 #include "options/themepreview.h"
-#include "tests/core/startupfakes.h"
-#include "tests/core/testfiles.h"
+#include "tests/options/optionswindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -73,24 +70,8 @@ QByteArray settingsFile(const AppState &state)
 
 } // namespace
 
-class TestOpzioni : public QObject {
+class TestOpzioni : public QObject, private OptionsWindowFixture {
     Q_OBJECT
-
-    QTemporaryDir m_dir;
-    AppState m_state;
-    ScriptedQuestions m_questions;
-    RecordingWindows m_windows;
-    RecordingTheme m_board;
-    int m_updates = 0;
-
-    Opzioni *open()
-    {
-        OpzioniPorts ports{m_questions, m_windows,   m_board, [this] { ++m_updates; },
-                           {},          u"zefiro"_s, {}};
-        auto *window = new Opzioni(m_state, std::move(ports));
-        window->show();
-        return window;
-    }
 
     struct ThemeTab {
         QPointer<Opzioni> window;
@@ -112,19 +93,7 @@ class TestOpzioni : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        const QString program = qEnvironmentVariable("ZEFIRO_PROGRAM_DIR");
-        QVERIFY2(QFileInfo(program + u"/Temi"_s).isDir(), "the built program folder is needed");
-        QVERIFY(m_dir.isValid());
-        QDir(m_dir.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(m_dir.path()));
-        QVERIFY(copyTree(program + u"/Temi"_s, m_dir.path() + u"/Temi"_s));
-        m_state = AppState();
-        m_state.Path = m_dir.path();
-        m_questions = ScriptedQuestions();
-        m_board = RecordingTheme();
-    }
+    void init() { QVERIFY2(resetFolder(), "the built program folder with its themes is needed"); }
 
     void tabsAndLoad()
     {

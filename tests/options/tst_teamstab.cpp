@@ -1,7 +1,4 @@
-#include "core/appstate.h"
-#include "options/opzioni.h"
-#include "tests/core/startupfakes.h"
-#include "tests/core/testfiles.h"
+#include "tests/options/optionswindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -65,21 +62,13 @@ QStringList rows(QWidget *window)
 
 } // namespace
 
-class TestTeamsTab : public QObject {
+class TestTeamsTab : public QObject, private OptionsWindowFixture {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    AppState m_state;
-    ScriptedQuestions m_questions;
-    RecordingWindows m_windows;
-    RecordingTheme m_board;
-
     // The options window on its "Squadre" tab.
-    Opzioni *open()
+    Opzioni *openTeams()
     {
-        OpzioniPorts ports{m_questions, m_windows, m_board, {}, {}, u"zefiro"_s, {}};
-        auto *window = new Opzioni(m_state, std::move(ports));
-        window->show();
+        Opzioni *window = open();
         auto *tabs = child<QTabWidget>(window, "SelOpzioni");
         QTabBar *bar = tabs->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
@@ -89,23 +78,13 @@ class TestTeamsTab : public QObject {
     QString teamsFile() const { return m_state.file(u"Squadre.ini"_s); }
 
 private slots:
-    void init()
-    {
-        const QString program = qEnvironmentVariable("ZEFIRO_PROGRAM_DIR");
-        QVERIFY2(QFileInfo(program + u"/Temi"_s).isDir(), "the built program folder is needed");
-        QVERIFY(m_dir.isValid());
-        QDir(m_dir.path()).removeRecursively();
-        QVERIFY(copyTree(program + u"/Temi"_s, m_dir.path() + u"/Temi"_s));
-        m_state = AppState();
-        m_state.Path = m_dir.path();
-        m_questions = ScriptedQuestions();
-    }
+    void init() { QVERIFY2(resetFolder(), "the built program folder with its themes is needed"); }
 
     // Three teams made with the mouse and the keyboard, a key refused, one moved up, then
     // "Applica" writes them in their order with the penalty setting.
     void threeTeamsApplied()
     {
-        QPointer<Opzioni> window = open();
+        QPointer<Opzioni> window = openTeams();
         QVERIFY(child(window, "frOpzioni3")->isVisible());
         QSignalSpy applied(window.data(), &Opzioni::teamsChanged);
         for (int i = 0; i < 3; ++i)
@@ -169,7 +148,7 @@ private slots:
         QFETCH(QString, change);
         const QByteArray stored = "1=Rossi;#FF0000;A\r\n";
         QVERIFY(writeBytes(teamsFile(), stored));
-        QPointer<Opzioni> window = open();
+        QPointer<Opzioni> window = openTeams();
         QVERIFY(!window->CheckAnnullaModifiche());
         clickRow(window, 0);
         click(window, change.toLatin1().constData());
@@ -180,7 +159,7 @@ private slots:
         QTRY_VERIFY(window.isNull());
         QCOMPARE(readBytes(teamsFile()), stored);
         QVERIFY(!QFileInfo::exists(m_state.file(u"Impostazioni.ini"_s)));
-        window = open();
+        window = openTeams();
         QCOMPARE(rows(window), QStringList{u"1. Rossi (tasto A)"_s});
         QVERIFY(!child<QCheckBox>(window, "CheckPenalita")->isChecked());
         QVERIFY(!window->CheckAnnullaModifiche());
@@ -191,7 +170,7 @@ private slots:
     void damagedLineSaid()
     {
         QVERIFY(writeBytes(teamsFile(), "1=Rossi;#FF0000;A\r\n2=Blu;blu;\r\n3=Verdi;#00FF00;\r\n"));
-        QPointer<Opzioni> window = open();
+        QPointer<Opzioni> window = openTeams();
         QCOMPARE(rows(window),
                  QStringList({u"1. Rossi (tasto A)"_s, u"2. Verdi (nessun tasto)"_s}));
         QCOMPARE(child<QLabel>(window, "lblRigheSquadre")->text(),
@@ -206,7 +185,7 @@ private slots:
     void failedWriteReported()
     {
         QVERIFY(QDir().mkpath(teamsFile()));
-        QPointer<Opzioni> window = open();
+        QPointer<Opzioni> window = openTeams();
         click(window, "btnAggiungiSquadra");
         m_questions.answers = {QuestionPort::Answer::Yes};
         click(window, "btnOK");
