@@ -11,7 +11,6 @@
 #include "tests/core/testfiles.h"
 #include "widgets/twips.h"
 
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
@@ -35,18 +34,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target))
-            return false;
-    }
-    return true;
-}
 
 // Runs act on the first modal dialog or popup menu that opens, from inside its event loop.
 template <typename Widget, typename Act> void whenOpen(Act act, bool *done)
