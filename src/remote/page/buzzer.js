@@ -24,6 +24,7 @@
   let pendingCode = '';
   let retry = true;
   let retryTimer = 0;
+  let refusal = false; // the server closed on a refusal: its word stays on the screen
 
   function show(part) {
     for (const id of ['accesso', 'scelta', 'gioco']) $(id).hidden = id !== part;
@@ -49,7 +50,7 @@
       } else if (token) {
         send({ type: 'join', token: token });
       } else if ($('accesso').hidden) {
-        status('Scrivi il codice della partita');
+        status('');
         show('accesso');
         $('codice').focus();
       }
@@ -58,7 +59,7 @@
     socket.onclose = () => {
       socket = null;
       if (!retry) return;
-      status('Connessione persa, riprovo…');
+      if (!refusal) status('Connessione persa, riprovo…');
       retryTimer = setTimeout(connect, 1000);
     };
   }
@@ -73,6 +74,7 @@
 
   function welcome(message) {
     pendingCode = '';
+    refusal = false;
     localStorage.setItem(TokenKey, message.token);
     teams = message.teams;
     status('');
@@ -83,6 +85,7 @@
 
   function refused(reason) {
     pendingCode = '';
+    refusal = true;
     if (reason === 'token' || reason === 'code') localStorage.removeItem(TokenKey);
     retry = reason !== 'blocked' && reason !== 'full';
     status(Refusals[reason] || 'Accesso rifiutato');
