@@ -237,6 +237,7 @@ void TestBuzzerServer::abuseIsRefusedWhileAnotherPhoneBooks_data()
 {
     QTest::addColumn<QString>("abuse");
     QTest::newRow("wrong code") << QStringLiteral("code");
+    QTest::newRow("guessing the code") << QStringLiteral("guess");
     QTest::newRow("websocket on another path") << QStringLiteral("path");
     QTest::newRow("1 MB message") << QStringLiteral("big");
     QTest::newRow("1000 messages a second") << QStringLiteral("flood");
@@ -253,15 +254,21 @@ void TestBuzzerServer::abuseIsRefusedWhileAnotherPhoneBooks()
     TestPhone player;
     QVERIFY(player.join(port, code, 0));
     TestPhone abuser;
-    if (abuse == QStringLiteral("code")) {
+    if (abuse == QStringLiteral("code") || abuse == QStringLiteral("guess")) {
+        // Guessing: after the wrong codes an address may send, even the right one is refused.
+        const int tries = abuse == QStringLiteral("code") ? 1 : BuzzerServer::MaxWrongCodes + 1;
         const QString wrong = QString::number((code.toInt() + 1) % 10000).rightJustified(4, u'0');
-        QVERIFY(abuser.open(port));
-        abuser.send(
-            {{QStringLiteral("type"), QStringLiteral("join")}, {QStringLiteral("code"), wrong}});
-        QCOMPARE(abuser.last(QStringLiteral("refused")).value(QStringLiteral("reason")),
-                 QStringLiteral("code"));
-        QVERIFY(abuser.closed());
-        QCOMPARE(abuser.count(QStringLiteral("welcome")), 0);
+        for (int i = 0; i < tries; ++i) {
+            const bool blocked = i == BuzzerServer::MaxWrongCodes;
+            TestPhone guesser;
+            QVERIFY(guesser.open(port));
+            guesser.send({{QStringLiteral("type"), QStringLiteral("join")},
+                          {QStringLiteral("code"), blocked ? code : wrong}});
+            QCOMPARE(guesser.last(QStringLiteral("refused")).value(QStringLiteral("reason")),
+                     blocked ? QStringLiteral("blocked") : QStringLiteral("code"));
+            QVERIFY(guesser.closed());
+            QCOMPARE(guesser.count(QStringLiteral("welcome")), 0);
+        }
     } else if (abuse == QStringLiteral("path")) {
         QVERIFY(!abuser.open(port, QStringLiteral("/altro")));
     } else {
