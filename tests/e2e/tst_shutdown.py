@@ -23,25 +23,11 @@ class Shutdown(BoardTest):
     def others(self, title, known):
         return [w for w in self.session.windows(title) if w not in known]
 
-    def answer_file_dialog(self, window, picked):
-        """Picks the file through the dialog the right click on the first name opens."""
-        self.click_window(window, FIRST_NAME, button=3)
-        dialog = self.session.wait_window("Scegli la canzone", timeout=15)
-        self.session.xdotool("windowactivate", "--sync", dialog)
-        time.sleep(0.5)
-        self.session.xdotool("type", "--delay", "20", picked)
-        time.sleep(0.5)
-        self.session.xdotool("key", "Return")
-        if self.session.windows("Scegli la canzone"):
-            time.sleep(0.5)  # the first Return may only have closed the completer's list
-            if self.session.windows("Scegli la canzone"):
-                self.session.xdotool("key", "Return")
-
     def copy_message(self, window, board):
         picked = os.path.join(self.program.tmp.name, "nuova.wav")
         tone_wav(picked, amplitude=0)
         self.click_window(window, SONGS_TAB)
-        self.answer_file_dialog(window, picked)
+        self.choose_file(window, FIRST_NAME, picked)
         question = wait_until(lambda: self.others("Opzioni", [window]),
                               "the replace question was expected")
         self.session.press(question[0], "Return")  # "Sei sicuro di voler sostituire...": Yes
