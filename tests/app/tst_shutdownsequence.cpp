@@ -23,7 +23,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override
     {
-        m_log.append(QStringLiteral("dialog closed"));
+        m_log.append(u"dialog closed"_s);
         QDialog::closeEvent(event);
     }
 
@@ -61,7 +61,7 @@ class TestShutdownSequence : public QObject {
 private slots:
     void endsAfterTheOpenBoxesReturn_data();
     void endsAfterTheOpenBoxesReturn();
-    void aBoxBeforeTheLoopStartedEndsWithoutTheLoop();
+    void aRequestBeforeTheLoopEndsAtOnce();
 
 private:
     // Runs scenario in the owner's code once the loop runs, and the request 150 ms later.
@@ -77,7 +77,7 @@ TestShutdownSequence::runWith(const std::function<void(QWidget &, QStringList &)
     const QPointer<QWidget> ownerAlive(owner);
     ShutdownSequence sequence([&] {
         const bool open = QApplication::activeModalWidget() || QApplication::activePopupWidget();
-        log.append(open ? QStringLiteral("end with a box open") : QStringLiteral("end"));
+        log.append(open ? u"end with a box open"_s : u"end"_s);
         delete ownerAlive.data();
     });
     QTimer::singleShot(0, owner, [&, owner] {
@@ -87,7 +87,7 @@ TestShutdownSequence::runWith(const std::function<void(QWidget &, QStringList &)
     });
     QTimer::singleShot(150, &sequence, &ShutdownSequence::request);
     const Watchdog watchdog;
-    log.append(QStringLiteral("status ") + QString::number(sequence.run()));
+    log.append(u"status "_s + QString::number(sequence.run()));
     delete ownerAlive.data();
     return log;
 }
@@ -96,19 +96,15 @@ void TestShutdownSequence::endsAfterTheOpenBoxesReturn_data()
 {
     QTest::addColumn<int>("scenario");
     QTest::addColumn<QStringList>("expected");
-    const QString back = QStringLiteral("back");
-    const QString end = QStringLiteral("end");
-    const QString ok = QStringLiteral("status 0");
+    const QString back = u"back"_s, end = u"end"_s, ok = u"status 0"_s;
     QTest::newRow("yes/no box answers its escape button")
-        << 0 << QStringList{QStringLiteral("&No"), back, end, ok};
+        << 0 << QStringList{u"&No"_s, back, end, ok};
     QTest::newRow("box without an escape button") << 1 << QStringList{u"0"_s, back, end, ok};
     QTest::newRow("box over a dialog, both closed")
-        << 2
-        << QStringList{
-               QStringLiteral("dialog closed"), QStringLiteral("&No"), u"0"_s, back, end, ok};
-    QTest::newRow("menu") << 3 << QStringList{QStringLiteral("no action"), back, end, ok};
+        << 2 << QStringList{u"dialog closed"_s, u"&No"_s, u"0"_s, back, end, ok};
+    QTest::newRow("menu") << 3 << QStringList{u"no action"_s, back, end, ok};
     QTest::newRow("a box opened after the closed one returns at once")
-        << 4 << QStringList{QStringLiteral("&No"), u"0"_s, back, end, ok};
+        << 4 << QStringList{u"&No"_s, u"0"_s, back, end, ok};
 }
 
 void TestShutdownSequence::endsAfterTheOpenBoxesReturn()
@@ -153,7 +149,7 @@ void TestShutdownSequence::endsAfterTheOpenBoxesReturn()
     QCOMPARE(log, expected);
 }
 
-void TestShutdownSequence::aBoxBeforeTheLoopStartedEndsWithoutTheLoop()
+void TestShutdownSequence::aRequestBeforeTheLoopEndsAtOnce()
 {
     const Watchdog watchdog;
     QStringList log;
