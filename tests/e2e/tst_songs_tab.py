@@ -64,17 +64,7 @@ class SongsTab(BoardTest):
                    "Chiudi should close the cleanup window")
 
         # A right click on the name opens the file dialog; the song it replaces asks first.
-        self.click_window(window, FIRST_NAME, button=3)
-        dialog = self.session.wait_window("Scegli la canzone", timeout=15)
-        self.session.xdotool("windowactivate", "--sync", dialog)
-        time.sleep(0.5)
-        self.session.xdotool("type", "--delay", "20", picked)
-        time.sleep(0.5)
-        self.session.xdotool("key", "Return")
-        if self.session.windows("Scegli la canzone"):
-            time.sleep(0.5)  # the first Return may only have closed the completer's list
-            if self.session.windows("Scegli la canzone"):
-                self.session.xdotool("key", "Return")
+        self.choose_file(window, FIRST_NAME, picked)
         self.answer("Opzioni", [window], "Return")  # "Sei sicuro di voler sostituire...": Yes
         wait_until(lambda: len(self.session.windows("Opzioni")) == 1,
                    "the question should close")
