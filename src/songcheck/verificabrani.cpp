@@ -1,6 +1,7 @@
 #include "songcheck/verificabrani.h"
 
 #include "songcheck/songverdict.h"
+#include "widgets/oneline.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -68,7 +69,7 @@ void VerificaBrani::addRows(const PathsTable &songs)
         const Category &c = category(slot / SlotsPerCategory);
         m_table->setItem(slot, Categoria, cell(c.displayName.toString()));
         m_table->setItem(slot, Punti, cell(QString::number(slotPoints(number)), Qt::AlignRight));
-        m_table->setItem(slot, File, cell(songs.at(size_t(slot)).file));
+        m_table->setItem(slot, File, cell(oneLine(songs.at(size_t(slot)).file)));
         for (int column : {Durata, Stato, Lufs})
             m_table->setItem(slot, column, cell(QString(), Qt::AlignRight));
         m_table->item(slot, Stato)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -582,6 +582,11 @@ private slots:
             << 0 << QString() << u"Non Impostata o commentata"_s << QString() << true;
         QTest::newRow("short name") << 2 << QString() << u"song2.wav"_s << QString() << true;
         QTest::newRow("long name") << 1 << longName << u"Orchestra"_s << u".mp3"_s << false;
+        // A line break written into Percorsi.ini by hand shows as a blank, on one line.
+        QTest::newRow("line separator") << 1 << u"Prima riga\u2028seconda.wav"_s
+                                        << u"Prima riga seconda.wav"_s << QString() << true;
+        QTest::newRow("next line, twice")
+            << 1 << u"Uno\u0085\u0085due.wav"_s << u"Uno due.wav"_s << QString() << true;
     }
 
     // At the cells' resting width a name is shown whole when it fits, else shortened in the
