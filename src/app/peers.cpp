@@ -140,9 +140,11 @@ void AppPeers::unloadOthers()
 void LoaderWindows::showCopy(int mode)
 {
     closeCopy();
-    m_copy = new Copia(mode);
-    m_copy->setAttribute(Qt::WA_DeleteOnClose);
-    m_copy->show();
+    // Owned by the window it was opened from, the window manager keeps it in front of that one.
+    auto *copy = new Copia(mode, QApplication::activeWindow());
+    copy->setAttribute(Qt::WA_DeleteOnClose);
+    m_copy = copy;
+    copy->showNow();
 }
 
 void LoaderWindows::closeCopy()
