@@ -86,6 +86,15 @@ class TestOpzioni : public QObject, private OptionsWindowFixture {
                 window->findChild<ThemePreview *>(u"PictureAnteprimaTema"_s)};
     }
 
+    // Rows of a test run once for each of "Applica", "OK" and one more button.
+    static void buttonRows(const char *tag, const QString &button)
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow(tag) << button;
+        QTest::newRow("Applica") << u"btnApplica"_s;
+        QTest::newRow("OK") << u"btnOK"_s;
+    }
+
     static void clickRow(QListWidget *skin, int row)
     {
         QTest::mouseClick(skin->viewport(), Qt::LeftButton, {},
@@ -278,13 +287,7 @@ private slots:
     // After a rescan left nothing selected, each way of applying applies the theme kept for
     // the stored index (the first one, as the stored one is gone) and stores its index, so
     // nothing is left unsaved.
-    void applyAfterRescan_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Applica il tema") << u"btnApplicaTema"_s;
-        QTest::newRow("Applica") << u"btnApplica"_s;
-        QTest::newRow("OK") << u"btnOK"_s;
-    }
+    void applyAfterRescan_data() { buttonRows("Applica il tema", u"btnApplicaTema"_s); }
 
     void applyAfterRescan()
     {
@@ -310,13 +313,7 @@ private slots:
 
     // The playback window keeps the computer volume of this run in memory only; opening,
     // applying and cancelling the options window keep it, and applying stores it.
-    void computerVolumeKept_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Annulla") << u"btnAnnulla"_s;
-        QTest::newRow("Applica") << u"btnApplica"_s;
-        QTest::newRow("OK") << u"btnOK"_s;
-    }
+    void computerVolumeKept_data() { buttonRows("Annulla", u"btnAnnulla"_s); }
 
     void computerVolumeKept()
     {
