@@ -30,6 +30,7 @@ private slots:
     void unreadableLinesSkipped();
     void changedFileIsAnalysedAgain_data();
     void changedFileIsAnalysedAgain();
+    void rangesAreKeptApart();
     void secondCheckDecodesNothing();
     void stopDropsTheRest();
     void gain_data();
@@ -114,6 +115,29 @@ void TstAnalysisCache::roundTrip()
     QVERIFY(!read.find(songPath, 123456789012, 1765000000124));
 }
 
+// The levels of a song and of a part of it are two entries; an old line is the whole song's.
+void TstAnalysisCache::rangesAreKeptApart()
+{
+    AnalysisCache written(cacheFile());
+    written.store(sample(u"/m/a.mp3"_s, Outcome::Decoded, -14.0, {}));
+    SongAnalysis part = sample(u"/m/a.mp3"_s, Outcome::Decoded, -20.0, {});
+    part.range = {1000, 5000};
+    written.store(part);
+    QVERIFY(written.save().ok);
+    const QStringList lines = TextFile::readLines(cacheFile());
+    QVERIFY2(lines.contains(u"123456789012|1765000000123|205.500|-20.00|-0.70|-1.25|ok||"
+                            u"@1000-5000|/m/a.mp3"_s),
+             qPrintable(lines.join(u'\n')));
+
+    AnalysisCache read(cacheFile());
+    read.load();
+    const qint64 size = 123456789012;
+    const qint64 modified = 1765000000123;
+    QCOMPARE(read.find(u"/m/a.mp3"_s, size, modified)->audio.loudness, -14.0);
+    QCOMPARE(read.find(u"/m/a.mp3"_s, size, modified, {1000, 5000})->audio.loudness, -20.0);
+    QVERIFY(!read.find(u"/m/a.mp3"_s, size, modified, {1000, 0}));
+}
+
 void TstAnalysisCache::unreadableLinesSkipped_data()
 {
     QTest::addColumn<QString>("line");
@@ -126,6 +150,8 @@ void TstAnalysisCache::unreadableLinesSkipped_data()
     QTest::newRow("unknown outcome") << u"1|2|3|-14|-1|-1|maybe||/a.mp3"_s;
     QTest::newRow("no path") << u"1|2|3|-14|-1|-1|ok||"_s;
     QTest::newRow("empty") << QString();
+    QTest::newRow("range without its end") << u"1|2|3|-14|-1|-1|ok||@5000|/a.mp3"_s;
+    QTest::newRow("range not a number") << u"1|2|3|-14|-1|-1|ok||@5-x|/a.mp3"_s;
 }
 
 void TstAnalysisCache::unreadableLinesSkipped()
