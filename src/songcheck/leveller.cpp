@@ -39,5 +39,8 @@ double Leveller::outputGain(const QString &path, AudioRange range)
         m_queue.enqueue(0, path, range);
         return factorFor(0.0);
     }
+    // A start point at or past the song's end makes no snippet: the whole song is levelled.
+    if (!range.whole() && cached->audio.seconds * 1000 <= double(range.fromMs))
+        return outputGain(path);
     return factorFor(SongVerdict::levellingGain(cached->audio));
 }

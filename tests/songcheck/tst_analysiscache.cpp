@@ -36,6 +36,7 @@ private slots:
     void gain_data();
     void gain();
     void levellerAnalysesForNextTime();
+    void levellerMeasuresTheSnippet();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -347,6 +348,37 @@ void TstAnalysisCache::levellerAnalysesForNextTime()
     QVERIFY2(qAbs(quietDb - loudDb - 12.0) < 0.3, qPrintable(u"%1 %2"_s.arg(quietDb).arg(loudDb)));
     QVERIFY(leveller.outputGain(quiet) <= 1.0);
     QCOMPARE(probe.decodes.load(), 2);
+}
+
+// A song soft for two seconds, then loud: each half is levelled on its own, and a start past
+// the song's end levels the whole song.
+void TstAnalysisCache::levellerMeasuresTheSnippet()
+{
+    const QString song = path(u"steps.wav"_s);
+    const QByteArray soft = ToneFiles::wav({2.0, -30.0, 2, 44100, 1000.0}).mid(44);
+    const QByteArray loud = ToneFiles::wav({2.0, -10.0, 2, 44100, 1000.0}).mid(44);
+    QVERIFY(ToneFiles::write(song, WavFile::header(quint32(soft.size() + loud.size()), 2, 44100) +
+                                       soft + loud));
+    Settings settings;
+    settings.setValue(u"uniformavolume"_s, u"1"_s);
+    CountingProbe probe;
+    AnalysisCache cache(cacheFile());
+    Leveller leveller(settings, probe, cache);
+    const QList<AudioRange> ranges{{}, {0, 2000}, {2000, 0}, {5000, 0}};
+    QSignalSpy idle(&leveller.queue(), &ProbeQueue::idle);
+    for (const AudioRange range : ranges)
+        (void)leveller.outputGain(song, range);
+    while (leveller.queue().isBusy() || idle.isEmpty())
+        QVERIFY(idle.wait(30000));
+    QCOMPARE(probe.decodes.load(), 4);
+    QList<double> gains;
+    for (const AudioRange range : ranges)
+        gains << 20.0 * std::log10(leveller.outputGain(song, range));
+    const QString seen = u"%1 %2 %3 %4"_s.arg(gains[0]).arg(gains[1]).arg(gains[2]).arg(gains[3]);
+    // -30 LUFS wants the most boost there is, -10 LUFS 6 dB less than nothing.
+    QVERIFY2(qAbs(gains[1] - gains[2] - 6.0 - SongVerdict::MaxBoost) < 0.5, qPrintable(seen));
+    QVERIFY2(qAbs(gains[2] - gains[0]) < 0.5, qPrintable(seen));
+    QCOMPARE(gains[3], gains[0]);
 }
 
 QTEST_GUILESS_MAIN(TstAnalysisCache)
