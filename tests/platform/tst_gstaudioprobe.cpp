@@ -183,11 +183,9 @@ void TstGstAudioProbe::rangeMeasuresItsPart()
     QFETCH(qint64, fromMs);
     QFETCH(qint64, toMs);
     QFETCH(double, loudness);
-    const QByteArray soft = ToneFiles::wav({2.0, -30.0, 2, 44100, 1000.0}).mid(44);
-    const QByteArray loud = ToneFiles::wav({2.0, -10.0, 2, 44100, 1000.0}).mid(44);
     const QString file = path(u"steps.wav"_s);
-    QVERIFY(ToneFiles::write(file, WavFile::header(quint32(soft.size() + loud.size()), 2, 44100) +
-                                       soft + loud));
+    QVERIFY(ToneFiles::write(
+        file, ToneFiles::joined({2.0, -30.0, 2, 44100, 1000.0}, {2.0, -10.0, 2, 44100, 1000.0})));
     std::atomic_bool stop{false};
     const AudioAnalysis a = m_probe.analyse(file, stop, {fromMs, toMs});
     QCOMPARE(a.outcome, Outcome::Decoded);

@@ -355,10 +355,8 @@ void TstAnalysisCache::levellerAnalysesForNextTime()
 void TstAnalysisCache::levellerMeasuresTheSnippet()
 {
     const QString song = path(u"steps.wav"_s);
-    const QByteArray soft = ToneFiles::wav({2.0, -30.0, 2, 44100, 1000.0}).mid(44);
-    const QByteArray loud = ToneFiles::wav({2.0, -10.0, 2, 44100, 1000.0}).mid(44);
-    QVERIFY(ToneFiles::write(song, WavFile::header(quint32(soft.size() + loud.size()), 2, 44100) +
-                                       soft + loud));
+    QVERIFY(ToneFiles::write(
+        song, ToneFiles::joined({2.0, -30.0, 2, 44100, 1000.0}, {2.0, -10.0, 2, 44100, 1000.0})));
     Settings settings;
     settings.setValue(u"uniformavolume"_s, u"1"_s);
     CountingProbe probe;
