@@ -7,14 +7,21 @@ import math
 import os
 import struct
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
 from soundsession import CHUNK, RATE, SoundTest, first_sound  # noqa: E402
 from tst_fade import fade_span  # noqa: E402
 from tst_playback import CAPTION, MINI_PLAY, STRIP  # noqa: E402
+from tst_options import OK_BUTTON  # noqa: E402
+from tst_songs_tab import SONGS_TAB  # noqa: E402
+from xsession import wait_until  # noqa: E402
 
 START_S, END_S = 20, 26                  # the snippet, in seconds of the song
+# Inside the options window, from the corner the window manager reports.
+FIRST_PLAY = (102, 108)                  # the play glyph of the cell worth 10 points
+INIZIO = (60, 396)                       # under the preview
 FADE_SECONDS = 16 - 13                   # abbvolume 13
 
 
@@ -48,6 +55,25 @@ class Snippet(SoundTest):
         self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=0\r\n"
                            "abbvolume=13\r\nckvolprinc=1\r\nvolprinc=100\r\n")
         self.program.write("Estratti.ini", f"0={START_S * 1000};{END_S * 1000};song0.wav\r\n")
+
+    def test_inizio_takes_the_preview_position(self):
+        os.remove(self.program.path("Estratti.ini"))
+        window = self.open_options(self.start_board())
+        self.click_window(window, SONGS_TAB)
+        time.sleep(0.5)
+        self.click_window(window, FIRST_PLAY)
+        self.wait_for("the preview's stream", self.pulse.playing_streams, 10)
+        time.sleep(2.0)
+        self.click_window(window, INIZIO)
+        time.sleep(0.5)
+        self.shot("snippet-songs-tab.png")
+        self.click_window(window, OK_BUTTON)
+        wait_until(lambda: not self.session.windows("Opzioni"), "OK should close the options")
+        written = self.program.read("Estratti.ini").decode()
+        slot, start, end, name = written.replace("=", ";").strip().split(";")
+        self.assertEqual((slot, end, name), ("0", "0", "song0.wav"), written)
+        self.assertTrue(1000 <= int(start) <= 6000, written)
+        self.end_normally()
 
     def test_snippet_starts_at_its_point_and_fades_at_its_end(self):
         board = self.start_board()
