@@ -2,6 +2,7 @@
 
 #include "board/principale.h"
 #include "core/appstate.h"
+#include "core/snippetsfile.h"
 #include "maintenance/frmagg.h"
 #include "maintenance/updatecheck.h"
 #include "options/opzioni.h"
@@ -47,7 +48,8 @@ void AppPeers::playModal(const QString &path, const QString &title)
     // needed, and the first click does not wait for them.
     if (Leveller::isOn(m_state.settings)) {
         makeAnalysis();
-        player.setGain(m_leveller->outputGain(path));
+        const Snippet snippet = SnippetsFile::forSong(m_state.PercorsiSalvati, title, path);
+        player.setGain(m_leveller->outputGain(path, {snippet.start, snippet.end}));
     }
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());

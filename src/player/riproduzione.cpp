@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/events.h"
+#include "core/snippetsfile.h"
 #include "platform/mediaplayer.h"
 #include "platform/processpriority.h"
 #include "player/playermouse.h"
@@ -89,6 +90,7 @@ void Riproduzione::load()
     opening.riprodcontinua = settings.number(QStringLiteral("riprodcontinua")) == 1;
     opening.autoplay = settings.number(QStringLiteral("autoplay")) == 1;
     opening.wmpsemprevisib = settings.number(QStringLiteral("wmpsemprevisib"));
+    opening.snippet = SnippetsFile::forSong(m_state.PercorsiSalvati, m_tipo, m_percorso);
     m_logic.open(opening);
 
     const QString fileName = QFileInfo(m_percorso).fileName();
