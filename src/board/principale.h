@@ -13,7 +13,9 @@
 #include <memory>
 
 class ThemedButton;
+class BoardGame;
 class BoardMouse;
+class GameSession;
 class BoardPeers;
 class BoardPicture;
 class FocusFrame;
@@ -58,6 +60,8 @@ public:
     const TitleBarAnimation &barAnimation() const { return m_bar->animation(); }
     const WindowDrag &drag() const { return m_bar->drag(); }
     const BoardKeys &keys() const { return m_keys; }
+    // The game of the teams, or null without teams; the playback window takes its buzzers.
+    GameSession *game() const;
 
     // ThemeTarget: the theme's pictures and colour.
     void setBoardPicture(const QString &file) override;
@@ -106,6 +110,7 @@ private:
     TitleBarControl *m_bar = nullptr;
     FocusFrame *m_frame = nullptr;
     BoardKeys m_keys;
+    BoardGame *m_game = nullptr;
     QTimer *m_timer1 = nullptr;
 
     BoardLayout::Geometry m_geometry;
