@@ -51,6 +51,8 @@ void AppPeers::playModal(const QString &path, const QString &title)
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;
+    if (m_board && m_board->game())
+        window.setGame(*m_board->game());
     window.load();
     window.exec();
 }
