@@ -108,8 +108,8 @@ void ScoreStrip::paintCell(int team)
     colours.setColor(QPalette::Window, plateFor(colour));
     colours.setColor(QPalette::WindowText, colour);
     cell->setPalette(colours);
-    const int nameSize = qMax(8, height() * 3 / 10);
-    const int scoreSize = qMax(10, height() * 9 / 20);
+    const int nameSize = qMax(8, height() * 27 / 100);
+    const int scoreSize = qMax(10, height() * 55 / 100);
     cell->setText(QStringLiteral("<div style=\"font-family:'Comic Sans MS'; font-size:%1px; "
                                  "font-weight:bold\">%2</div><div style=\"font-family:'Comic Sans "
                                  "MS'; font-size:%3px; font-weight:bold\">%4</div>")
