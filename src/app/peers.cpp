@@ -51,8 +51,17 @@ void AppPeers::playModal(const QString &path, const QString &title)
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;
-    if (m_board && m_board->game())
-        window.setGame(*m_board->game());
+    // With teams a second player holds the booking's bell, loaded before the song starts.
+    std::unique_ptr<QtMediaPlayer> chime;
+    if (m_board && m_board->game()) {
+        const QString bell = m_state.file(QStringLiteral("gr/prenotazione.wav"));
+        if (QFileInfo(bell).isFile()) {
+            chime = std::make_unique<QtMediaPlayer>();
+            chime->setAutoStart(false);
+            chime->setURL(bell);
+        }
+        window.setGame(*m_board->game(), chime.get());
+    }
     window.load();
     window.exec();
 }

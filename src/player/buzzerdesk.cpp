@@ -5,7 +5,6 @@
 #include "platform/mediaplayer.h"
 #include "player/logic/playerlogic.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,8 +38,9 @@ bool hasCommandModifier(const QKeyEvent &event)
 } // namespace
 
 BuzzerDesk::BuzzerDesk(QWidget &window, PlayerLogic &logic, MediaPlayer &player,
-                       GameSession &session, const Settings &settings)
-    : QObject(&window), m_logic(logic), m_player(player), m_session(session), m_settings(settings)
+                       GameSession &session, const Settings &settings, MediaPlayer *chime)
+    : QObject(&window), m_logic(logic), m_player(player), m_session(session), m_settings(settings),
+      m_chime(chime)
 {
     build(window);
 }
@@ -122,7 +122,10 @@ void BuzzerDesk::press(int team, qint64 stamp)
         if (isPlaying(m_player.playState()))
             m_logic.transport.PlayMouseUp(false, true);
         showBooking();
-        QApplication::beep();
+        if (m_chime) {
+            m_chime->stop();
+            m_chime->play();
+        }
     }
 }
 

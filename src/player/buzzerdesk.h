@@ -21,8 +21,9 @@ class BuzzerDesk : public QObject {
     Q_OBJECT
 
 public:
+    // chime, when given, holds the short sound of a booking, loaded and not started.
     BuzzerDesk(QWidget &window, PlayerLogic &logic, MediaPlayer &player, GameSession &session,
-               const Settings &settings);
+               const Settings &settings, MediaPlayer *chime = nullptr);
 
     // True when the key was the desk's.
     bool key(const QKeyEvent &event);
@@ -48,6 +49,7 @@ private:
     MediaPlayer &m_player;
     GameSession &m_session;
     const Settings &m_settings;
+    MediaPlayer *m_chime = nullptr;
     bool m_songOn = false;
     qint64 m_clickStamp = 0;
 

@@ -100,10 +100,10 @@ void Riproduzione::load()
     centreOnScreen();
 }
 
-void Riproduzione::setGame(GameSession &session)
+void Riproduzione::setGame(GameSession &session, MediaPlayer *chime)
 {
     if (!m_desk)
-        m_desk = new BuzzerDesk(*this, m_logic, m_player, session, m_state.settings);
+        m_desk = new BuzzerDesk(*this, m_logic, m_player, session, m_state.settings, chime);
 }
 
 void Riproduzione::done(int result)

@@ -43,8 +43,9 @@ public:
 
     void done(int result) override;
 
-    // The teams' buzzers for this song; without a call the window knows no teams.
-    void setGame(GameSession &session);
+    // The teams' buzzers for this song, with the player that rings a booking (may be null);
+    // without a call the window knows no teams.
+    void setGame(GameSession &session, MediaPlayer *chime = nullptr);
     BuzzerDesk *buzzers() const { return m_desk; }
 
 protected:

@@ -1,7 +1,7 @@
 """The game of three teams on the real executable: the teams come from a hand-written
 Squadre.ini, the scores are read back through the accessibility tree (as a screen reader reads
-them) and from Punteggi.sav, a buzzer press pauses the song at the sound server, and a SIGKILL
-keeps the scores for the next start."""
+them) and from Punteggi.sav, a buzzer press rings the bell and pauses the song at the sound
+server, and a SIGKILL keeps the scores for the next start."""
 
 import os
 import re
@@ -96,12 +96,15 @@ class GameOnTheBoard(SoundTest):
         self.session.press(window, "b")
         self.wait_name("Prenotata: Blu")
 
-        # The song pauses: a second of silence comes well before its 20 s are over.
-        def quiet_second(level):
-            start = first_sound(level)
-            return any(all(v < 0.05 * baseline for v in level[i:i + 10])
-                       for i in range(start, len(level) - 9))
-        self.stop_recording("a second of silence after the press", quiet_second, timeout=8)
+        # The bell rings, far louder than the quiet song, and the song pauses: a second of
+        # silence follows well before its 20 s are over.
+        def bell_then_quiet(level):
+            bell = next((i for i, v in enumerate(level) if v > 3 * baseline), None)
+            return bell is not None and any(
+                all(v < 0.05 * baseline for v in level[i:i + 10])
+                for i in range(bell + 1, len(level) - 9))
+        self.stop_recording("the bell and a second of silence after the press", bell_then_quiet,
+                            timeout=8)
         self.assertIn(window, self.session.windows())
 
         # Another team's key is refused while Blu has the answer.

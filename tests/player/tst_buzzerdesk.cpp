@@ -15,6 +15,7 @@ class TestBuzzerDesk : public QObject {
 
     struct Bench {
         WindowBench b;
+        FakeMediaPlayer chime;
         GameSession session{b.dir.path(),
                             {{u"Rossi"_s, u"#E02020"_s, u'A'}, {u"Blu"_s, u"#2050FF"_s, u'B'}},
                             Game(2)};
@@ -62,7 +63,7 @@ class TestBuzzerDesk : public QObject {
         bench->b.window = std::make_unique<Riproduzione>(
             bench->b.state, bench->b.memory, bench->b.questions, bench->b.player,
             bench->b.sound.ports(), bench->b.song_path(), u"Spot 30"_s);
-        bench->b.window->setGame(bench->session);
+        bench->b.window->setGame(bench->session, &bench->chime);
         bench->b.window->load();
         bench->b.window->show();
         if (!QTest::qWaitForWindowExposed(bench->b.window.get()))
@@ -83,12 +84,14 @@ private slots:
         QCOMPARE(t->b.player.state, State::Paused);
         QVERIFY(t->overlay()->isVisible());
         QCOMPARE(t->shown(), u"Prenotata: Blu"_s);
+        QCOMPARE(t->chime.count(u"play"_s), 1);
         // The other team is locked out, and the window's own keys wait too.
         t->act(u"A"_s);
         t->act(u"Space"_s);
         QCOMPARE(t->shown(), u"Prenotata: Blu"_s);
         QCOMPARE(t->b.player.state, State::Paused);
         QCOMPARE(t->session.buzzers().bookedTeam(), 1);
+        QCOMPARE(t->chime.count(u"play"_s), 1);
         // Rossi's press stamped 5 ms before Blu's, handled after it: Rossi was first.
         t->key(Qt::Key_A, bluAt - 5);
         QCOMPARE(t->shown(), u"Prenotata: Rossi"_s);
