@@ -11,7 +11,7 @@ const QList<QStringView> &OptionsControls::checkKeys()
 {
     static const QList<QStringView> keys{u"commpercorsi",   u"riprodcontinua", u"autoplay",
                                          u"wmpsemprevisib", u"ckvolprinc",     u"allungacella",
-                                         u"veragg",         u"uniformavolume"};
+                                         u"veragg",         u"uniformavolume", u"penalita"};
     return keys;
 }
 

@@ -111,8 +111,15 @@ void SongsTab::playPreview(int label)
 
 void SongsTab::openCleanup()
 {
+    // After a deletion the cells are checked again, as when the window opens: a slot of the
+    // working table may point at a file that has gone meanwhile, and "OK" must then warn.
     Pulizia::openModal(
-        m_state, m_questions, [this] { redraw(); }, this);
+        m_state, m_questions,
+        [this] {
+            m_editor->refresh();
+            redraw();
+        },
+        this);
 }
 
 void SongsTab::buildHeader()

@@ -92,6 +92,37 @@ class SongsTab(BoardTest):
         self.assertNotIn("0=song0.wav", lines)
         self.assertIn("1=song1.wav", lines)
 
+    def test_cleanup_keeps_the_songs_of_both_paths_files(self):
+        # The music pack is in use; the presenter's own songs are named only by Percorsi.ini.
+        pack = ["[Spot]"] + [f"{slot}=pack{slot}.wav" for slot in range(25)]
+        self.program.write("PercorsiZMP.ini", "\r\n".join(pack) + "\r\n")
+        self.program.write("Impostazioni.ini", "usazmp=1\r\nveragg=0\r\n")
+        for slot in range(25):
+            tone_wav(self.program.path("Musiche", f"pack{slot}.wav"), amplitude=0)
+        tone_wav(self.program.path("Musiche", "vecchia.wav"), amplitude=0)
+        # A name that is not UTF-8, as a copy from an old system leaves it.
+        latin1 = os.path.join(os.fsencode(self.program.path("Musiche")), b"caf\xe9.wav")
+        tone_wav(latin1, amplitude=0)
+        window = self.open_songs_tab()
+
+        self.click_window(window, PULISCI)
+        cleanup = self.session.wait_window("Pulizia file inutili", timeout=15)
+        time.sleep(0.5)
+        self.shot("cleanup-pack.png")
+        self.click_window(cleanup, PROSEGUI)
+        wait_until(lambda: not os.path.exists(self.program.path("Musiche", "vecchia.wav")),
+                   "Prosegui should delete the unused file")
+        time.sleep(1.0)
+        left = set(os.listdir(self.program.path("Musiche")))
+        for slot in range(25):
+            self.assertIn(f"song{slot}.wav", left, "a song of Percorsi.ini was deleted")
+            self.assertIn(f"pack{slot}.wav", left, "a song of PercorsiZMP.ini was deleted")
+        self.assertFalse(os.path.exists(latin1), "the file named in Latin-1 should be deleted")
+        self.assertEqual(len(left), 50)
+        self.click_window(cleanup, CHIUDI)
+        wait_until(lambda: not self.session.windows("Pulizia file inutili"),
+                   "Chiudi should close the cleanup window")
+
 
 if __name__ == "__main__":
     unittest.main()

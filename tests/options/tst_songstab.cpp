@@ -1,6 +1,7 @@
 #include "core/appstate.h"
 #include "core/settingsfile.h"
 #include "core/textfile.h"
+#include "maintenance/pulizia.h"
 #include "options/cellanimations.h"
 #include "options/opzioni.h"
 #include "options/songcell.h"
@@ -10,7 +11,6 @@
 #include "tests/core/testfiles.h"
 #include "widgets/twips.h"
 
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
@@ -34,18 +34,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target))
-            return false;
-    }
-    return true;
-}
 
 // Runs act on the first modal dialog or popup menu that opens, from inside its event loop.
 template <typename Widget, typename Act> void whenOpen(Act act, bool *done)
@@ -473,6 +461,37 @@ private slots:
         QCOMPARE(readBytes(songs() + u"fuori.wav"_s), QByteArray("RIFF fuori"));
         QCOMPARE(paths().at(1), u"0=fuori.wav"_s);
         QCOMPARE(m_questions.texts(), QStringList{u"Copia dei file eseguita con successo!"_s});
+    }
+
+    // A song of the working table taken away by other hands while the window is open: once
+    // "Pulisci" has deleted files its cell is flagged and "OK" warns before saving.
+    void cleanupChecksTheCellsAgain()
+    {
+        QStringList lines = paths();
+        lines[0] = u"0=song0.wav"_s;
+        QVERIFY(TextFile::writeLines(m_state.pathsFile(), lines).ok);
+        QVERIFY(writeBytes(songs() + u"vecchia.wav"_s, "RIFF"));
+        QPointer<Opzioni> window = open();
+        QVERIFY(window);
+        QVERIFY(!cell(window, 2)->isRed());
+        QVERIFY(QFile::remove(songs() + u"song2.wav"_s));
+        bool cleanupSeen = false;
+        whenOpen<Pulizia>(
+            [](Pulizia *cleanup) {
+                for (const char *name : {"btnProsegui", "btnChiudi"})
+                    QTest::mouseClick(cleanup->findChild<QPushButton *>(QLatin1String(name)),
+                                      Qt::LeftButton);
+            },
+            &cleanupSeen);
+        QTest::mouseClick(window->findChild<QPushButton *>(u"btnPulisciCanzoni"_s), Qt::LeftButton);
+        QVERIFY(cleanupSeen);
+        QVERIFY(!QFileInfo::exists(songs() + u"vecchia.wav"_s));
+        QVERIFY(cell(window, 2)->isRed());
+        QVERIFY(window->findChild<QLabel *>(u"lblNoFile"_s)->isVisible());
+        QTest::mouseClick(window->findChild<QPushButton *>(u"btnOK"_s), Qt::LeftButton);
+        QCOMPARE(m_questions.texts(),
+                 QStringList{u"ATTENZIONE, alcune celle non hanno impostata alcuna canzone, Vuoi "
+                             u"continuare ugualmente?"_s});
     }
 
     void dialogListsSongsInAnyCase()
