@@ -98,6 +98,7 @@ void AppPeers::showOptions()
                            [this] { showSongCheck(); }};
         auto *window = new Opzioni(m_state, std::move(ports));
         window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window, &Opzioni::teamsChanged, board, &Principale::setTeams);
         m_options = window;
     }
     if (!m_options)

@@ -47,19 +47,47 @@ void BoardGame::load()
     if (contents.teams.isEmpty())
         return;
 
+    const int teamCount = int(contents.teams.size());
+    ScoresFile::Loaded loaded = ScoresFile::load(m_state.Path, teamCount, markedSlots());
+    if (!loaded.message.isEmpty())
+        warn(loaded.message);
+    start(contents.teams, loaded.state == ScoresFile::LoadState::Restored
+                              ? std::move(loaded.game)
+                              : Game::restored(QList<int>(teamCount, 0), markedSlots(), {}, 0));
+}
+
+// New teams from the options window. The same number of teams keeps the game under way with
+// the new names, colours and keys; another number ends it as a normal end would (its standing
+// goes to Classifiche.txt) and starts a new one on the same board.
+void BoardGame::setTeams(const QList<Team> &teams)
+{
+    delete m_strip;
+    m_strip = nullptr;
+    if (m_session && m_session->renameTeams(teams)) {
+        makeStrip();
+        return;
+    }
+    finish();
+    m_session.reset();
+    if (teams.isEmpty())
+        return;
+    start(teams, Game::restored(QList<int>(teams.size(), 0), markedSlots(), {}, 0));
+    static_cast<void>(ScoresFile::store(m_state.Path, m_session->game()));
+}
+
+QList<int> BoardGame::markedSlots() const
+{
     QList<int> marked;
     for (int slot = 0; slot < SlotCount; ++slot) {
         if (m_grid.isPlayed(slot / SlotsPerCategory, slot % SlotsPerCategory))
             marked.append(slot);
     }
-    const int teamCount = int(contents.teams.size());
-    ScoresFile::Loaded loaded = ScoresFile::load(m_state.Path, teamCount, marked);
-    if (!loaded.message.isEmpty())
-        warn(loaded.message);
-    Game game = loaded.state == ScoresFile::LoadState::Restored
-                    ? std::move(loaded.game)
-                    : Game::restored(QList<int>(teamCount, 0), marked, {}, 0);
-    m_session = std::make_unique<GameSession>(m_state.Path, contents.teams, std::move(game));
+    return marked;
+}
+
+void BoardGame::start(const QList<Team> &teams, Game game)
+{
+    m_session = std::make_unique<GameSession>(m_state.Path, teams, std::move(game));
     connect(m_session.get(), &GameSession::changed, this, &BoardGame::showChange);
     connect(m_session.get(), &GameSession::storeFailed, this, [this](const QString &error) {
         if (m_storeWarned)
@@ -69,9 +97,14 @@ void BoardGame::load()
              QStringLiteral("\n\nSe il programma si chiude in modo imprevisto, i punteggi "
                             "non verranno ripristinati."));
     });
+    makeStrip();
+}
 
-    m_strip = new ScoreStrip(contents.teams, &m_board);
-    for (int team = 0; team < teamCount; ++team)
+void BoardGame::makeStrip()
+{
+    const QList<Team> &teams = m_session->teams();
+    m_strip = new ScoreStrip(teams, &m_board);
+    for (int team = 0; team < teams.size(); ++team)
         m_strip->setScore(team, m_session->game().score(team), m_session->scoreName(team));
     connect(m_strip, &ScoreStrip::leftClicked, this, [this](int team) {
         if (!m_state.OpzioniAperte && !m_session->award(team).happened)

@@ -30,6 +30,8 @@ public:
 
     // Reads the teams and, with any, the game Punteggi.sav kept beside the restored marks.
     void load();
+    // The teams the options window applied; see the source for what happens to the game.
+    void setTeams(const QList<Team> &teams);
     bool active() const { return m_session != nullptr; }
     GameSession *session() const { return m_session.get(); }
 
@@ -43,6 +45,9 @@ public:
     void finish();
 
 private:
+    QList<int> markedSlots() const;
+    void start(const QList<Team> &teams, Game game);
+    void makeStrip();
     void showChange(const GameChange &change);
     void setByHand(int team);
     void warn(const QString &text);

@@ -384,6 +384,13 @@ GameSession *Principale::game() const
     return m_game->session();
 }
 
+void Principale::setTeams(const QList<Team> &teams)
+{
+    m_game->setTeams(teams);
+    // Without the strip the exit button takes its full width again.
+    Ridimensiona();
+}
+
 void Principale::Link(const QString &address)
 {
     // A bare host such as "www.example.org" gets the web scheme the handler needs.

@@ -16,6 +16,7 @@ class ThemedButton;
 class BoardGame;
 class BoardMouse;
 class GameSession;
+struct Team;
 class BoardPeers;
 class BoardPicture;
 class FocusFrame;
@@ -62,6 +63,8 @@ public:
     const BoardKeys &keys() const { return m_keys; }
     // The game of the teams, or null without teams; the playback window takes its buzzers.
     GameSession *game() const;
+    // The teams the options window applied: the score strip follows them at once.
+    void setTeams(const QList<Team> &teams);
 
     // ThemeTarget: the theme's pictures and colour.
     void setBoardPicture(const QString &file) override;

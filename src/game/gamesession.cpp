@@ -8,6 +8,14 @@ GameSession::GameSession(QString programFolder, QList<Team> teams, Game game, QO
 {
 }
 
+bool GameSession::renameTeams(const QList<Team> &teams)
+{
+    if (teams.size() != m_teams.size())
+        return false;
+    m_teams = teams;
+    return true;
+}
+
 void GameSession::played(int slot)
 {
     m_lastPlayed = slot;

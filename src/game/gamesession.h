@@ -23,6 +23,10 @@ public:
     // The number played last, 0..24, or -1 before the first.
     int lastPlayed() const { return m_lastPlayed; }
 
+    // New names, colours or keys for the same number of teams; false (and nothing changed)
+    // for another number, which needs a game of its own.
+    bool renameTeams(const QList<Team> &teams);
+
     // A number played from the board: marked without a step, and the one awards go to.
     void played(int slot);
 

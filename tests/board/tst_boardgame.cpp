@@ -1,5 +1,6 @@
 #include "board/principale.h"
 #include "core/appstate.h"
+#include "game/team.h"
 #include "tests/board/recordingpeers.h"
 #include "tests/core/startupfakes.h"
 #include "tests/core/testfiles.h"
@@ -205,6 +206,38 @@ private slots:
         QCOMPARE(scoreName(1), u"Blu: 75 punti"_s);
         act(u"z"_s);
         QCOMPARE(scoreName(1), u"Blu: 0 punti"_s);
+    }
+
+    // The options window applies teams while the board runs.
+    void teamsFromTheOptions()
+    {
+        makeBoard(true);
+        act(u"play 2"_s);
+        act(u"A"_s);
+        const QList<Team> renamed{{u"Rossa"_s, u"#E02020"_s, u'Q'}, {u"Blu"_s, u"#2050FF"_s, u'B'}};
+        m_board->setTeams(renamed);
+        QCOMPARE(scoreName(0), u"Rossa: 30 punti"_s);
+        act(u"Q"_s);
+        QCOMPARE(scoreName(0), u"Rossa: 60 punti"_s);
+        QVERIFY(child(u"Punteggi"_s)->isVisible());
+
+        // Another number of teams: the game so far is a finished one, the marks stay.
+        m_board->setTeams(renamed + QList<Team>{{u"Verdi"_s, u"#20A040"_s, u'C'}});
+        QCOMPARE(scoreName(0), u"Rossa: 0 punti"_s);
+        QCOMPARE(scoreName(2), u"Verdi: 0 punti"_s);
+        QVERIFY(marked(2));
+        const QString standing = QString::fromUtf8(readBytes(file(u"Classifiche.txt"_s)));
+        QVERIFY2(standing.endsWith(u"\r\n1. Rossa: 60 punti\r\n2. Blu: 0 punti\r\n\r\n"_s),
+                 qPrintable(standing));
+
+        const int exitWithStrip = child(u"btnEsci"_s)->width();
+        m_board->setTeams({});
+        QVERIFY(!child(u"Punteggi"_s));
+        QVERIFY(child(u"btnEsci"_s)->width() > 2 * exitWithStrip);
+        QVERIFY(!QFile::exists(file(u"Punteggi.sav"_s)));
+        act(u"A"_s);
+        QVERIFY(marked(2));
+        QCOMPARE(QString::fromUtf8(readBytes(file(u"Classifiche.txt"_s))), standing);
     }
 
     void normalEndKeepsTheStanding()
