@@ -93,7 +93,9 @@ bool BuzzerDesk::key(const QKeyEvent &event)
             ? -1
             : Teams::indexOfKey(m_session.teams(), Teams::keyFromQtKey(event.key()));
     if (!isBooked()) {
-        if (team < 0 || event.isAutoRepeat() || !isPlaying(m_player.playState()))
+        // A song that fades out has been stopped by the presenter: nobody may book it.
+        if (team < 0 || event.isAutoRepeat() || !isPlaying(m_player.playState()) ||
+            m_logic.model.timerOn(Timer::TmrStop))
             return false;
         press(int(team), stamp);
         return true;

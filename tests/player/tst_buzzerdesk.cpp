@@ -143,8 +143,8 @@ private slots:
         QCOMPARE(t->overlay()->isVisible(), t->session.buzzers().bookedTeam() >= 0);
     }
 
-    // A team's key means nothing while the song is paused or stopped; the window's keys are
-    // its own again once the booking is settled.
+    // A team's key means nothing while the song is paused, fades out or is stopped; the
+    // window's keys are its own again once the booking is settled.
     void keysWithoutABooking()
     {
         const auto t = playing(false);
@@ -159,6 +159,8 @@ private slots:
         QCOMPARE(t->b.player.state, State::Playing);
         t->act(u"Escape"_s);
         QVERIFY(t->b.window->findChild<QTimer *>(u"tmrStop"_s)->isActive());
+        t->act(u"B"_s);
+        QVERIFY(!t->overlay()->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(t->b.player.state, State::Stopped, 5000);
         t->act(u"B"_s);
         QVERIFY(!t->overlay()->isVisible());
