@@ -11,7 +11,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from atspi import AccessibilityBus  # noqa: E402
+from atspi import attach  # noqa: E402
 from xsession import number_box, tone_wav, wait_until  # noqa: E402
 from soundsession import SoundTest, first_sound  # noqa: E402
 
@@ -22,9 +22,7 @@ APP = "Zefiro"
 class GameOnTheBoard(SoundTest):
     def setUp(self):
         super().setUp()
-        self.bus = AccessibilityBus(self.session.env).__enter__()
-        self.addCleanup(self.bus.__exit__, None, None, None)
-        self.session.env = self.bus.env()
+        self.bus = attach(self)
         self.program.write("Squadre.ini", TEAMS)
         tone_wav(self.program.path("Musiche", "song0.wav"), 20.0, amplitude=0)
         tone_wav(self.program.path("Musiche", "song1.wav"), 20.0)
