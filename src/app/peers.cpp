@@ -54,6 +54,17 @@ void AppPeers::playModal(const QString &path, const QString &title)
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;
+    // With teams a second player holds the booking's bell, loaded before the song starts.
+    std::unique_ptr<QtMediaPlayer> chime;
+    if (m_board && m_board->game()) {
+        const QString bell = m_state.file(QStringLiteral("gr/prenotazione.wav"));
+        if (QFileInfo(bell).isFile()) {
+            chime = std::make_unique<QtMediaPlayer>();
+            chime->setAutoStart(false);
+            chime->setURL(bell);
+        }
+        window.setGame(*m_board->game(), chime.get());
+    }
     window.load();
     window.exec();
 }
@@ -90,6 +101,7 @@ void AppPeers::showOptions()
                            [this] { showSongCheck(); }};
         auto *window = new Opzioni(m_state, std::move(ports));
         window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window, &Opzioni::teamsChanged, board, &Principale::setTeams);
         m_options = window;
     }
     if (!m_options)

@@ -5,6 +5,7 @@
 #include "core/snippetsfile.h"
 #include "platform/mediaplayer.h"
 #include "platform/processpriority.h"
+#include "player/buzzerdesk.h"
 #include "player/playermouse.h"
 #include "player/playerwidgets.h"
 #include "widgets/twips.h"
@@ -56,6 +57,8 @@ Riproduzione::Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &
     connect(&m_player, &MediaPlayer::playStateChanged, this, [this] {
         m_logic.transport.PlayStateChange();
         syncVideoArea();
+        if (m_desk)
+            m_desk->playStateChanged();
     });
     // Queued: the player has reported its stopped state by the time the presenter is told.
     connect(
@@ -99,6 +102,12 @@ void Riproduzione::load()
     centreOnScreen();
 }
 
+void Riproduzione::setGame(GameSession &session, MediaPlayer *chime)
+{
+    if (!m_desk)
+        m_desk = new BuzzerDesk(*this, m_logic, m_player, session, m_state.settings, chime);
+}
+
 void Riproduzione::done(int result)
 {
     unloadOnce();
@@ -115,6 +124,10 @@ void Riproduzione::closeEvent(QCloseEvent *event)
 // would reject it and cut the song: it stops the song, and closes the window once stopped.
 void Riproduzione::keyPressEvent(QKeyEvent *event)
 {
+    if (m_desk && m_desk->key(*event)) {
+        event->accept();
+        return;
+    }
     const PlayerKeys::Action action =
         m_logic.keys.press(event->key(), event->modifiers(), event->isAutoRepeat());
     if (action == PlayerKeys::Action::Close)
