@@ -81,7 +81,7 @@ GstPlaybin::GstPlaybin(MessageSink messages, FrameSink frames)
     : m_messages(std::move(messages)), m_frames(std::move(frames))
 {
     m_playbin = gst_element_factory_make("playbin", nullptr);
-    m_audioSink = gst_element_factory_make("pulsesink", nullptr);
+    m_audioSink = makeAudioSink();
     GstElement *video = makeVideoSink();
     if (!m_playbin || !m_audioSink || !video) {
         for (GstElement *element : {m_playbin, m_audioSink, video}) {
@@ -92,7 +92,6 @@ GstPlaybin::GstPlaybin(MessageSink messages, FrameSink frames)
         m_audioSink = nullptr;
         return;
     }
-    g_object_set(m_audioSink, "client-name", "Zefiro", nullptr);
     g_object_set(m_playbin, "audio-sink", m_audioSink, "video-sink", video, "flags",
                  PlayVideo | PlayAudio | PlaySoftVolume, nullptr);
     g_signal_connect(m_playbin, "element-setup", G_CALLBACK(onElementSetup), this);
@@ -110,6 +109,26 @@ GstPlaybin::~GstPlaybin()
     gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
     gst_object_unref(bus);
     gst_object_unref(m_playbin);
+}
+
+// The sound server's sink; without a server to reach, a sink that takes the sound in silence
+// at the song's pace, so that songs and videos still run as on a machine without loudspeakers.
+GstElement *GstPlaybin::makeAudioSink()
+{
+    GstElement *sink = gst_element_factory_make("pulsesink", nullptr);
+    if (sink) {
+        g_object_set(sink, "client-name", "Zefiro", nullptr);
+        const bool reached =
+            gst_element_set_state(sink, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
+        gst_element_set_state(sink, GST_STATE_NULL);
+        if (reached)
+            return sink;
+        gst_object_unref(sink);
+    }
+    sink = gst_element_factory_make("fakesink", nullptr);
+    if (sink)
+        g_object_set(sink, "sync", TRUE, nullptr);
+    return sink;
 }
 
 GstElement *GstPlaybin::makeVideoSink()
@@ -145,8 +164,9 @@ void GstPlaybin::reset(const QString &path, const QString &outputDevice)
     const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded();
     g_object_set(m_playbin, "uri", uri.constData(), nullptr);
     const QByteArray device = outputDevice.toUtf8();
-    g_object_set(m_audioSink, "device", outputDevice.isEmpty() ? nullptr : device.constData(),
-                 nullptr);
+    if (g_object_class_find_property(G_OBJECT_GET_CLASS(m_audioSink), "device"))
+        g_object_set(m_audioSink, "device", outputDevice.isEmpty() ? nullptr : device.constData(),
+                     nullptr);
 }
 
 bool GstPlaybin::setTarget(Target target)

@@ -52,6 +52,7 @@ public:
     void storeFrame(QImage frame);
 
 private:
+    _GstElement *makeAudioSink();
     _GstElement *makeVideoSink();
 
     _GstElement *m_playbin = nullptr;
