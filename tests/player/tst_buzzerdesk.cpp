@@ -64,6 +64,7 @@ class TestBuzzerDesk : public QObject {
             bench->b.state, bench->b.memory, bench->b.questions, bench->b.player,
             bench->b.sound.ports(), bench->b.song_path(), u"Spot 30"_s);
         bench->b.window->setGame(bench->session, &bench->chime);
+        bench->b.window->logic().transport.clock = [b = &bench->b] { return b->now += 1000; };
         bench->b.window->load();
         bench->b.window->show();
         if (!QTest::qWaitForWindowExposed(bench->b.window.get()))
