@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -64,7 +65,14 @@ void Principale::buildControls()
     m_mouse->setSurface(m_tabella);
 
     m_grid = std::make_unique<NumberGrid>(this, m_mouse);
+    m_grid->marksChanged = [this] { emit marksChanged(); };
     m_frame = new FocusFrame(this);
+    m_revealLine = new QLabel(this);
+    m_revealLine->setObjectName(QStringLiteral("RigaPubblico"));
+    m_revealLine->setAlignment(Qt::AlignCenter);
+    m_revealLine->setStyleSheet(QStringLiteral(
+        "color: white; background: rgba(0, 0, 0, 160); font-weight: bold; font-size: 15px;"));
+    m_revealLine->hide();
 
     m_reset = new ThemedButton(QStringLiteral("Reset"), this);
     m_reset->setObjectName(QStringLiteral("Reset"));
@@ -153,6 +161,22 @@ void Principale::applyGeometry()
     place(m_esci, m_geometry.btnEsci);
     m_grid->place(m_geometry);
     placeFrame();
+    placeRevealLine();
+}
+
+// In the margin above the picture, clear of the title bar.
+void Principale::placeRevealLine()
+{
+    const BoardLayout::Box &t = m_geometry.tabella;
+    m_revealLine->setGeometry(Twips::toPixels(t.left, 420, t.width, qMax(0.0, t.top - 480)));
+}
+
+void Principale::setRevealLine(const QString &text)
+{
+    const QString line = text.isEmpty() ? QString() : QStringLiteral("Pubblico: ") + text;
+    m_revealLine->setText(line);
+    m_revealLine->setAccessibleName(line);
+    m_revealLine->setVisible(!line.isEmpty());
 }
 
 void Principale::placeFrame()
@@ -165,7 +189,10 @@ void Principale::placeFrame()
 void Principale::setBoardPicture(const QString &file)
 {
     // An unreadable file leaves the picture shown so far.
-    static_cast<void>(m_tabella->setPictureFile(file));
+    if (!m_tabella->setPictureFile(file))
+        return;
+    m_pictureFile = file;
+    emit themeChanged();
 }
 
 void Principale::setExitPicture(const QString &file)
@@ -188,6 +215,8 @@ void Principale::setBackgroundColour(int colour)
     m_esci->setBackdrop(rgb);
     m_reset->setBackdrop(rgb);
     m_reset->matchColours(*m_esci);
+    m_backgroundColour = colour;
+    emit themeChanged();
 }
 
 void Principale::resizeEvent(QResizeEvent *event)
@@ -264,6 +293,16 @@ void Principale::pointerMoved(QPoint global)
 // A key that acts is the click it stands for, on the focused number or on the picture.
 void Principale::keyPressEvent(QKeyEvent *event)
 {
+    // The audience window's keys, as a slide show opens with F5.
+    if ((event->key() == Qt::Key_F5 || event->key() == Qt::Key_F6) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (event->key() == Qt::Key_F5)
+            m_peers.toggleAudience();
+        else
+            m_peers.reveal();
+        event->accept();
+        return;
+    }
     const BoardKeys::Outcome outcome =
         m_keys.press(event->key(), event->modifiers(), event->isAutoRepeat(), m_state.OpzioniAperte,
                      QCursor::pos());
@@ -288,6 +327,28 @@ void Principale::releaseOnSurface(Qt::MouseButton button, Qt::KeyboardModifiers 
 {
     if (MouseRules::onSurface(button, modifiers) == MouseRules::Action::ShowOptions)
         m_peers.showOptions();
+    else if (button == Qt::RightButton && modifiers == Qt::NoModifier)
+        showAudienceMenu(QCursor::pos());
+}
+
+// The audience window's entries for the mouse: a plain right click on the picture or the bare
+// window (on a number it marks).
+void Principale::showAudienceMenu(QPoint global)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("MenuPubblico"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *audience = menu->addAction(QStringLiteral("Pubblico"));
+    audience->setShortcut(QKeySequence(Qt::Key_F5));
+    audience->setObjectName(QStringLiteral("mnuPubblico"));
+    audience->setCheckable(true);
+    audience->setChecked(m_peers.audienceOpen());
+    connect(audience, &QAction::triggered, this, [this] { m_peers.toggleAudience(); });
+    QAction *reveal = menu->addAction(QStringLiteral("Rivela"));
+    reveal->setShortcut(QKeySequence(Qt::Key_F6));
+    reveal->setObjectName(QStringLiteral("mnuRivela"));
+    connect(reveal, &QAction::triggered, this, [this] { m_peers.reveal(); });
+    menu->popup(global);
 }
 
 void Principale::releaseOnNumber(int category, int index, Qt::MouseButton button,

@@ -59,6 +59,13 @@ public:
     const WindowDrag &drag() const { return m_bar->drag(); }
     const BoardKeys &keys() const { return m_keys; }
 
+    // What the theme gave the board, for the audience window.
+    QString boardPictureFile() const { return m_pictureFile; }
+    int backgroundColour() const { return m_backgroundColour; }
+    // The line over the picture that tells the presenter what the audience window shows of the
+    // song; an empty text hides it.
+    void setRevealLine(const QString &text);
+
     // ThemeTarget: the theme's pictures and colour.
     void setBoardPicture(const QString &file) override;
     void setExitPicture(const QString &file) override;
@@ -67,6 +74,10 @@ public:
 signals:
     // The run has ended normally; the application may quit.
     void terminated();
+    // A number was marked or freed, by whatever means.
+    void marksChanged();
+    // The theme's picture or colour changed.
+    void themeChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -91,6 +102,8 @@ private:
     void placeFrame();
     void reportRestoreWrite(bool ok, const QString &error);
     void onReset();
+    void showAudienceMenu(QPoint global);
+    void placeRevealLine();
 
     void endRun();
 
@@ -107,6 +120,9 @@ private:
     FocusFrame *m_frame = nullptr;
     BoardKeys m_keys;
     QTimer *m_timer1 = nullptr;
+    QLabel *m_revealLine = nullptr;
+    QString m_pictureFile;
+    int m_backgroundColour = 0;
 
     BoardLayout::Geometry m_geometry;
     bool m_ended = false;
