@@ -1,5 +1,7 @@
 #include "app/peers.h"
 
+#include "app/audiencelink.h"
+#include "audience/audience.h"
 #include "board/principale.h"
 #include "core/appstate.h"
 #include "maintenance/frmagg.h"
@@ -22,8 +24,30 @@ AppPeers::AppPeers(AppState &state, QuestionPort &questions, PlayerMemory &playe
                    const SoundPorts &sound, UrlFetch &fetch)
     : m_state(state), m_questions(questions), m_playerMemory(playerMemory), m_sound(sound),
       m_fetch(fetch), m_copyWindows(std::make_unique<LoaderWindows>(*this)),
-      m_updateCheck(std::make_unique<UpdateCheck>(m_fetch, *m_copyWindows, updateHost()))
+      m_updateCheck(std::make_unique<UpdateCheck>(m_fetch, *m_copyWindows, updateHost())),
+      m_audience(std::make_unique<Audience>())
 {
+}
+
+void AppPeers::setBoard(Principale &board)
+{
+    m_board = &board;
+    linkAudience(*m_audience, board);
+}
+
+void AppPeers::toggleAudience()
+{
+    m_audience->toggle(m_board ? m_board->screen() : nullptr);
+}
+
+bool AppPeers::audienceOpen() const
+{
+    return m_audience->isOpen();
+}
+
+void AppPeers::reveal()
+{
+    m_audience->reveal();
 }
 
 AppPeers::~AppPeers()
@@ -51,6 +75,8 @@ void AppPeers::playModal(const QString &path, const QString &title)
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;
+    m_audience->songPlayed(path);
+    window.setReveal([this] { reveal(); });
     window.load();
     window.exec();
 }
@@ -135,6 +161,8 @@ void AppPeers::unloadOthers()
     delete m_songCheck.data();
     delete m_options.data();
     delete m_update.data();
+    if (m_audience->isOpen())
+        m_audience->toggle(nullptr);
 }
 
 void LoaderWindows::showCopy(int mode)

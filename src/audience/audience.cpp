@@ -39,3 +39,8 @@ void Audience::reveal()
 {
     m_reveal.reveal();
 }
+
+Pubblico *Audience::window() const
+{
+    return m_window;
+}

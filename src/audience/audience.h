@@ -25,7 +25,7 @@ public:
     // Opens the window (on a second screen when there is one beside board), or closes it.
     void toggle(QScreen *board);
     bool isOpen() const;
-    Pubblico *window() const { return m_window; }
+    Pubblico *window() const;
 
     // A number's song is about to play from path: the shown title goes, its own is read.
     void songPlayed(const QString &path);

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -97,6 +98,22 @@ void Riproduzione::load()
     centreOnScreen();
 }
 
+void Riproduzione::setReveal(std::function<void()> reveal)
+{
+    if (m_reveal)
+        return;
+    m_reveal = new QPushButton(QStringLiteral("Rivela"), this);
+    m_reveal->setObjectName(QStringLiteral("btnRivela"));
+    m_reveal->setToolTip(QStringLiteral("Mostra al pubblico titolo e artista"));
+    m_reveal->setAccessibleDescription(QStringLiteral("F6"));
+    m_reveal->setFocusPolicy(Qt::NoFocus);
+    m_reveal->adjustSize();
+    // Top right, over the skin's backdrop, away from the transport.
+    m_reveal->move(width() - m_reveal->width() - 6, 6);
+    connect(m_reveal, &QPushButton::clicked, this, std::move(reveal));
+    m_reveal->show();
+}
+
 void Riproduzione::done(int result)
 {
     unloadOnce();
@@ -113,6 +130,11 @@ void Riproduzione::closeEvent(QCloseEvent *event)
 // would reject it and cut the song: it stops the song, and closes the window once stopped.
 void Riproduzione::keyPressEvent(QKeyEvent *event)
 {
+    if (m_reveal && event->key() == Qt::Key_F6 && event->modifiers() == Qt::NoModifier) {
+        m_reveal->click();
+        event->accept();
+        return;
+    }
     const PlayerKeys::Action action =
         m_logic.keys.press(event->key(), event->modifiers(), event->isAutoRepeat());
     if (action == PlayerKeys::Action::Close)

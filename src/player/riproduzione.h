@@ -10,7 +10,10 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
+
 class PlayerMouse;
+class QPushButton;
 class MediaPlayer;
 class QMouseEvent;
 class QuestionPort;
@@ -40,6 +43,10 @@ public:
     void PlayMouseUp(bool mini, bool untouched) { m_logic.transport.PlayMouseUp(mini, untouched); }
 
     void done(int result) override;
+
+    // A "Rivela" button (and F6) that shows the audience the song's title through reveal;
+    // without a call the window has none.
+    void setReveal(std::function<void()> reveal);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -76,4 +83,5 @@ private:
     PlayerMouse *m_mouse = nullptr;
     QPointer<QWidget> m_video;
     bool m_unloaded = false;
+    QPushButton *m_reveal = nullptr;
 };
