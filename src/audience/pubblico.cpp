@@ -61,6 +61,8 @@ void Pubblico::build()
         auto *label = new QLabel(QString::number(slotPoints(slot % SlotsPerCategory)), m_picture);
         label->setObjectName(QStringLiteral("Numero%1").arg(slot));
         label->setAlignment(Qt::AlignCenter);
+        // The board's own face for its numbers, so the room reads the same board.
+        label->setFont(QFont(QStringLiteral("Comic Sans MS")));
         m_numbers[size_t(slot)] = label;
     }
     m_strip = new QWidget(this);

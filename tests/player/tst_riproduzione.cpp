@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +37,7 @@ private slots:
     void clickOnTheBarSeeks();
     void infoLineFollowsTheMouse();
     void picturesComeFromTheSkinFolder();
+    void revealButtonAndKey();
 };
 
 // The captions below are the Italian ones; other locales have their own rows.
@@ -363,6 +366,28 @@ void TestRiproduzione::picturesComeFromTheSkinFolder()
     QWidget *panel = b.child("SchedaControlli");
     const QImage right = panel->grab(b.child("imgPlay3")->geometry()).toImage();
     QCOMPARE(right.pixelColor(8, 28), QColor(38, 42, 50));
+}
+
+// "Rivela" is there only when the audience can be shown the title; the button and F6 both
+// reveal, and the button never takes the keys from the window.
+void TestRiproduzione::revealButtonAndKey()
+{
+    WindowBench b;
+    QVERIFY(b.open());
+    QVERIFY(!b.window->findChild<QPushButton *>(QStringLiteral("btnRivela")));
+    int reveals = 0;
+    b.window->setReveal([&reveals] { ++reveals; });
+    auto *button = b.window->findChild<QPushButton *>(QStringLiteral("btnRivela"));
+    QVERIFY(button && button->isVisible());
+    QCOMPARE(button->text(), QStringLiteral("Rivela"));
+    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+    QVERIFY(b.window->rect().contains(button->geometry()));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(reveals, 1);
+    QTest::keyClick(b.window.get(), Qt::Key_F6);
+    QCOMPARE(reveals, 2);
+    QTest::keyClick(b.window.get(), Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(reveals, 2);
 }
 
 QTEST_MAIN(TestRiproduzione)
