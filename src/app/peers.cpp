@@ -15,6 +15,7 @@
 #include "songcheck/leveller.h"
 #include "songcheck/verificabrani.h"
 #include "widgets/copia.h"
+#include "widgets/progressione.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -168,9 +169,15 @@ void AppPeers::unloadOthers()
 void LoaderWindows::showCopy(int mode)
 {
     closeCopy();
-    m_copy = new Copia(mode);
-    m_copy->setAttribute(Qt::WA_DeleteOnClose);
-    m_copy->show();
+    // Owned by the window it was opened from, the window manager keeps it in front of that one;
+    // never by the progress window, which goes with the loading stage that showed it.
+    QWidget *owner = QApplication::activeWindow();
+    if (qobject_cast<Progressione *>(owner))
+        owner = nullptr;
+    auto *copy = new Copia(mode, owner);
+    copy->setAttribute(Qt::WA_DeleteOnClose);
+    m_copy = copy;
+    copy->showNow();
 }
 
 void LoaderWindows::closeCopy()

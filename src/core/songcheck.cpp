@@ -106,8 +106,7 @@ bool SongCheck::copySong(int slot)
         error = QStringLiteral("il file non esiste o non è leggibile");
     } else {
         QDir().mkpath(songs);
-        // Copy beside the target first, so an existing song is replaced only by a whole file.
-        const QString partial = target + QStringLiteral(".parziale");
+        const QString partial = target + PartialSuffix;
         FileTree::removeTree(partial);
         QFile source(sourcePath);
         if (source.copy(partial) && FileTree::replaceDurably(partial, target, source.size())) {

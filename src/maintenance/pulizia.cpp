@@ -88,6 +88,11 @@ void Pulizia::buildControls()
     m_bar->setObjectName(QStringLiteral("DelBar"));
     m_bar->setAccessibleName(QStringLiteral("Eliminazione file"));
     m_bar->setTextVisible(false);
+    // The bar's place is kept while it is hidden: showing it must not make the row taller and
+    // push the list down in the middle of the deletion.
+    QSizePolicy keepPlace = m_bar->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_bar->setSizePolicy(keepPlace);
     m_bar->hide();
     auto *countRow = new QHBoxLayout;
     countRow->addWidget(m_count);

@@ -78,9 +78,14 @@ void Opzioni::Avvio()
     // The reload usually takes milliseconds: its window appears only when it lasts.
     m_progress.setDelay(QuietReloadMs);
     m_state.Avvio = 2;
+    // The computer volume of this run lives in memory until the program ends; the reload must
+    // not put back the one saved last time.
+    const QString volprinc = m_state.settings.value(QStringLiteral("volprinc"));
     const bool loaded =
         Loader(m_state, m_progress, m_ports.questions, m_ports.windows, m_ports.executable)
             .Caricamento(false);
+    if (!volprinc.isEmpty())
+        m_state.settings.setValue(QStringLiteral("volprinc"), volprinc);
     m_progress.close();
     iSelezionato = 5;
     m_state.OpzioniAperte = true;

@@ -1,5 +1,7 @@
 #include "options/songcell.h"
 
+#include "widgets/oneline.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,6 +34,8 @@ SongCell::SongCell(int label, QWidget *parent) : QFrame(parent), m_label(label)
     rows->setSpacing(0);
     m_name = new QLabel(this);
     m_name->setObjectName(QStringLiteral("Canzoni%1").arg(label));
+    // A name is shown as written, never read as markup.
+    m_name->setTextFormat(Qt::PlainText);
     m_name->setMinimumWidth(40);
     QFont font = m_name->font();
     font.setPointSizeF(font.pointSizeF() * 1.1);
@@ -113,7 +117,7 @@ QString SongCell::caption() const
 void SongCell::elide()
 {
     m_name->setText(
-        m_name->fontMetrics().elidedText(m_caption, Qt::ElideMiddle, m_name->width() - 2));
+        m_name->fontMetrics().elidedText(oneLine(m_caption), Qt::ElideMiddle, m_name->width() - 2));
 }
 
 void SongCell::resizeEvent(QResizeEvent *event)

@@ -1,6 +1,7 @@
 #include "player/playerface.h"
 
 #include "player/logic/playerlogic.h"
+#include "player/logic/skin/controlnames.h"
 #include "player/panelbuilder.h"
 #include "player/playerwidgets.h"
 #include "player/skinimage.h"
@@ -96,6 +97,7 @@ void PlayerFace::showPicture(Image which)
         return;
     const QString &name = m_logic.model.picture(which);
     control->setPicture(name, m_pictures.picture(name));
+    control->setAccessibleName(ControlNames::ofPicture(which, name));
 }
 
 void PlayerFace::showText(Text which)

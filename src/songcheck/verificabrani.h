@@ -31,6 +31,7 @@ protected:
 
 private:
     void addRows(const PathsTable &songs);
+    void sizeColumns();
     void showResult(int row, const SongAnalysis &analysis);
     void finish();
 

@@ -59,6 +59,8 @@ QuestionPort::Answer MessageBoxQuestions::ask(const QString &text, const QString
 {
     QMessageBox box(toQt(icon), title, text, toQt(buttons), QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
+    // The texts carry song names, shown as written: a "<" in one never starts markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(toQt(defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Ok:

@@ -85,6 +85,28 @@ private:
     QString m_locked;
 };
 
+namespace {
+
+// Where the list lies each time the progress bar is drawn while files are deleted.
+class ListWhileDeleting : public QObject {
+public:
+    ListWhileDeleting(QWidget *bar, QWidget *list) : m_list(list) { bar->installEventFilter(this); }
+    QList<QRect> seen;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            seen.append(m_list->geometry());
+        return false;
+    }
+
+private:
+    QWidget *m_list;
+};
+
+} // namespace
+
 void TestPulizia::init()
 {
     QVERIFY(m_folder.reset(m_state));
@@ -208,7 +230,12 @@ void TestPulizia::twoOfFiveUntickedLeavesTwo()
     clickTick(3);
     QCOMPARE(count(), u"Verranno eliminati 3 file"_s);
     QCOMPARE(ticked(), (QStringList{u"a.mp3"_s, u"c.mp3"_s, u"e.mp3"_s}));
+    // The list stays where it is while the progress bar shows: its first row is never cut.
+    const QRect listPlace = files()->geometry();
+    ListWhileDeleting places(child<QProgressBar>("DelBar"), files());
     click("btnProsegui");
+    QVERIFY(!places.seen.isEmpty());
+    QCOMPARE(places.seen, QList<QRect>(places.seen.size(), listPlace));
     QCOMPARE(QDir(m_state.songsFolder()).entryList(QDir::Files, QDir::Name),
              (QStringList{u"b.mp3"_s, u"d.mp3"_s, u"kept.mp3"_s}));
     QCOMPARE(listed(), (QStringList{u"b.mp3"_s, u"d.mp3"_s}));

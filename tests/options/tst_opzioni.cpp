@@ -86,6 +86,15 @@ class TestOpzioni : public QObject, private OptionsWindowFixture {
                 window->findChild<ThemePreview *>(u"PictureAnteprimaTema"_s)};
     }
 
+    // Rows of a test run once for each of "Applica", "OK" and one more button.
+    static void buttonRows(const char *tag, const QString &button)
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow(tag) << button;
+        QTest::newRow("Applica") << u"btnApplica"_s;
+        QTest::newRow("OK") << u"btnOK"_s;
+    }
+
     static void clickRow(QListWidget *skin, int row)
     {
         QTest::mouseClick(skin->viewport(), Qt::LeftButton, {},
@@ -272,6 +281,56 @@ private slots:
         // The list again matches the themes: a click previews.
         clickRow(skin, 0);
         QVERIFY(preview->boardPicture().endsWith(u"/Temi/Festa/tabella.jpg"_s));
+        delete window.data();
+    }
+
+    // After a rescan left nothing selected, each way of applying applies the theme kept for
+    // the stored index (the first one, as the stored one is gone) and stores its index, so
+    // nothing is left unsaved.
+    void applyAfterRescan_data() { buttonRows("Applica il tema", u"btnApplicaTema"_s); }
+
+    void applyAfterRescan()
+    {
+        QFETCH(QString, button);
+        QVERIFY(writeFile(m_state.file(u"Impostazioni.ini"_s), "indextema=1\r\n"));
+        auto [window, skin, preview] = openThemeTab();
+        QVERIFY(QDir(m_state.file(u"Temi/Notte"_s)).removeRecursively());
+        QTest::mouseClick(window->findChild<QPushButton *>(u"CambInter"_s), Qt::LeftButton);
+        QCOMPARE(skin->currentRow(), -1);
+        m_questions.answers = {QuestionPort::Answer::Yes}; // no songs here: go on all the same
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_board.boards.size(), 1);
+        QVERIFY(m_board.boards.first().endsWith(u"/Temi/Festa/tabella.jpg"_s));
+        QCOMPARE(m_state.settings.number(u"indextema"_s), 0);
+        QVERIFY(settingsFile(m_state).contains("indextema=0\r\n"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!window.isNull()) {
+            QCOMPARE(skin->currentRow(), 0);
+            QVERIFY(!window->CheckAnnullaModifiche());
+        }
+        delete window.data();
+    }
+
+    // The playback window keeps the computer volume of this run in memory only; opening,
+    // applying and cancelling the options window keep it, and applying stores it.
+    void computerVolumeKept_data() { buttonRows("Annulla", u"btnAnnulla"_s); }
+
+    void computerVolumeKept()
+    {
+        QFETCH(QString, button);
+        QVERIFY(writeFile(m_state.file(u"Impostazioni.ini"_s), "volprinc=30\r\n"));
+        m_state.settings.setValue(u"volprinc"_s, u"12"_s);
+        QPointer<Opzioni> window = open();
+        QCOMPARE(m_state.settings.value(u"volprinc"_s), u"12"_s);
+        m_questions.answers = {QuestionPort::Answer::Yes};
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_state.settings.value(u"volprinc"_s), u"12"_s);
+        QCOMPARE(settingsFile(m_state).contains("volprinc=12\r\n"), button != u"btnAnnulla"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete window.data();
+        // A second opening still finds it.
+        window = open();
+        QCOMPARE(m_state.settings.value(u"volprinc"_s), u"12"_s);
         delete window.data();
     }
 

@@ -13,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -28,6 +29,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <memory>
 
@@ -54,6 +56,34 @@ template <typename Widget, typename Act> void whenOpen(Act act, bool *done)
         }
     });
     poll->start(20);
+}
+
+// What is wrong with the file's row in the dialog's detailed list: a text cut by its column,
+// or a date not in Italian. Empty when all is right.
+QString detailsShown(QFileDialog *dialog, const QString &file)
+{
+    auto *view = dialog->findChild<QTreeView *>(u"treeView"_s);
+    if (!view)
+        return u"no detailed list"_s;
+    dialog->setViewMode(QFileDialog::Detail);
+    const QModelIndex root = view->rootIndex();
+    const QString name = QFileInfo(file).fileName();
+    for (int row = 0; row < view->model()->rowCount(root); ++row) {
+        if (view->model()->index(row, 0, root).data().toString() != name)
+            continue;
+        const QString date = view->model()->index(row, 3, root).data().toString();
+        const QLocale italian(QLocale::Italian, QLocale::Italy);
+        if (date != italian.toString(QFileInfo(file).lastModified(), QLocale::ShortFormat))
+            return u"date "_s + date;
+        for (int column = 0; column < 4; ++column) {
+            const QString text = view->model()->index(row, column, root).data().toString();
+            const int room = view->header()->sectionSize(column);
+            if (view->fontMetrics().horizontalAdvance(text) > room)
+                return u"cut: "_s + text + u" in "_s + QString::number(room);
+        }
+        return {};
+    }
+    return u"no row for "_s + name;
 }
 
 // Saves a picture of the widget when ZEFIRO_SCREENSHOTS names a folder, to look at by hand.
@@ -501,6 +531,7 @@ private slots:
         QPointer<Opzioni> window = open();
         QVERIFY(window);
         QStringList listed;
+        QString details;
         bool dialogSeen = false;
         whenOpen<QFileDialog>(
             [&](QFileDialog *dialog) {
@@ -520,12 +551,14 @@ private slots:
                 };
                 QTRY_VERIFY(names().contains(u"fuori.wav"_s));
                 listed = names();
+                details = detailsShown(dialog, m_outside.path() + u"/fuori.wav"_s);
                 dialog->reject();
             },
             &dialogSeen);
         QTest::mouseClick(window->findChild<QToolButton *>(u"lblBrowse2"_s), Qt::LeftButton);
         QVERIFY(dialogSeen);
         QCOMPARE(listed, (QStringList{u"SONG.MP3"_s, u"fuori.wav"_s}));
+        QVERIFY2(details.isEmpty(), qPrintable(details));
         QCOMPARE(cell(window, 2)->caption(), u"song2.wav"_s); // cancelled: nothing changes
     }
 
@@ -582,6 +615,11 @@ private slots:
             << 0 << QString() << u"Non Impostata o commentata"_s << QString() << true;
         QTest::newRow("short name") << 2 << QString() << u"song2.wav"_s << QString() << true;
         QTest::newRow("long name") << 1 << longName << u"Orchestra"_s << u".mp3"_s << false;
+        // A line break written into Percorsi.ini by hand shows as a blank, on one line.
+        QTest::newRow("line separator") << 1 << u"Prima riga\u2028seconda.wav"_s
+                                        << u"Prima riga seconda.wav"_s << QString() << true;
+        QTest::newRow("next line, twice")
+            << 1 << u"Uno\u0085\u0085due.wav"_s << u"Uno due.wav"_s << QString() << true;
     }
 
     // At the cells' resting width a name is shown whole when it fits, else shortened in the

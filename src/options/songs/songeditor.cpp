@@ -182,8 +182,8 @@ void SongEditor::RimuoviCanzone(int iOrdine)
 
 void SongEditor::useUnused(const QString &name)
 {
-    if (const auto entry = m_choice.place(m_state.songsFolder() + name))
-        m_state.PercorsiModifica.at(at(slotOf(m_menuLabel))) = *entry;
+    const int slot = slotOf(m_menuLabel);
+    m_state.PercorsiModifica.at(at(slot)) = m_choice.place(m_state.songsFolder() + name, slot);
     refresh();
 }
 
