@@ -3,6 +3,9 @@
 #include "audience/pubblico.h"
 #include "platform/tagreader.h"
 
+#include <QBuffer>
+#include <QImage>
+
 Audience::Audience(QObject *parent) : QObject(parent), m_tags(new TagReader(this))
 {
     connect(m_tags, &TagReader::titleRead, this,
@@ -43,4 +46,13 @@ void Audience::reveal()
 Pubblico *Audience::window() const
 {
     return m_window;
+}
+
+void Audience::showPhones(const QString &address, const QString &code, const QImage &qr)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (qr.isNull() || !buffer.open(QIODevice::WriteOnly) || !qr.save(&buffer, "PNG"))
+        png.clear();
+    m_model.setPhones(address, code, png);
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class Pubblico;
+class QImage;
 class QScreen;
 class TagReader;
 
@@ -31,6 +32,10 @@ public:
     void songPlayed(const QString &path);
     // "Rivela": the room sees the title of the song played last.
     void reveal();
+
+    // Where the phones join, as the phones' server gives it (its first address, the game code,
+    // the QR code of the address); an empty address takes it off the window.
+    void showPhones(const QString &address, const QString &code, const QImage &qr);
 
 private:
     AudienceModel m_model;

@@ -1,3 +1,4 @@
+#include "audience/audience.h"
 #include "audience/model/audiencemodel.h"
 #include "audience/model/songreveal.h"
 #include "audience/pubblico.h"
@@ -146,6 +147,12 @@ void TstPubblico::phones()
     m_model->setPhones({}, u"4821"_s, png);
     QVERIFY(!showsAny(m_window, u"4821"_s));
     QVERIFY(!showsAny(m_window, u"8765"_s));
+
+    // The server's picture reaches the model whole.
+    Audience audience;
+    audience.showPhones(u"http://10.0.0.2:8765/"_s, u"0007"_s, qr);
+    QCOMPARE(QImage::fromData(audience.model().phoneQr()).size(), qr.size());
+    QCOMPARE(audience.model().phoneCode(), u"0007"_s);
 }
 
 QTEST_MAIN(TstPubblico)
