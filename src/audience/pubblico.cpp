@@ -92,8 +92,9 @@ void Pubblico::refresh()
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, themeColour(m_model.background()));
     setPalette(palette);
-    if (!m_model.picture().isEmpty())
-        (void)m_picture->setPictureFile(m_model.picture());
+    // The picture is opened again only when the theme changes, not at every mark.
+    if (m_model.picture() != m_pictureFile && m_picture->setPictureFile(m_model.picture()))
+        m_pictureFile = m_model.picture();
     refreshNumbers();
     refreshTeams();
 
@@ -191,7 +192,7 @@ void Pubblico::place()
     m_reveal->setStyleSheet(labelStyle(QStringLiteral("white"), revealHeight * 45 / 100) +
                             u"background: rgba(0, 0, 0, 170); border-radius: 8px;");
     m_phones->setStyleSheet(QStringLiteral("background: rgba(0, 0, 0, 120);"));
-    m_address->setStyleSheet(labelStyle(QStringLiteral("white"), phonesWidth * 7 / 100));
+    m_address->setStyleSheet(labelStyle(QStringLiteral("white"), phonesWidth * 5 / 100));
     m_code->setStyleSheet(labelStyle(QStringLiteral("yellow"), phonesWidth * 12 / 100));
     if (!m_qr->pixmap().isNull() || phonesWidth > 0) {
         QPixmap qr;

@@ -43,6 +43,7 @@ private:
 
     const AudienceModel &m_model;
     BoardPicture *m_picture = nullptr;
+    QString m_pictureFile;
     std::array<QLabel *, SlotCount> m_numbers{};
     QWidget *m_strip = nullptr;
     QList<QLabel *> m_scores;
