@@ -4,6 +4,7 @@
 #include "audience/audience.h"
 #include "board/principale.h"
 #include "core/appstate.h"
+#include "core/snippetsfile.h"
 #include "maintenance/frmagg.h"
 #include "maintenance/updatecheck.h"
 #include "options/opzioni.h"
@@ -71,11 +72,23 @@ void AppPeers::playModal(const QString &path, const QString &title)
     // needed, and the first click does not wait for them.
     if (Leveller::isOn(m_state.settings)) {
         makeAnalysis();
-        player.setGain(m_leveller->outputGain(path));
+        const Snippet snippet = SnippetsFile::forSong(m_state.PercorsiSalvati, title, path);
+        player.setGain(m_leveller->outputGain(path, {snippet.start, snippet.end}));
     }
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;
+    // With teams a second player holds the booking's bell, loaded before the song starts.
+    std::unique_ptr<QtMediaPlayer> chime;
+    if (m_board && m_board->game()) {
+        const QString bell = m_state.file(QStringLiteral("gr/prenotazione.wav"));
+        if (QFileInfo(bell).isFile()) {
+            chime = std::make_unique<QtMediaPlayer>();
+            chime->setAutoStart(false);
+            chime->setURL(bell);
+        }
+        window.setGame(*m_board->game(), chime.get());
+    }
     m_audience->songPlayed(path);
     window.setReveal([this] { reveal(); });
     window.load();
@@ -114,6 +127,7 @@ void AppPeers::showOptions()
                            [this] { showSongCheck(); }};
         auto *window = new Opzioni(m_state, std::move(ports));
         window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window, &Opzioni::teamsChanged, board, &Principale::setTeams);
         m_options = window;
     }
     if (!m_options)

@@ -1,5 +1,6 @@
 #include "board/principale.h"
 
+#include "board/boardgame.h"
 #include "board/boardmouse.h"
 #include "board/boardpeers.h"
 #include "board/boardpicture.h"
@@ -67,6 +68,9 @@ void Principale::buildControls()
     m_grid = std::make_unique<NumberGrid>(this, m_mouse);
     m_grid->marksChanged = [this] { emit marksChanged(); };
     m_frame = new FocusFrame(this);
+    m_game =
+        new BoardGame(*this, m_state, *m_grid, m_questions,
+                      [this](bool ok, const QString &error) { reportRestoreWrite(ok, error); });
     m_revealLine = new QLabel(this);
     m_revealLine->setObjectName(QStringLiteral("RigaPubblico"));
     m_revealLine->setAlignment(Qt::AlignCenter);
@@ -119,6 +123,8 @@ void Principale::load()
 
     for (const RestoreFile::Mark &mark : RipristinaGiocate(m_state.Path))
         m_grid->setPlayed(mark.category, mark.number, true);
+    m_game->load();
+    applyGeometry();
     m_state.Avvio = 0;
 }
 
@@ -158,6 +164,7 @@ void Principale::applyGeometry()
     };
     place(m_tabella, m_geometry.tabella);
     place(m_reset, m_geometry.reset);
+    m_game->place(m_geometry);
     place(m_esci, m_geometry.btnEsci);
     m_grid->place(m_geometry);
     placeFrame();
@@ -255,6 +262,7 @@ void Principale::endRun()
     m_peers.unloadOthers();
     // A restore file that outlives the end only brings this game's marks back next time.
     static_cast<void>(EliminaRipristino(m_state.Path));
+    m_game->finish();
     static_cast<void>(TextFile::removeIfExists(m_state.file(QStringLiteral("CheckCanzoni.ini"))));
     const TextFile::WriteResult saved = SalvaImpostazioni(m_state);
     if (!saved.ok) {
@@ -300,6 +308,10 @@ void Principale::keyPressEvent(QKeyEvent *event)
             m_peers.toggleAudience();
         else
             m_peers.reveal();
+        event->accept();
+        return;
+    }
+    if (m_game->key(*event)) {
         event->accept();
         return;
     }
@@ -375,6 +387,7 @@ void Principale::playNumber(int category, int index)
     const SongSlot &slot = m_state.PercorsiSalvati.at(size_t(slotIndex(category, index)));
     percorso = slot.fullPath();
     m_grid->setPlayed(category, index, true);
+    m_game->played(slotIndex(category, index));
     Tipo = slotTitle(category, index);
     const QPointer<Principale> alive(this);
     m_peers.playModal(percorso, Tipo);
@@ -389,6 +402,8 @@ void Principale::playNumber(int category, int index)
 
 void Principale::toggleNumber(int category, int index)
 {
+    if (m_game->toggle(slotIndex(category, index)))
+        return;
     const QString code = ::category(category).code.toString();
     TextFile::WriteResult written;
     if (isPlayed(category, index)) {
@@ -418,9 +433,23 @@ void Principale::reportRestoreWrite(bool ok, const QString &error)
 
 void Principale::onReset()
 {
+    if (m_game->reset())
+        return;
     m_grid->clearAll();
     if (!EliminaRipristino(m_state.Path))
         reportRestoreWrite(false, QStringLiteral("il file non può essere eliminato"));
+}
+
+GameSession *Principale::game() const
+{
+    return m_game->session();
+}
+
+void Principale::setTeams(const QList<Team> &teams)
+{
+    m_game->setTeams(teams);
+    // Without the strip the exit button takes its full width again.
+    Ridimensiona();
 }
 
 void Principale::Link(const QString &address)

@@ -13,7 +13,10 @@
 #include <memory>
 
 class ThemedButton;
+class BoardGame;
 class BoardMouse;
+class GameSession;
+struct Team;
 class BoardPeers;
 class BoardPicture;
 class FocusFrame;
@@ -58,6 +61,10 @@ public:
     const TitleBarAnimation &barAnimation() const { return m_bar->animation(); }
     const WindowDrag &drag() const { return m_bar->drag(); }
     const BoardKeys &keys() const { return m_keys; }
+    // The game of the teams, or null without teams; the playback window takes its buzzers.
+    GameSession *game() const;
+    // The teams the options window applied: the score strip follows them at once.
+    void setTeams(const QList<Team> &teams);
 
     // What the theme gave the board, for the audience window.
     QString boardPictureFile() const { return m_pictureFile; }
@@ -119,6 +126,7 @@ private:
     TitleBarControl *m_bar = nullptr;
     FocusFrame *m_frame = nullptr;
     BoardKeys m_keys;
+    BoardGame *m_game = nullptr;
     QTimer *m_timer1 = nullptr;
     QLabel *m_revealLine = nullptr;
     QString m_pictureFile;

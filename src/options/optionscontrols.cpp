@@ -66,7 +66,8 @@ bool CheckAnnullaModifiche(const Settings &settings, const OptionsControls &cont
         return true;
     for (std::size_t slot = 0; slot < saved.size(); ++slot) {
         if (saved[slot].file != working[slot].file || saved[slot].folder != working[slot].folder ||
-            saved[slot].source != working[slot].source)
+            saved[slot].source != working[slot].source ||
+            saved[slot].snippet != working[slot].snippet)
             return true;
     }
     return false;

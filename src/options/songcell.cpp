@@ -40,7 +40,15 @@ SongCell::SongCell(int label, QWidget *parent) : QFrame(parent), m_label(label)
     QFont font = m_name->font();
     font.setPointSizeF(font.pointSizeF() * 1.1);
     m_name->setFont(font);
-    rows->addWidget(m_name);
+    // The snippet's points stand right of the name, which gives way to them.
+    m_snippet = new QLabel(this);
+    m_snippet->setObjectName(QStringLiteral("lblEstratto%1").arg(label));
+    m_snippet->hide();
+    auto *nameRow = new QHBoxLayout;
+    nameRow->setSpacing(8);
+    nameRow->addWidget(m_name, 1);
+    nameRow->addWidget(m_snippet);
+    rows->addLayout(nameRow);
     auto *row = new QHBoxLayout;
     row->setSpacing(2);
     rows->addLayout(row);
@@ -107,6 +115,14 @@ void SongCell::display(const QString &caption, const QString &path, bool red, Lo
     style()->unpolish(this);
     style()->polish(this);
     elide();
+}
+
+void SongCell::showSnippet(const QString &points)
+{
+    m_snippet->setText(points);
+    m_snippet->setAccessibleName(points.isEmpty() ? QString()
+                                                  : QStringLiteral("Estratto ") + points);
+    m_snippet->setVisible(!points.isEmpty());
 }
 
 QString SongCell::caption() const

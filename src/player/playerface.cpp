@@ -120,6 +120,7 @@ void PlayerFace::showProgress()
 {
     const ProgressDisplay &p = m_logic.model.progress();
     m_c.bar->setValue(p.value);
+    m_c.bar->setRange(p.rangeFrom, p.rangeTo);
     const int knobLeft = Twips::toPixels(p.knobLeft);
     m_c.knob->move(knobLeft, m_c.knob->y());
     m_c.knobSurface->move(knobLeft, m_c.knobSurface->y());

@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QPointer>
 
+class BuzzerDesk;
+class GameSession;
 #include <functional>
 
 class PlayerMouse;
@@ -43,6 +45,11 @@ public:
     void PlayMouseUp(bool mini, bool untouched) { m_logic.transport.PlayMouseUp(mini, untouched); }
 
     void done(int result) override;
+
+    // The teams' buzzers for this song, with the player that rings a booking (may be null);
+    // without a call the window knows no teams.
+    void setGame(GameSession &session, MediaPlayer *chime = nullptr);
+    BuzzerDesk *buzzers() const { return m_desk; }
 
     // A "Rivela" button (and F6) that shows the audience the song's title through reveal;
     // without a call the window has none.
@@ -81,6 +88,7 @@ private:
     PlayerFace m_face;
     PlayerTimers m_timers;
     PlayerMouse *m_mouse = nullptr;
+    BuzzerDesk *m_desk = nullptr;
     QPointer<QWidget> m_video;
     bool m_unloaded = false;
     QPushButton *m_reveal = nullptr;

@@ -104,6 +104,7 @@ void VerificaBrani::addRows(const PathsTable &songs)
         m_table->item(slot, Stato)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         const SongSlot &song = songs.at(size_t(slot));
         m_paths << (song.file.isEmpty() ? QString() : song.fullPath());
+        m_snippets << (song.snippet.appliesTo(song.file) ? song.snippet : Snippet{});
     }
     m_total = SlotCount;
     m_progress->setRange(0, m_total);
@@ -124,7 +125,7 @@ void VerificaBrani::showResult(int row, const SongAnalysis &analysis)
 {
     if (row < 0 || row >= m_table->rowCount())
         return;
-    const SongVerdict::State state = SongVerdict::state(analysis.audio);
+    const SongVerdict::State state = SongVerdict::state(analysis.audio, m_snippets.value(row));
     // A video without a sound track decodes no sound at all, so it has no length to show.
     const bool timed =
         analysis.audio.outcome == AudioAnalysis::Outcome::Decoded && analysis.audio.seconds > 0.0;

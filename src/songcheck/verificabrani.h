@@ -38,6 +38,8 @@ private:
     AnalysisCache &m_cache;
     ProbeQueue m_queue;
     QStringList m_paths;
+    // The snippet each row's slot plays of its song.
+    QList<Snippet> m_snippets;
     QTableWidget *m_table;
     QProgressBar *m_progress;
     QLabel *m_summary;

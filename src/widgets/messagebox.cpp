@@ -1,6 +1,7 @@
 #include "widgets/messagebox.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -78,4 +79,14 @@ QuestionPort::Answer MessageBoxQuestions::ask(const QString &text, const QString
     return buttons == Buttons::YesNo ? Answer::No
            : buttons == Buttons::Ok  ? Answer::Ok
                                      : Answer::Cancel;
+}
+
+bool MessageBoxQuestions::askNumber(const QString &text, const QString &title, int &value)
+{
+    bool ok = false;
+    const int typed = QInputDialog::getInt(QApplication::activeWindow(), title, text, value, -99999,
+                                           99999, 10, &ok);
+    if (ok)
+        value = typed;
+    return ok;
 }

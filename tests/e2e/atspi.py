@@ -114,3 +114,13 @@ class AccessibilityBus:
         out = subprocess.run([SYSTEM_PYTHON, "-c", _READER, app, name, role], env=self.env(),
                              check=True, capture_output=True, text=True, timeout=60).stdout
         return json.loads(out)
+
+
+def attach(test):
+    """An accessibility bus for the test's display session, closed with the test; the program
+    started afterwards joins it."""
+    bus = AccessibilityBus(test.session.env)
+    bus.__enter__()
+    test.addCleanup(bus.__exit__, None, None, None)
+    test.session.env = bus.env()
+    return bus

@@ -8,7 +8,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from atspi import AccessibilityBus  # noqa: E402
+from atspi import attach  # noqa: E402
 from xsession import BoardTest, tone_wav, wait_until  # noqa: E402
 
 CAPTION = "Riproduzione  Spot 10  00,0%"
@@ -18,11 +18,7 @@ APP = "Zefiro"
 class Accessibility(BoardTest):
     def setUp(self):
         super().setUp()
-        bus = AccessibilityBus(self.session.env)
-        bus.__enter__()
-        self.addCleanup(bus.__exit__, None, None, None)
-        self.bus = bus
-        self.session.env = bus.env()
+        self.bus = attach(self)
         tone_wav(self.program.path("Musiche", "song0.wav"), 8.0)
         self.program.write("Impostazioni.ini", "usazmp=0\r\nveragg=0\r\nautoplay=0\r\n")
 
