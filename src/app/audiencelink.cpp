@@ -2,6 +2,7 @@
 
 #include "audience/audience.h"
 #include "board/principale.h"
+#include "game/gamesession.h"
 
 namespace {
 
@@ -17,6 +18,13 @@ void pushTheme(AudienceModel &model, const Principale &board)
     model.setBackground(board.backgroundColour());
 }
 
+void pushGame(AudienceModel &model, const Principale &board)
+{
+    const GameSession *session = board.game();
+    model.setTeams(session ? session->teams() : QList<Team>());
+    model.setScores(session ? session->game().scores() : QList<int>());
+}
+
 } // namespace
 
 void linkAudience(Audience &audience, Principale &board)
@@ -26,8 +34,11 @@ void linkAudience(Audience &audience, Principale &board)
                      [&model, &board] { pushMarks(model, board); });
     QObject::connect(&board, &Principale::themeChanged, &model,
                      [&model, &board] { pushTheme(model, board); });
+    QObject::connect(&board, &Principale::gameChanged, &model,
+                     [&model, &board] { pushGame(model, board); });
     QObject::connect(&model, &AudienceModel::changed, &board,
                      [&model, &board] { board.setRevealLine(model.revealed()); });
     pushMarks(model, board);
     pushTheme(model, board);
+    pushGame(model, board);
 }

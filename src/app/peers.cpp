@@ -12,6 +12,7 @@
 #include "platform/mediastack.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/siteconfig.h"
+#include "player/buzzerdesk.h"
 #include "player/riproduzione.h"
 #include "songcheck/leveller.h"
 #include "songcheck/verificabrani.h"
@@ -88,11 +89,14 @@ void AppPeers::playModal(const QString &path, const QString &title)
             chime->setURL(bell);
         }
         window.setGame(*m_board->game(), chime.get());
+        QObject::connect(window.buzzers(), &BuzzerDesk::bookingChanged, &m_audience->model(),
+                         &AudienceModel::setBooked);
     }
     m_audience->songPlayed(path);
     window.setReveal([this] { reveal(); });
     window.load();
     window.exec();
+    m_audience->model().setBooked(-1);
 }
 
 void AppPeers::makeAnalysis()

@@ -223,7 +223,7 @@ void Pubblico::placeNumbers()
         const bool played = label->property("played").toBool();
         label->setStyleSheet(labelStyle(played ? QStringLiteral("#FF0000")
                                                : palette().color(QPalette::ButtonText).name(),
-                                        boxHeight * 6 / 10));
+                                        boxHeight * 3 / 4));
     }
 }
 

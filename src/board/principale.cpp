@@ -71,6 +71,7 @@ void Principale::buildControls()
     m_game =
         new BoardGame(*this, m_state, *m_grid, m_questions,
                       [this](bool ok, const QString &error) { reportRestoreWrite(ok, error); });
+    connect(m_game, &BoardGame::gameChanged, this, &Principale::gameChanged);
     m_revealLine = new QLabel(this);
     m_revealLine->setObjectName(QStringLiteral("RigaPubblico"));
     m_revealLine->setAlignment(Qt::AlignCenter);

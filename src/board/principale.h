@@ -85,6 +85,8 @@ signals:
     void marksChanged();
     // The theme's picture or colour changed.
     void themeChanged();
+    // The teams or their scores changed (game() may be another one, or none).
+    void gameChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

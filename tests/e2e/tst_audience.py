@@ -52,11 +52,12 @@ class AudienceWindow(BoardTest):
         self.session.env = self.bus.env()
         # Spot 10 plays a tagged song under a file name that must not give it away either.
         song = self.program.path("Musiche", "brano segreto.mp3")
-        subprocess.run(["gst-launch-1.0", "-q", "audiotestsrc", "num-buffers=200", "!",
+        subprocess.run(["gst-launch-1.0", "-q", "audiotestsrc", "num-buffers=1500", "!",
                         "audioconvert", "!", "taginject",
                         'tags="title=\\"Nel blu\\",artist=\\"Domenico Modugno\\""', "!",
                         "lamemp3enc", "!", "id3v2mux", "!", "filesink", f"location={song}"],
                        check=True, timeout=60)
+        self.program.write("Squadre.ini", "1=Rossi;#E02020;A\r\n2=Blu;#2050FF;B\r\n")
         paths = self.program.read("Percorsi.ini").decode()
         self.program.write("Percorsi.ini", paths.replace("0=song0.wav", "0=brano segreto.mp3"))
 
@@ -100,6 +101,8 @@ class AudienceWindow(BoardTest):
         self.session.wait_window("Pubblico")
         names = self.wait_audience(lambda n: "Spot 10" in n, "the free numbers in Pubblico")
         self.assertIn("Scelte dagli Educatori 50", names)
+        self.assertIn("Rossi: 0 punti", names)
+        self.assertIn("Blu: 0 punti", names)
         self.assert_secret(names)
 
         # Enter shows the frame on Spot 10, Enter plays it: marked in the room, title kept back.
@@ -107,6 +110,12 @@ class AudienceWindow(BoardTest):
         names = self.wait_audience(lambda n: "Spot 10, giocato" in n, "Spot 10 marked")
         time.sleep(1.0)  # the tags have long been read by now
         self.assert_secret(self.audience())
+
+        # A team's key books the answer in the room too; Esc drops the booking.
+        self.session.press(player, "a")
+        self.wait_audience(lambda n: "Prenotata: Rossi" in n, "the booking in Pubblico")
+        self.session.press(player, "Escape")
+        self.wait_audience(lambda n: not [x for x in n if "Prenotata" in x], "the booking gone")
 
         self.session.press(player, "F6")
         names = self.wait_audience(lambda n: "Nel blu - Domenico Modugno" in n, "the reveal")
@@ -117,6 +126,9 @@ class AudienceWindow(BoardTest):
         self.shot("audience-reveal.png")
         board_names = {n["name"] for n in self.bus.nodes(APP)}
         self.assertIn("Pubblico: Nel blu - Domenico Modugno", board_names)
+        # Points given on the board reach the room.
+        self.session.press(board, "a")
+        self.wait_audience(lambda n: "Rossi: 10 punti" in n, "Rossi's points in Pubblico")
 
         # The next number takes the title away; a mark by hand (M) follows too.
         player = self.play(board, ["Right", "Return"], "Riproduzione  Spot 20.*")
