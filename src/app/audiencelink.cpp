@@ -1,6 +1,7 @@
 #include "app/audiencelink.h"
 
 #include "audience/audience.h"
+#include "board/audienceentries.h"
 #include "board/principale.h"
 #include "game/gamesession.h"
 
@@ -37,7 +38,7 @@ void linkAudience(Audience &audience, Principale &board)
     QObject::connect(&board, &Principale::gameChanged, &model,
                      [&model, &board] { pushGame(model, board); });
     QObject::connect(&model, &AudienceModel::changed, &board,
-                     [&model, &board] { board.setRevealLine(model.revealed()); });
+                     [&model, &board] { board.audience().setLine(model.revealed()); });
     pushMarks(model, board);
     pushTheme(model, board);
     pushGame(model, board);

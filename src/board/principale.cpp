@@ -1,5 +1,6 @@
 #include "board/principale.h"
 
+#include "board/audienceentries.h"
 #include "board/boardgame.h"
 #include "board/boardmouse.h"
 #include "board/boardpeers.h"
@@ -21,7 +22,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -72,12 +72,7 @@ void Principale::buildControls()
         new BoardGame(*this, m_state, *m_grid, m_questions,
                       [this](bool ok, const QString &error) { reportRestoreWrite(ok, error); });
     connect(m_game, &BoardGame::gameChanged, this, &Principale::gameChanged);
-    m_revealLine = new QLabel(this);
-    m_revealLine->setObjectName(QStringLiteral("RigaPubblico"));
-    m_revealLine->setAlignment(Qt::AlignCenter);
-    m_revealLine->setStyleSheet(QStringLiteral(
-        "color: white; background: rgba(0, 0, 0, 160); font-weight: bold; font-size: 15px;"));
-    m_revealLine->hide();
+    m_audience = std::make_unique<AudienceEntries>(*this, m_peers);
 
     m_reset = new ThemedButton(QStringLiteral("Reset"), this);
     m_reset->setObjectName(QStringLiteral("Reset"));
@@ -169,22 +164,7 @@ void Principale::applyGeometry()
     place(m_esci, m_geometry.btnEsci);
     m_grid->place(m_geometry);
     placeFrame();
-    placeRevealLine();
-}
-
-// In the margin above the picture, clear of the title bar.
-void Principale::placeRevealLine()
-{
-    const BoardLayout::Box &t = m_geometry.tabella;
-    m_revealLine->setGeometry(Twips::toPixels(t.left, 420, t.width, qMax(0.0, t.top - 480)));
-}
-
-void Principale::setRevealLine(const QString &text)
-{
-    const QString line = text.isEmpty() ? QString() : QStringLiteral("Pubblico: ") + text;
-    m_revealLine->setText(line);
-    m_revealLine->setAccessibleName(line);
-    m_revealLine->setVisible(!line.isEmpty());
+    m_audience->place(m_geometry.tabella);
 }
 
 void Principale::placeFrame()
@@ -302,17 +282,7 @@ void Principale::pointerMoved(QPoint global)
 // A key that acts is the click it stands for, on the focused number or on the picture.
 void Principale::keyPressEvent(QKeyEvent *event)
 {
-    // The audience window's keys, as a slide show opens with F5.
-    if ((event->key() == Qt::Key_F5 || event->key() == Qt::Key_F6) &&
-        event->modifiers() == Qt::NoModifier) {
-        if (event->key() == Qt::Key_F5)
-            m_peers.toggleAudience();
-        else
-            m_peers.reveal();
-        event->accept();
-        return;
-    }
-    if (m_game->key(*event)) {
+    if (m_audience->key(*event) || m_game->key(*event)) {
         event->accept();
         return;
     }
@@ -341,27 +311,7 @@ void Principale::releaseOnSurface(Qt::MouseButton button, Qt::KeyboardModifiers 
     if (MouseRules::onSurface(button, modifiers) == MouseRules::Action::ShowOptions)
         m_peers.showOptions();
     else if (button == Qt::RightButton && modifiers == Qt::NoModifier)
-        showAudienceMenu(QCursor::pos());
-}
-
-// The audience window's entries for the mouse: a plain right click on the picture or the bare
-// window (on a number it marks).
-void Principale::showAudienceMenu(QPoint global)
-{
-    auto *menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("MenuPubblico"));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction *audience = menu->addAction(QStringLiteral("Pubblico"));
-    audience->setShortcut(QKeySequence(Qt::Key_F5));
-    audience->setObjectName(QStringLiteral("mnuPubblico"));
-    audience->setCheckable(true);
-    audience->setChecked(m_peers.audienceOpen());
-    connect(audience, &QAction::triggered, this, [this] { m_peers.toggleAudience(); });
-    QAction *reveal = menu->addAction(QStringLiteral("Rivela"));
-    reveal->setShortcut(QKeySequence(Qt::Key_F6));
-    reveal->setObjectName(QStringLiteral("mnuRivela"));
-    connect(reveal, &QAction::triggered, this, [this] { m_peers.reveal(); });
-    menu->popup(global);
+        m_audience->showMenu(QCursor::pos());
 }
 
 void Principale::releaseOnNumber(int category, int index, Qt::MouseButton button,

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class AudienceEntries;
 class ThemedButton;
 class BoardGame;
 class BoardMouse;
@@ -69,9 +70,8 @@ public:
     // What the theme gave the board, for the audience window.
     QString boardPictureFile() const { return m_pictureFile; }
     int backgroundColour() const { return m_backgroundColour; }
-    // The line over the picture that tells the presenter what the audience window shows of the
-    // song; an empty text hides it.
-    void setRevealLine(const QString &text);
+    // The audience window's line over the picture and its keys and menu.
+    AudienceEntries &audience() const { return *m_audience; }
 
     // ThemeTarget: the theme's pictures and colour.
     void setBoardPicture(const QString &file) override;
@@ -111,8 +111,6 @@ private:
     void placeFrame();
     void reportRestoreWrite(bool ok, const QString &error);
     void onReset();
-    void showAudienceMenu(QPoint global);
-    void placeRevealLine();
 
     void endRun();
 
@@ -130,7 +128,7 @@ private:
     BoardKeys m_keys;
     BoardGame *m_game = nullptr;
     QTimer *m_timer1 = nullptr;
-    QLabel *m_revealLine = nullptr;
+    std::unique_ptr<AudienceEntries> m_audience;
     QString m_pictureFile;
     int m_backgroundColour = 0;
 

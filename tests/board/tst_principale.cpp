@@ -1,3 +1,4 @@
+#include "board/audienceentries.h"
 #include "board/boardpicture.h"
 #include "board/principale.h"
 #include "core/appstate.h"
@@ -385,10 +386,10 @@ private slots:
         QCOMPARE(marks.count(), 0);
         click(2, 2, Qt::RightButton);
         QCOMPARE(marks.count(), 1);
-        m_board->setRevealLine(u"Nel blu"_s);
+        m_board->audience().setLine(u"Nel blu"_s);
         QCOMPARE(child<QLabel>("RigaPubblico")->text(), u"Pubblico: Nel blu"_s);
         QVERIFY(child<QLabel>("RigaPubblico")->isVisible());
-        m_board->setRevealLine({});
+        m_board->audience().setLine({});
         QVERIFY(!child<QLabel>("RigaPubblico")->isVisible());
     }
 
