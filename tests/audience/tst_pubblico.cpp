@@ -108,6 +108,12 @@ void TstPubblico::followsTheModel()
     QVERIFY(!showsAny(m_window, u"Prenotata"_s));
     QVERIFY(!showsAny(m_window, u"punti"_s));
     QVERIFY(names.contains(u"Canto 30"_s));
+
+    // Its one key: Esc closes it; others leave it open.
+    QTest::keyClick(m_window, Qt::Key_R);
+    QVERIFY(m_window->isVisible());
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QVERIFY(!m_window->isVisible());
 }
 
 // The title read from the file stays out of sight until the presenter reveals it, and goes
