@@ -3,6 +3,7 @@
 #include "tests/player/windowbench.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -132,8 +133,12 @@ private slots:
         QFETCH(QString, script);
         const auto t = playing(penalty);
         QVERIFY(t);
+        // The audience window hears of every booking and of its end.
+        QSignalSpy told(t->b.window->buzzers(), &BuzzerDesk::bookingChanged);
         t->act(u"A"_s);
         QCOMPARE(t->b.player.state, State::Paused);
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(told.first().first().toInt(), 0);
         for (const QString &step : script.split(u','))
             t->act(step);
         QTEST(t->session.game().score(0), "rossi");
@@ -142,6 +147,7 @@ private slots:
         QTEST(t->b.window->findChild<QTimer *>(u"tmrStop"_s)->isActive(), "fading");
         QTEST(t->session.buzzers().bookedTeam(), "booked");
         QCOMPARE(t->overlay()->isVisible(), t->session.buzzers().bookedTeam() >= 0);
+        QTEST(told.last().first().toInt(), "booked");
     }
 
     // A team's key means nothing while the song is paused, fades out or is stopped; the
