@@ -15,7 +15,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
 from atspi import SYSTEM_PYTHON, AccessibilityBus  # noqa: E402
-from soundsession import SoundTest, first_sound  # noqa: E402
+from soundsession import SoundTest, bell_then_quiet, first_sound  # noqa: E402
 from tst_audience import _WINDOW_READER  # noqa: E402
 from wsphone import Phone  # noqa: E402
 from xsession import tone_wav, wait_until  # noqa: E402
@@ -105,13 +105,8 @@ class PhonesAsBuzzers(SoundTest):
         self.assertIn("Prenotata: Blu", {n["name"] for n in self.bus.nodes(APP)})
 
         # The song pauses at once: the bell, then a second of silence long before its end.
-        def bell_then_quiet(level):
-            bell = next((i for i, v in enumerate(level) if v > 3 * baseline), None)
-            return bell is not None and any(
-                all(v < 0.05 * baseline for v in level[i:i + 10])
-                for i in range(bell + 1, len(level) - 9))
-        self.stop_recording("the bell and a second of silence after the press", bell_then_quiet,
-                            timeout=8)
+        self.stop_recording("the bell and a second of silence after the press",
+                            bell_then_quiet(baseline), timeout=8)
         self.shot("phones-booking.png")
 
         # Sbagliata: Blu is out, the song goes on open to Rossi, and Blu's phone is locked out.
