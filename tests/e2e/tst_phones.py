@@ -76,6 +76,10 @@ class PhonesAsBuzzers(SoundTest):
         self.assertTrue([x for x in names if re.fullmatch(rf"http://[\d.]+:{self.port}/", x)],
                         names)
 
+        self.session.xdotool("windowactivate", "--sync", self.session.wait_window("Pubblico"))
+        time.sleep(0.5)
+        self.shot("phones-audience.png")
+
         blue, red = Phone(self.port), Phone(self.port)
         self.addCleanup(blue.close)
         self.addCleanup(red.close)
