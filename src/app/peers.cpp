@@ -1,10 +1,12 @@
 #include "app/peers.h"
 
 #include "app/audiencelink.h"
+#include "app/phonebuzzers.h"
 #include "audience/audience.h"
 #include "board/principale.h"
 #include "core/appstate.h"
 #include "core/snippetsfile.h"
+#include "game/gamesession.h"
 #include "maintenance/frmagg.h"
 #include "maintenance/updatecheck.h"
 #include "options/opzioni.h"
@@ -28,7 +30,8 @@ AppPeers::AppPeers(AppState &state, QuestionPort &questions, PlayerMemory &playe
     : m_state(state), m_questions(questions), m_playerMemory(playerMemory), m_sound(sound),
       m_fetch(fetch), m_copyWindows(std::make_unique<LoaderWindows>(*this)),
       m_updateCheck(std::make_unique<UpdateCheck>(m_fetch, *m_copyWindows, updateHost())),
-      m_audience(std::make_unique<Audience>())
+      m_audience(std::make_unique<Audience>()),
+      m_phones(std::make_unique<PhoneBuzzers>(state.settings, questions, *m_audience))
 {
 }
 
@@ -36,6 +39,9 @@ void AppPeers::setBoard(Principale &board)
 {
     m_board = &board;
     linkAudience(*m_audience, board);
+    m_phones->startAfterPaint(
+        board, [&board] { return board.game() ? board.game()->teams() : QList<Team>(); });
+    QObject::connect(&board, &Principale::gameChanged, m_phones.get(), &PhoneBuzzers::follow);
 }
 
 void AppPeers::toggleAudience()
@@ -91,11 +97,13 @@ void AppPeers::playModal(const QString &path, const QString &title)
         window.setGame(*m_board->game(), chime.get());
         QObject::connect(window.buzzers(), &BuzzerDesk::bookingChanged, &m_audience->model(),
                          &AudienceModel::setBooked);
+        m_phones->attach(*window.buzzers(), *m_board->game());
     }
     m_audience->songPlayed(path);
     window.setReveal([this] { reveal(); });
     window.load();
     window.exec();
+    m_phones->detach();
     m_audience->model().setBooked(-1);
 }
 
@@ -132,6 +140,7 @@ void AppPeers::showOptions()
         auto *window = new Opzioni(m_state, std::move(ports));
         window->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(window, &Opzioni::teamsChanged, board, &Principale::setTeams);
+        QObject::connect(window, &Opzioni::settingsApplied, m_phones.get(), &PhoneBuzzers::follow);
         m_options = window;
     }
     if (!m_options)
@@ -180,6 +189,7 @@ void AppPeers::unloadOthers()
     delete m_songCheck.data();
     delete m_options.data();
     delete m_update.data();
+    m_phones->stop();
     if (m_audience->isOpen())
         m_audience->toggle(nullptr);
 }

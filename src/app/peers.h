@@ -15,6 +15,7 @@ class AnalysisCache;
 class Audience;
 class AudioProbe;
 class Leveller;
+class PhoneBuzzers;
 class Principale;
 class UpdateCheck;
 class UrlFetch;
@@ -61,6 +62,8 @@ private:
     std::unique_ptr<StartupWindows> m_copyWindows;
     std::unique_ptr<UpdateCheck> m_updateCheck;
     std::unique_ptr<Audience> m_audience;
+    // After the audience window, which it shows its address on.
+    std::unique_ptr<PhoneBuzzers> m_phones;
 };
 
 // The copy window and the options window as the loader opens them.

@@ -4,6 +4,7 @@
 
 namespace {
 const QString PackKey = QStringLiteral("usazmp");
+const QString PhonePortKey = QStringLiteral("portabuzzer");
 constexpr int PackUnavailable = 2;
 } // namespace
 
@@ -11,7 +12,8 @@ const QList<QStringView> &OptionsControls::checkKeys()
 {
     static const QList<QStringView> keys{u"commpercorsi",   u"riprodcontinua", u"autoplay",
                                          u"wmpsemprevisib", u"ckvolprinc",     u"allungacella",
-                                         u"veragg",         u"uniformavolume", u"penalita"};
+                                         u"veragg",         u"uniformavolume", u"penalita",
+                                         u"buzzertelefoni"};
     return keys;
 }
 
@@ -38,6 +40,7 @@ OptionsControls OptionsControls::fromSettings(const Settings &settings, int them
     controls.fadeButton = settings.number(QStringLiteral("sfumadx"));
     controls.fadeSpeed = settings.number(QStringLiteral("abbvolume"));
     controls.themeIndex = themeIndex;
+    controls.phonePort = settings.number(PhonePortKey);
     const int pack = settings.number(PackKey);
     controls.packEnabled = pack < PackUnavailable;
     controls.packChecked = pack == 1;
@@ -58,7 +61,8 @@ bool CheckAnnullaModifiche(const Settings &settings, const OptionsControls &cont
     }
     if (settings.number(QStringLiteral("sfumadx")) != controls.fadeButton ||
         settings.number(QStringLiteral("indextema")) != controls.themeIndex ||
-        settings.number(QStringLiteral("abbvolume")) != controls.fadeSpeed)
+        settings.number(QStringLiteral("abbvolume")) != controls.fadeSpeed ||
+        settings.number(PhonePortKey) != controls.phonePort)
         return true;
     const int pack = settings.number(PackKey);
     if (!(pack == PackUnavailable && !controls.packEnabled) &&
@@ -78,6 +82,7 @@ void readControls(Settings &settings, const OptionsControls &controls)
     for (const QStringView key : OptionsControls::checkKeys())
         settings.setNumber(key.toString(), controls.check(key) ? 1 : 0);
     settings.setNumber(QStringLiteral("abbvolume"), controls.fadeSpeed);
+    settings.setNumber(PhonePortKey, controls.phonePort);
     settings.setNumber(PackKey,
                        controls.packEnabled ? (controls.packChecked ? 1 : 0) : PackUnavailable);
 }

@@ -19,6 +19,7 @@ struct OptionsControls {
     int themeIndex = -1;     // selected row of Skin, -1 none
     bool packEnabled = true; // CheckZMP is enabled
     bool packChecked = false;
+    int phonePort = 8765; // SpinPortaBuzzer: the phones' page
 
     bool check(QStringView key) const;
     void setCheck(QStringView key, bool on);

@@ -201,6 +201,7 @@ void Opzioni::ApplicaModifiche()
                                      written.error,
                                  QStringLiteral("Opzioni"), QuestionPort::Icon::Critical);
     applyTeams();
+    emit settingsApplied();
     if (Applica) {
         SongCheck(m_state, m_progress, m_ports.questions, m_ports.windows).ControllaCanzoni();
         m_songs->showCategory();

@@ -56,6 +56,8 @@ public:
 signals:
     // Squadre.ini now holds these teams (none: the file is gone).
     void teamsChanged(const QList<Team> &teams);
+    // The settings have been applied (by "OK" or "Applica").
+    void settingsApplied();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

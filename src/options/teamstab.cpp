@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 using NamedControls::button;
@@ -21,6 +22,7 @@ using NamedControls::label;
 namespace {
 
 const QString PenaltyKey = QStringLiteral("penalita");
+const QString PhonesKey = QStringLiteral("buzzertelefoni");
 
 // The palette's colours in words, for the tooltips and screen readers.
 const QStringList ColourNames{QStringLiteral("Rosso"),   QStringLiteral("Blu"),
@@ -68,6 +70,7 @@ TeamsTab::TeamsTab(QWidget *parent) : QWidget(parent)
     m_penalty->setAccessibleName(m_penalty->text());
     m_penalty->setAccessibleDescription(m_penalty->toolTip());
     layout->addWidget(m_penalty);
+    layout->addWidget(buildPhones());
     layout->addStretch();
     showTeams(-1);
 }
@@ -111,6 +114,35 @@ QWidget *TeamsTab::buildList()
     connect(m_up, &QPushButton::clicked, this, [this] { move(-1); });
     connect(m_down, &QPushButton::clicked, this, [this] { move(1); });
     return area;
+}
+
+// The phones' page: served on the local network while ticked, on the port beside it.
+QWidget *TeamsTab::buildPhones()
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_phones = new QCheckBox(QStringLiteral("Buzzer sui telefoni"), row);
+    m_phones->setObjectName(QStringLiteral("CheckBuzzerTelefoni"));
+    m_phones->setToolTip(QStringLiteral("I telefoni del pubblico fanno da buzzer: aprono "
+                                        "l'indirizzo mostrato nella finestra Pubblico"));
+    m_phones->setAccessibleName(m_phones->text());
+    m_phones->setAccessibleDescription(m_phones->toolTip());
+    m_phonePort = new QSpinBox(row);
+    m_phonePort->setObjectName(QStringLiteral("SpinPortaBuzzer"));
+    // Ports below 1024 need privileges the program does not have.
+    m_phonePort->setRange(1024, 65535);
+    m_phonePort->setToolTip(QStringLiteral("Porta della pagina dei telefoni"));
+    m_phonePort->setAccessibleName(QStringLiteral("Porta"));
+    m_phonePort->setAccessibleDescription(m_phonePort->toolTip());
+    // Its field is what a screen reader lands on.
+    if (auto *field = m_phonePort->findChild<QLineEdit *>())
+        field->setAccessibleName(m_phonePort->accessibleName());
+    layout->addWidget(m_phones);
+    layout->addWidget(label(row, "lblPortaBuzzer", QStringLiteral("Porta")));
+    layout->addWidget(m_phonePort);
+    layout->addStretch();
+    return row;
 }
 
 QWidget *TeamsTab::buildEditor()
@@ -179,11 +211,15 @@ TextFile::WriteResult TeamsTab::apply(const QString &programFolder)
 void TeamsTab::setControls(const OptionsControls &controls)
 {
     m_penalty->setChecked(controls.check(PenaltyKey));
+    m_phones->setChecked(controls.check(PhonesKey));
+    m_phonePort->setValue(controls.phonePort);
 }
 
 void TeamsTab::readControls(OptionsControls &controls) const
 {
     controls.setCheck(PenaltyKey, m_penalty->isChecked());
+    controls.setCheck(PhonesKey, m_phones->isChecked());
+    controls.phonePort = m_phonePort->value();
 }
 
 qsizetype TeamsTab::selected() const

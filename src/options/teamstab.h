@@ -10,10 +10,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 
 // The "Squadre" tab (frame frOpzioni3): the teams of the game with their colours and buzzer
-// keys, and whether a wrong answer costs points. A view over TeamsEditor: every edit goes
-// through it, and a refused one is said in words under the list.
+// keys, whether a wrong answer costs points, and the phones as buzzers with their port. A view over
+// TeamsEditor: every edit goes through it, and a refused one is said in words under the list.
 class TeamsTab : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
 private:
     QWidget *buildList();
     QWidget *buildEditor();
+    QWidget *buildPhones();
     void showTeams(qsizetype selected);
     void showSelected();
     qsizetype selected() const;
@@ -51,4 +53,6 @@ private:
     QLabel *m_refusal = nullptr;
     QLabel *m_fileWords = nullptr;
     QCheckBox *m_penalty = nullptr;
+    QCheckBox *m_phones = nullptr;
+    QSpinBox *m_phonePort = nullptr;
 };

@@ -93,9 +93,7 @@ bool BuzzerDesk::key(const QKeyEvent &event)
             ? -1
             : Teams::indexOfKey(m_session.teams(), Teams::keyFromQtKey(event.key()));
     if (!isBooked()) {
-        // A song that fades out has been stopped by the presenter: nobody may book it.
-        if (team < 0 || event.isAutoRepeat() || !isPlaying(m_player.playState()) ||
-            m_logic.model.timerOn(Timer::TmrStop))
+        if (team < 0 || event.isAutoRepeat() || !canOpen())
             return false;
         press(int(team), stamp);
         return true;
@@ -114,7 +112,20 @@ bool BuzzerDesk::key(const QKeyEvent &event)
     return true;
 }
 
-void BuzzerDesk::press(int team, qint64 stamp)
+// A song that fades out has been stopped by the presenter: nobody may book it.
+bool BuzzerDesk::canOpen() const
+{
+    return isPlaying(m_player.playState()) && !m_logic.model.timerOn(Timer::TmrStop);
+}
+
+BuzzerArbiter::Press BuzzerDesk::remotePress(int team, qint64 stamp)
+{
+    if (team < 0 || team >= m_session.teams().size() || (!isBooked() && !canOpen()))
+        return BuzzerArbiter::Press::Ignored;
+    return press(team, stamp);
+}
+
+BuzzerArbiter::Press BuzzerDesk::press(int team, qint64 stamp)
 {
     const BuzzerArbiter::Press outcome = m_session.buzzers().press(team, stamp);
     if (outcome == BuzzerArbiter::Press::TookOver) {
@@ -129,6 +140,7 @@ void BuzzerDesk::press(int team, qint64 stamp)
             m_chime->play();
         }
     }
+    return outcome;
 }
 
 void BuzzerDesk::showBooking()
@@ -196,10 +208,12 @@ void BuzzerDesk::playStateChanged()
     if (isPlaying(state) && !m_songOn) {
         m_songOn = true;
         m_session.buzzers().songStarted();
+        emit songChanged();
     } else if (state == MediaPlayer::PlayState::Stopped && m_songOn) {
         m_songOn = false;
         m_session.buzzers().songStopped();
         hideBooking();
+        emit songChanged();
     }
 }
 

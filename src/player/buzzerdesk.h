@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/buzzerarbiter.h"
+
 #include <QObject>
 
 class GameSession;
@@ -27,6 +29,9 @@ public:
 
     // True when the key was the desk's.
     bool key(const QKeyEvent &event);
+    // A team's press from elsewhere (a phone), stamped on the key events' clock: it books as the
+    // team's key would and says what became of it.
+    BuzzerArbiter::Press remotePress(int team, qint64 stamp);
     // The player's state changed: a song that starts opens the buzzers, a stop closes them.
     void playStateChanged();
 
@@ -37,13 +42,16 @@ signals:
     // The team that has the answer now, -1 once the booking is settled, dropped or the song
     // stopped (the audience window shows it too).
     void bookingChanged(int team);
+    // The buzzers opened with a song or closed with its stop.
+    void songChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build(QWidget &window);
-    void press(int team, qint64 stamp);
+    bool canOpen() const;
+    BuzzerArbiter::Press press(int team, qint64 stamp);
     void showBooking();
     void hideBooking();
     void right();

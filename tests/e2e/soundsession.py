@@ -88,6 +88,17 @@ def first_sound(level):
     return next((i for i, v in enumerate(level) if v > 1), None)
 
 
+def bell_then_quiet(baseline):
+    """The test of a recording in which a booking's bell rang, far louder than the song, and a
+    second of silence followed (the song paused)."""
+    def met(level):
+        bell = next((i for i, v in enumerate(level) if v > 3 * baseline), None)
+        return bell is not None and any(
+            all(v < 0.05 * baseline for v in level[i:i + 10])
+            for i in range(bell + 1, len(level) - 9))
+    return met
+
+
 def holds_sound(level, chunks):
     """True once the levels hold chunks of 100 ms from the first sound on."""
     first = first_sound(level)

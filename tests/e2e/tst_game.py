@@ -13,7 +13,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(__file__))
 from atspi import attach  # noqa: E402
 from xsession import number_box, tone_wav, wait_until  # noqa: E402
-from soundsession import SoundTest, first_sound  # noqa: E402
+from soundsession import SoundTest, bell_then_quiet, first_sound  # noqa: E402
 
 TEAMS = "1=Rossi;#E02020;A\r\n2=Blu;#2050FF;B\r\n3=Verdi;#20A040;C\r\n"
 APP = "Zefiro"
@@ -100,13 +100,8 @@ class GameOnTheBoard(SoundTest):
 
         # The bell rings, far louder than the quiet song, and the song pauses: a second of
         # silence follows well before its 20 s are over.
-        def bell_then_quiet(level):
-            bell = next((i for i, v in enumerate(level) if v > 3 * baseline), None)
-            return bell is not None and any(
-                all(v < 0.05 * baseline for v in level[i:i + 10])
-                for i in range(bell + 1, len(level) - 9))
-        self.stop_recording("the bell and a second of silence after the press", bell_then_quiet,
-                            timeout=8)
+        self.stop_recording("the bell and a second of silence after the press",
+                            bell_then_quiet(baseline), timeout=8)
         self.assertIn(window, self.session.windows())
 
         # Another team's key is refused while Blu has the answer.

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -111,16 +112,25 @@ private slots:
         QCOMPARE(child<QLineEdit>(window, "txtNomeSquadra")->text(), u"Verdi"_s);
         click(window, "CheckPenalita");
         QVERIFY(window->CheckAnnullaModifiche());
+        click(window, "CheckBuzzerTelefoni");
+        auto *port = child<QSpinBox>(window, "SpinPortaBuzzer");
+        QCOMPARE(port->value(), 8765);
+        port->setValue(9000);
         QVERIFY(!QFileInfo::exists(teamsFile()));
         m_questions.answers = {QuestionPort::Answer::Yes};
         click(window, "btnApplica");
         QCOMPARE(m_questions.texts(), QStringList{MissingSongs});
         QCOMPARE(readBytes(teamsFile()),
                  QByteArray("1=Rossi;#E53935;A\r\n2=Verdi;#00ACC1;1\r\n3=Blu;#1E88E5;B\r\n"));
-        QVERIFY(readBytes(m_state.file(u"Impostazioni.ini"_s)).contains("\r\npenalita=1\r\n"));
+        const QByteArray settings = readBytes(m_state.file(u"Impostazioni.ini"_s));
+        QVERIFY(settings.contains("\r\npenalita=1\r\nbuzzertelefoni=1\r\nportabuzzer=9000\r\n"));
         QCOMPARE(applied.size(), 1);
         QCOMPARE(applied.first().first().value<QList<Team>>().size(), 3);
         QVERIFY(!window->CheckAnnullaModifiche());
+        // The port alone is a change to apply.
+        port->setValue(9001);
+        QVERIFY(window->CheckAnnullaModifiche());
+        port->setValue(9000);
         // Every control of the tab can be found by name and is named for a screen reader.
         const QList<QWidget *> controls = child(window, "frOpzioni3")->findChildren<QWidget *>();
         for (QWidget *control : controls) {
