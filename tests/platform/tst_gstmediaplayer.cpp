@@ -1,13 +1,11 @@
 // The GStreamer media player on real files, through a private sound server with a null sink,
-// so that playback runs as it does on a desktop; what matters to the ear is checked at the
-// sink's monitor.
-#include "platform/gstaudiooutputs.h"
+// so that playback runs as it does on a desktop: transport, seeks, speed, errors and video.
 #include "platform/gstmediaplayer.h"
 #include "platform/gstvideoarea.h"
 #include "platform/mediastack.h"
-#include "tests/fakes/soundmonitor.h"
 #include "tests/fakes/soundserver.h"
 #include "tests/fakes/tonefiles.h"
+#include "tests/platform/gstplayertesting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,154 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
-namespace {
-
-// Everything a player tells, checked as it arrives: the state handed to playStateChanged() is
-// the one playState() reads, and every signal is a change.
-struct Recorder {
-    QList<MediaPlayer::PlayState> states;
-    QStringList errors;
-    QStringList faults;
-
-    explicit Recorder(MediaPlayer &player)
-    {
-        QObject::connect(&player, &MediaPlayer::playStateChanged, &player,
-                         [this, &player](MediaPlayer::PlayState state) {
-                             const int s = int(state);
-                             if (state != player.playState()) {
-                                 faults << QStringLiteral("signal %1 but playState() %2")
-                                               .arg(s)
-                                               .arg(int(player.playState()));
-                             }
-                             if (!states.isEmpty() && states.last() == state) {
-                                 faults << QStringLiteral("state %1 signalled twice").arg(s);
-                             }
-                             states << state;
-                         });
-        QObject::connect(&player, &MediaPlayer::errorOccurred, &player,
-                         [this](const QString &message) { errors << message; });
-    }
-};
-
-QString runGst(const QString &pipeline)
-{
-    QProcess gst;
-    gst.start(QStringLiteral("gst-launch-1.0"),
-              QStringList{QStringLiteral("-q")} + QProcess::splitCommand(pipeline));
-    if (!gst.waitForFinished(60000) || gst.exitStatus() != QProcess::NormalExit ||
-        gst.exitCode() != 0) {
-        return QStringLiteral("gst-launch-1.0 failed: ") + gst.errorString() + u' ' +
-               QString::fromLocal8Bit(gst.readAllStandardError());
-    }
-    return {};
-}
-
-// Streams the sound server is playing now (a stopped or paused player's stream is corked).
-int playingStreams()
-{
-    QProcess pactl;
-    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
-    if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0) {
-        return -1;
-    }
-    return static_cast<int>(pactl.readAllStandardOutput().count("Corked: no"));
-}
-
-QString pactl(const QStringList &args)
-{
-    QProcess run;
-    run.start(QStringLiteral("pactl"), args);
-    if (!run.waitForFinished(5000) || run.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(run.readAllStandardOutput()).trimmed() + u'\n';
-}
-
-// The name of the sink the one stream playing now goes to.
-QString sinkOfOnlyStream()
-{
-    const QStringList inputs =
-        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")})
-            .split(u'\n', Qt::SkipEmptyParts);
-    if (inputs.size() != 1)
-        return QStringLiteral("%1 streams").arg(inputs.size());
-    const QString sink = inputs.first().split(u'\t').value(1);
-    const QStringList sinks =
-        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")})
-            .split(u'\n', Qt::SkipEmptyParts);
-    for (const QString &line : sinks) {
-        const QStringList fields = line.split(u'\t');
-        if (fields.value(0) == sink)
-            return fields.value(1);
-    }
-    return QStringLiteral("sink %1").arg(sink);
-}
-
-// Plays until the adapter reports playing.
-bool startPlaying(GstMediaPlayer &player)
-{
-    player.play();
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 5000) {
-        if (player.playState() == MediaPlayer::PlayState::Playing) {
-            return true;
-        }
-        QTest::qWait(20);
-    }
-    return false;
-}
-
-// Waits until the position runs at about the given rate. With the sound server the position
-// often sits still for a second or so after playback starts and then catches up; speeds are
-// measured only after that.
-bool waitSteady(const GstMediaPlayer &player, double rate)
-{
-    // Each step is measured against the clock, not against the wait asked for: on a busy
-    // machine a 250 ms wait can last twice as long, and the position rightly moves further.
-    constexpr int step = 250;
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastAt = clock.elapsed();
-    double last = player.currentPosition();
-    QStringList advances;
-    int steady = 0;
-    while (clock.elapsed() < 6000 && steady < 3) {
-        QTest::qWait(step);
-        const double now = player.currentPosition();
-        const qint64 at = clock.elapsed();
-        const double expected = rate * static_cast<double>(at - lastAt) / 1000.0;
-        const double advance = now - last;
-        advances << QStringLiteral("%1/%2").arg(advance, 0, 'f', 2).arg(expected, 0, 'f', 2);
-        last = now;
-        lastAt = at;
-        steady = advance > 0.75 * expected && advance < 1.3 * expected ? steady + 1 : 0;
-    }
-    if (steady < 3) {
-        qWarning("position never ran at rate %g; advance/expected per step: %s", rate,
-                 qPrintable(advances.join(u' ')));
-    }
-    return steady >= 3;
-}
-
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
-public:
-    PaintCounter(QWidget *widget, int &paints) : QObject(widget), m_paints(paints)
-    {
-        widget->installEventFilter(this);
-    }
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++m_paints;
-        return false;
-    }
-
-private:
-    int &m_paints;
-};
-
-} // namespace
+using namespace GstPlayerTesting;
 
 class TestGstMediaPlayer : public QObject {
     Q_OBJECT
@@ -192,11 +43,6 @@ private slots:
     void video_data();
     void video();
     void newUrlEndsOldPlayback();
-    void playAfterWaitSoundsAtOnce();
-    void speedChangeKeepsSounding();
-    void volumeCurve_data();
-    void volumeCurve();
-    void outputDevice();
     void mouseOverVideo_data();
     void mouseOverVideo();
     void videoAreaDeletedFirst();
@@ -624,122 +470,6 @@ void TestGstMediaPlayer::newUrlEndsOldPlayback()
     QTest::qWait(300);
     QCOMPARE(playingStreams(), 1);
     QCOMPARE(rec.faults, QStringList());
-}
-
-// A song loaded long before its play sounds as soon as one played right after its load: the
-// pipeline waits prerolled, its stream ready at the sound server.
-void TestGstMediaPlayer::playAfterWaitSoundsAtOnce()
-{
-    QList<double> delays;
-    for (const int waitMs : {0, 6000}) {
-        GstMediaPlayer player;
-        player.setAutoStart(false);
-        player.setURL(path("five.wav"));
-        QTRY_VERIFY(player.duration() > 0.0);
-        QTest::qWait(waitMs);
-        SoundMonitor monitor;
-        QVERIFY(monitor.waitRunning());
-        const int asked = monitor.now();
-        player.play();
-        QTRY_VERIFY_WITH_TIMEOUT(monitor.firstSound(asked).has_value(), 5000);
-        delays << (*monitor.firstSound(asked) - asked) / 100.0;
-        player.stop();
-    }
-    const QString seen = QStringLiteral("first sound %1 s after play right after the load, %2 s "
-                                        "after a wait of 6 s")
-                             .arg(delays[0])
-                             .arg(delays[1]);
-    QVERIFY2(delays[1] < delays[0] + 1.0, qPrintable(seen));
-}
-
-// A speed change while the song plays leaves at most a short gap at the sound server; the
-// song never starts again from its beginning.
-void TestGstMediaPlayer::speedChangeKeepsSounding()
-{
-    SoundMonitor monitor;
-    QVERIFY(monitor.waitRunning());
-    GstMediaPlayer player;
-    player.setAutoStart(false);
-    player.setURL(path("thirty.wav"));
-    QVERIFY(startPlaying(player));
-    QVERIFY(waitSteady(player, 1.0));
-    QTRY_VERIFY(monitor.firstSound(0).has_value());
-    const int changed = monitor.now();
-    const double at = player.currentPosition();
-    player.setRate(1.5);
-    QTest::qWait(1500);
-    const QList<double> level = monitor.levels();
-    int silent = 0;
-    for (qsizetype i = changed; i < level.size(); ++i)
-        silent += level[i] < 100.0 ? 1 : 0;
-    // The gap measured here is 15-30 ms; a busy machine may add some.
-    QVERIFY2(silent <= 25, qPrintable(QStringLiteral("%1 ms of silence").arg(silent * 10)));
-    QVERIFY(player.currentPosition() > at + 1.5);
-}
-
-void TestGstMediaPlayer::volumeCurve_data()
-{
-    QTest::addColumn<int>("volume");
-    QTest::newRow("25") << 25;
-    QTest::newRow("50") << 50;
-    QTest::newRow("75") << 75;
-}
-
-// The volume scales the samples in proportion, as it always has: 50 is 6 dB below 100.
-void TestGstMediaPlayer::volumeCurve()
-{
-    QFETCH(int, volume);
-    GstMediaPlayer player;
-    player.setAutoStart(false);
-    player.setURL(path("thirty.wav"));
-    SoundMonitor monitor;
-    QVERIFY(monitor.waitRunning());
-    QVERIFY(startPlaying(player));
-    QTRY_VERIFY_WITH_TIMEOUT(monitor.firstSound(0).has_value(), 5000);
-    QTest::qWait(300);
-    const int full = monitor.now();
-    QTest::qWait(500);
-    const double fullLevel = monitor.meanLevel(full, monitor.now());
-    // At 100 the song plays at its own level: a sine peaking at -12 dBFS.
-    const double ownLevel = 32767.0 * std::pow(10.0, -12.0 / 20.0) / std::sqrt(2.0);
-    QVERIFY2(std::abs(20.0 * std::log10(fullLevel / ownLevel)) < 1.0,
-             qPrintable(
-                 QStringLiteral("RMS %1 at 100, the file's own %2").arg(fullLevel).arg(ownLevel)));
-    player.setVolume(volume);
-    QTest::qWait(300);
-    const int from = monitor.now();
-    QTest::qWait(500);
-    const double level = monitor.meanLevel(from, monitor.now());
-    const double db = 20.0 * std::log10(level / fullLevel);
-    const double wanted = 20.0 * std::log10(volume / 100.0);
-    QVERIFY2(std::abs(db - wanted) < 1.0,
-             qPrintable(QStringLiteral("%1 dB against 100, wanted %2 dB").arg(db).arg(wanted)));
-}
-
-// Songs play to the output asked for by its sound server name, which the list of outputs
-// gives; without one they play to the default.
-void TestGstMediaPlayer::outputDevice()
-{
-    QCOMPARE(pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
-                    QStringLiteral("sink_name=cuffie")})
-                 .isEmpty(),
-             false);
-    const QList<AudioOutput> outputs = audioOutputs();
-    QStringList names;
-    for (const AudioOutput &output : outputs)
-        names << output.name;
-    QVERIFY2(names.contains(u"testsink") && names.contains(u"cuffie"),
-             qPrintable(names.join(u' ')));
-
-    for (const QString &sink : {QStringLiteral("cuffie"), QString()}) {
-        GstMediaPlayer player;
-        player.setAutoStart(false);
-        player.setOutputDevice(sink);
-        player.setURL(path("five.wav"));
-        QVERIFY(startPlaying(player));
-        QCOMPARE(sinkOfOnlyStream(), sink.isEmpty() ? QStringLiteral("testsink") : sink);
-    }
-    pactl({QStringLiteral("unload-module"), QStringLiteral("module-null-sink")});
 }
 
 void TestGstMediaPlayer::mouseOverVideo_data()
