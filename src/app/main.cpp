@@ -1,6 +1,7 @@
 #include "app/mediawarmup.h"
 #include "app/paintreport.h"
 #include "app/peers.h"
+#include "app/shutdownsequence.h"
 #include "app/startupupdate.h"
 #include "board/principale.h"
 #include "core/appstate.h"
@@ -80,11 +81,12 @@ struct SystemServices {
 };
 
 // The system ending the program closes the board as its exit button would, once the board is
-// loaded.
-void endWithTheSystem(TerminationSignals &termination, Principale &board)
+// loaded, and only after every box and window above it has closed and returned.
+void endWithTheSystem(TerminationSignals &termination, ShutdownSequence &shutdown,
+                      Principale &board)
 {
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &board,
-                     &Principale::close);
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &shutdown,
+                     &ShutdownSequence::request);
     QObject::connect(&board, &Principale::terminated, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
 }
@@ -104,7 +106,7 @@ bool loadData(AppState &state, ProgressPort &progress, QuestionPort &questions,
 
 // Shows the loaded board with what runs beside it, until the program ends.
 int runBoard(AppState &state, Principale &board, AppPeers &peers, QuestionPort &questions,
-             LoaderWindows &windows, UrlFetch &fetch)
+             LoaderWindows &windows, UrlFetch &fetch, ShutdownSequence &shutdown)
 {
     std::unique_ptr<PaintReport> paintReport;
     if (PaintReport::wanted())
@@ -114,7 +116,7 @@ int runBoard(AppState &state, Principale &board, AppPeers &peers, QuestionPort &
     if (state.settings.number(QStringLiteral("veragg")) == 1)
         new StartupUpdate(board, startupCheck, peers);
     board.showBoard();
-    return QApplication::exec();
+    return shutdown.run();
 }
 
 } // namespace
@@ -141,7 +143,8 @@ int main(int argc, char **argv)
     Principale board(state, peers, questions);
     peers.setBoard(board);
     TerminationSignals termination;
-    endWithTheSystem(termination, board);
+    ShutdownSequence shutdown([&board] { board.close(); });
+    endWithTheSystem(termination, shutdown, board);
 
     if (!loadData(state, progress, questions, windows, board))
         return 1;
@@ -151,5 +154,5 @@ int main(int argc, char **argv)
         return 128 + signal;
     board.load();
     termination.setReady();
-    return runBoard(state, board, peers, questions, windows, services.fetch);
+    return runBoard(state, board, peers, questions, windows, services.fetch, shutdown);
 }

@@ -2,6 +2,7 @@
 
 #include "board/principale.h"
 #include "core/appstate.h"
+#include "core/snippetsfile.h"
 #include "maintenance/frmagg.h"
 #include "maintenance/updatecheck.h"
 #include "options/opzioni.h"
@@ -13,6 +14,7 @@
 #include "songcheck/leveller.h"
 #include "songcheck/verificabrani.h"
 #include "widgets/copia.h"
+#include "widgets/progressione.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -45,11 +47,23 @@ void AppPeers::playModal(const QString &path, const QString &title)
     // needed, and the first click does not wait for them.
     if (Leveller::isOn(m_state.settings)) {
         makeAnalysis();
-        player.setGain(m_leveller->outputGain(path));
+        const Snippet snippet = SnippetsFile::forSong(m_state.PercorsiSalvati, title, path);
+        player.setGain(m_leveller->outputGain(path, {snippet.start, snippet.end}));
     }
     Riproduzione window(m_state, m_playerMemory, m_questions, player, m_sound, path, title,
                         QApplication::activeWindow());
     m_player = &window;
+    // With teams a second player holds the booking's bell, loaded before the song starts.
+    std::unique_ptr<GstMediaPlayer> chime;
+    if (m_board && m_board->game()) {
+        const QString bell = m_state.file(QStringLiteral("gr/prenotazione.wav"));
+        if (QFileInfo(bell).isFile()) {
+            chime = std::make_unique<GstMediaPlayer>();
+            chime->setAutoStart(false);
+            chime->setURL(bell);
+        }
+        window.setGame(*m_board->game(), chime.get());
+    }
     window.load();
     window.exec();
 }
@@ -86,6 +100,7 @@ void AppPeers::showOptions()
                            [this] { showSongCheck(); }};
         auto *window = new Opzioni(m_state, std::move(ports));
         window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window, &Opzioni::teamsChanged, board, &Principale::setTeams);
         m_options = window;
     }
     if (!m_options)
@@ -139,9 +154,15 @@ void AppPeers::unloadOthers()
 void LoaderWindows::showCopy(int mode)
 {
     closeCopy();
-    m_copy = new Copia(mode);
-    m_copy->setAttribute(Qt::WA_DeleteOnClose);
-    m_copy->show();
+    // Owned by the window it was opened from, the window manager keeps it in front of that one;
+    // never by the progress window, which goes with the loading stage that showed it.
+    QWidget *owner = QApplication::activeWindow();
+    if (qobject_cast<Progressione *>(owner))
+        owner = nullptr;
+    auto *copy = new Copia(mode, owner);
+    copy->setAttribute(Qt::WA_DeleteOnClose);
+    m_copy = copy;
+    copy->showNow();
 }
 
 void LoaderWindows::closeCopy()

@@ -14,6 +14,10 @@ constexpr std::array<double, 5> ColumnCentre{3.2, 4.2, 5.25, 6.24, 7.4};
 constexpr double TopMargin = 1000;
 constexpr double SideMargin = 2500;
 constexpr double ButtonGap = 250;
+constexpr double StripGap = 300;
+constexpr double StripMargin = 100;
+// The picture leaves 2400 twips of the window's height, TopMargin of them above it.
+constexpr double BelowPicture = 2400 - TopMargin;
 
 } // namespace
 
@@ -64,6 +68,14 @@ PassResult resizePass(Geometry &g, double w, double h, bool minimised, double ba
     for (int c = 0; c < 5; ++c)
         posizionaRiga(g, c);
     return result;
+}
+
+void placeStrip(Geometry &g)
+{
+    g.btnEsci.width = ResetWidth;
+    g.btnEsci.left = g.reset.left - StripGap - ResetWidth;
+    g.strip = {g.tabella.left, g.tabella.bottom() + StripMargin,
+               g.btnEsci.left - StripGap - g.tabella.left, BelowPicture - 2 * StripMargin};
 }
 
 void posizionaRiga(Geometry &g, int category)

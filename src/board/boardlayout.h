@@ -32,6 +32,8 @@ struct Geometry {
     Box tabella;
     Box btnEsci{0, 0, 0, ButtonHeight};
     Box reset{0, 0, ResetWidth, ButtonHeight};
+    // The teams' scores; empty without teams.
+    Box strip;
     // [category][index], the numbers of the five rows.
     std::array<std::array<Box, 5>, 5> numbers{};
     Geometry();
@@ -51,6 +53,11 @@ void placeAtLoad(Geometry &g, double windowWidth, double windowHeight);
 // One layout pass for a window of width w and height h; barWidth is the title bar's width.
 // A minimised window keeps every size and position.
 PassResult resizePass(Geometry &g, double w, double h, bool minimised, double barWidth);
+
+// With teams: the score strip fills the space below the board picture from its left edge to
+// the exit button, which narrows to Reset's width beside it. The picture, the numbers and
+// Reset stay where they are.
+void placeStrip(Geometry &g);
 
 // The five numbers of one category, centred on their fractions of the board picture.
 // Rows other than 0 take their columns from row 0, so row 0 is placed first.

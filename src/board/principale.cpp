@@ -1,5 +1,6 @@
 #include "board/principale.h"
 
+#include "board/boardgame.h"
 #include "board/boardmouse.h"
 #include "board/boardpeers.h"
 #include "board/boardpicture.h"
@@ -65,6 +66,9 @@ void Principale::buildControls()
 
     m_grid = std::make_unique<NumberGrid>(this, m_mouse);
     m_frame = new FocusFrame(this);
+    m_game =
+        new BoardGame(*this, m_state, *m_grid, m_questions,
+                      [this](bool ok, const QString &error) { reportRestoreWrite(ok, error); });
 
     m_reset = new ThemedButton(QStringLiteral("Reset"), this);
     m_reset->setObjectName(QStringLiteral("Reset"));
@@ -111,6 +115,8 @@ void Principale::load()
 
     for (const RestoreFile::Mark &mark : RipristinaGiocate(m_state.Path))
         m_grid->setPlayed(mark.category, mark.number, true);
+    m_game->load();
+    applyGeometry();
     m_state.Avvio = 0;
 }
 
@@ -150,6 +156,7 @@ void Principale::applyGeometry()
     };
     place(m_tabella, m_geometry.tabella);
     place(m_reset, m_geometry.reset);
+    m_game->place(m_geometry);
     place(m_esci, m_geometry.btnEsci);
     m_grid->place(m_geometry);
     placeFrame();
@@ -226,6 +233,7 @@ void Principale::endRun()
     m_peers.unloadOthers();
     // A restore file that outlives the end only brings this game's marks back next time.
     static_cast<void>(EliminaRipristino(m_state.Path));
+    m_game->finish();
     static_cast<void>(TextFile::removeIfExists(m_state.file(QStringLiteral("CheckCanzoni.ini"))));
     const TextFile::WriteResult saved = SalvaImpostazioni(m_state);
     if (!saved.ok) {
@@ -264,6 +272,10 @@ void Principale::pointerMoved(QPoint global)
 // A key that acts is the click it stands for, on the focused number or on the picture.
 void Principale::keyPressEvent(QKeyEvent *event)
 {
+    if (m_game->key(*event)) {
+        event->accept();
+        return;
+    }
     const BoardKeys::Outcome outcome =
         m_keys.press(event->key(), event->modifiers(), event->isAutoRepeat(), m_state.OpzioniAperte,
                      QCursor::pos());
@@ -314,6 +326,7 @@ void Principale::playNumber(int category, int index)
     const SongSlot &slot = m_state.PercorsiSalvati.at(size_t(slotIndex(category, index)));
     percorso = slot.fullPath();
     m_grid->setPlayed(category, index, true);
+    m_game->played(slotIndex(category, index));
     Tipo = slotTitle(category, index);
     const QPointer<Principale> alive(this);
     m_peers.playModal(percorso, Tipo);
@@ -328,6 +341,8 @@ void Principale::playNumber(int category, int index)
 
 void Principale::toggleNumber(int category, int index)
 {
+    if (m_game->toggle(slotIndex(category, index)))
+        return;
     const QString code = ::category(category).code.toString();
     TextFile::WriteResult written;
     if (isPlayed(category, index)) {
@@ -357,9 +372,23 @@ void Principale::reportRestoreWrite(bool ok, const QString &error)
 
 void Principale::onReset()
 {
+    if (m_game->reset())
+        return;
     m_grid->clearAll();
     if (!EliminaRipristino(m_state.Path))
         reportRestoreWrite(false, QStringLiteral("il file non può essere eliminato"));
+}
+
+GameSession *Principale::game() const
+{
+    return m_game->session();
+}
+
+void Principale::setTeams(const QList<Team> &teams)
+{
+    m_game->setTeams(teams);
+    // Without the strip the exit button takes its full width again.
+    Ridimensiona();
 }
 
 void Principale::Link(const QString &address)

@@ -13,7 +13,10 @@
 #include <memory>
 
 class ThemedButton;
+class BoardGame;
 class BoardMouse;
+class GameSession;
+struct Team;
 class BoardPeers;
 class BoardPicture;
 class FocusFrame;
@@ -58,6 +61,10 @@ public:
     const TitleBarAnimation &barAnimation() const { return m_bar->animation(); }
     const WindowDrag &drag() const { return m_bar->drag(); }
     const BoardKeys &keys() const { return m_keys; }
+    // The game of the teams, or null without teams; the playback window takes its buzzers.
+    GameSession *game() const;
+    // The teams the options window applied: the score strip follows them at once.
+    void setTeams(const QList<Team> &teams);
 
     // ThemeTarget: the theme's pictures and colour.
     void setBoardPicture(const QString &file) override;
@@ -106,6 +113,7 @@ private:
     TitleBarControl *m_bar = nullptr;
     FocusFrame *m_frame = nullptr;
     BoardKeys m_keys;
+    BoardGame *m_game = nullptr;
     QTimer *m_timer1 = nullptr;
 
     BoardLayout::Geometry m_geometry;

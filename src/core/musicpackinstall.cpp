@@ -1,5 +1,6 @@
 #include "core/appstate.h"
 #include "core/casefind.h"
+#include "core/filenames.h"
 #include "core/filetree.h"
 #include "core/musicpack.h"
 #include "core/ports.h"
@@ -18,15 +19,10 @@ bool MusicPack::SpostaConNuovoNome(const QString &packPath, const QString &entry
     const QString from = packPath + u'/' + entry;
     const QFileInfo info(from);
     const bool folder = info.isDir() && !info.isSymLink();
-    const qsizetype dot = entry.lastIndexOf(u'.');
-    const QString base = folder || dot < 0 ? entry : entry.left(dot);
-    const QString extension = folder || dot < 0 ? QString() : entry.mid(dot);
     const QString songs = m_state.songsFolder();
-    int n = 0;
-    QString name;
-    do {
-        name = base + u'(' + QString::number(n++) + u')' + extension;
-    } while (!CaseFind::entryName(songs, name).isEmpty());
+    const QString name = FileNames::numbered(entry, folder, [&songs](const QString &candidate) {
+        return !CaseFind::entryName(songs, candidate).isEmpty();
+    });
     if (!FileTree::moveEntry(from, songs + name))
         return false;
     if (folder)

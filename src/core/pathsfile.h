@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/categories.h"
+#include "core/snippet.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,8 @@ struct SongSlot {
     // The file's own name in folder when the songs folder is to hold it under another name
     // (file); empty when both names are the same. Only the working table sets it.
     QString source = {};
+    // The part of the song the slot plays; it holds only while its name is file.
+    Snippet snippet = {};
     QString sourceName() const { return source.isEmpty() ? file : source; }
     // folder + the file's own name, found there without regard to letter case.
     QString fullPath() const;

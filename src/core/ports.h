@@ -41,6 +41,16 @@ public:
     {
         ask(text, title, icon, Buttons::Ok, Answer::Ok);
     }
+
+    // A whole number typed in a small input box that starts at value; false when the box was
+    // cancelled. Without an input box every request counts as cancelled.
+    virtual bool askNumber(const QString &text, const QString &title, int &value)
+    {
+        static_cast<void>(text);
+        static_cast<void>(title);
+        static_cast<void>(value);
+        return false;
+    }
 };
 
 // The other windows the loader and the song steps open: the file-copy window (mode 0 copying

@@ -10,13 +10,23 @@ const QString OldPathsKey = QStringLiteral("percorsi");
 const QList<SettingKey> &settingKeys()
 {
     static const QList<SettingKey> keys{
-        {u"indextema", u"0", u"0"},      {u"commpercorsi", u"0", u"0"},
-        {u"riprodcontinua", u"0", u"0"}, {u"wmpsemprevisib", u"1", u"1"},
-        {u"autoplay", u"1", u"1"},       {u"volprinc", u"50", u"50"},
-        {u"ckvolprinc", u"1", u"1"},     {u"allungacella", u"1", u"1"},
-        {u"abbvolume", u"3", u"1"},      {u"sfumadx", u"1", u"1"},
-        {u"veragg", u"1", u"1"},         {u"cleanpath", u"0", u"0"},
-        {u"usazmp", u"2", u"0"},         {u"uniformavolume", u"0", u"0", false},
+        {u"indextema", u"0", u"0"},
+        {u"commpercorsi", u"0", u"0"},
+        {u"riprodcontinua", u"0", u"0"},
+        {u"wmpsemprevisib", u"1", u"1"},
+        {u"autoplay", u"1", u"1"},
+        {u"volprinc", u"50", u"50"},
+        {u"ckvolprinc", u"1", u"1"},
+        {u"allungacella", u"1", u"1"},
+        {u"abbvolume", u"3", u"1"},
+        {u"sfumadx", u"1", u"1"},
+        {u"veragg", u"1", u"1"},
+        {u"cleanpath", u"0", u"0"},
+        {u"usazmp", u"2", u"0"},
+        {u"uniformavolume", u"0", u"0", false},
+        {u"penalita", u"0", u"0", false},
+        {u"buzzertelefoni", u"0", u"0", false},
+        {u"portabuzzer", u"8765", u"8765", false},
     };
     return keys;
 }

@@ -5,6 +5,7 @@
 #include "core/events.h"
 #include "core/filetree.h"
 #include "core/ports.h"
+#include "core/snippetsfile.h"
 #include "core/songpaths.h"
 #include "core/textfile.h"
 
@@ -106,8 +107,7 @@ bool SongCheck::copySong(int slot)
         error = QStringLiteral("il file non esiste o non è leggibile");
     } else {
         QDir().mkpath(songs);
-        // Copy beside the target first, so an existing song is replaced only by a whole file.
-        const QString partial = target + QStringLiteral(".parziale");
+        const QString partial = target + PartialSuffix;
         FileTree::removeTree(partial);
         QFile source(sourcePath);
         if (source.copy(partial) && FileTree::replaceDurably(partial, target, source.size())) {
@@ -149,6 +149,13 @@ bool SongCheck::ApplicaCanzoni()
         else if (saved.file != working.file)
             saved.file = working.file;
     }
+    // The points go with the song: a slot whose copy failed keeps its former song's points.
+    for (size_t slot = 0; slot < size_t(SlotCount); ++slot) {
+        SongSlot &saved = m_state.PercorsiSalvati.at(slot);
+        const SongSlot &working = m_state.PercorsiModifica.at(slot);
+        if (saved.file == working.file)
+            saved.snippet = working.snippet;
+    }
     if (copying)
         m_windows.closeCopy();
     if (copying && allCopied)
@@ -161,5 +168,12 @@ bool SongCheck::ApplicaCanzoni()
                                m_state.FilePercorsi.mid(1) + QStringLiteral(": ") + saved.error,
                            ProgramTitle, QuestionPort::Icon::Warning);
     }
-    return allCopied && saved.ok;
+    const auto snippets = SnippetsFile::save(m_state);
+    if (!snippets.ok) {
+        m_questions.inform(QStringLiteral("Impossibile salvare gli estratti nel file ") +
+                               QString(SnippetsFile::FileName) + QStringLiteral(": ") +
+                               snippets.error,
+                           ProgramTitle, QuestionPort::Icon::Warning);
+    }
+    return allCopied && saved.ok && snippets.ok;
 }

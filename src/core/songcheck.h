@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/filenames.h"
+
+#include <QStringView>
+
 struct AppState;
 class ProgressPort;
 class QuestionPort;
@@ -9,6 +13,12 @@ class StartupWindows;
 // from elsewhere into the songs folder.
 class SongCheck {
 public:
+    // A song is first copied beside its place in the songs folder, under its name and this
+    // suffix, so an existing song is replaced only by a whole file.
+    static constexpr QStringView PartialSuffix = u".parziale";
+    // The longest name, in bytes, that a song can be copied under: its partial copy must fit.
+    static constexpr qsizetype LongestName = FileNames::MaxBytes - PartialSuffix.size();
+
     SongCheck(AppState &state, ProgressPort &progress, QuestionPort &questions,
               StartupWindows &windows);
 

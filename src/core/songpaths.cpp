@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/datafiles.h"
 #include "core/pathsfile.h"
+#include "core/snippetsfile.h"
 
 QString LeggiPercorso(AppState &state, int slot, bool flags, int mode)
 {
@@ -26,6 +27,7 @@ void CaricaPercorsi(AppState &state)
         state.PercorsiSalvati.at(slot) = {entry.value, folder};
         state.PercorsiModifica.at(slot) = {entry.value, folder};
     }
+    SnippetsFile::load(state);
 }
 
 TextFile::WriteResult SalvaPercorsi(const AppState &state)

@@ -1,18 +1,30 @@
 #include "maintenance/cleanuplist.h"
 
-void CleanupList::load(const QStringList &names)
+void CleanupList::load(const QList<SongFile> &files)
 {
-    m_names = names;
-    m_files = names;
-    m_count = int(names.size());
+    m_entries = files;
+    m_files.clear();
+    for (const SongFile &file : files)
+        m_files << file.name;
+    m_count = int(files.size());
 }
 
 void CleanupList::setTicked(qsizetype index, bool ticked)
 {
-    if (index < 0 || index >= m_names.size() || isTicked(index) == ticked)
+    if (index < 0 || index >= m_entries.size() || isTicked(index) == ticked)
         return;
-    m_files[index] = ticked ? m_names.at(index) : QStringLiteral("/");
+    m_files[index] = ticked ? m_entries.at(index).name : QStringLiteral("/");
     m_count += ticked ? 1 : -1;
+}
+
+QList<CleanupList::SongFile> CleanupList::ticked() const
+{
+    QList<SongFile> files;
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (isTicked(i))
+            files << m_entries.at(i);
+    }
+    return files;
 }
 
 QString CleanupList::EtichettaNFile(int count)

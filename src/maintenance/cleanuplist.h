@@ -1,5 +1,8 @@
 #pragma once
 
+#include "maintenance/unusedsongs.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -7,11 +10,13 @@
 // not (to keep). FileInutili holds the name of a ticked entry and "/" for an unticked one.
 class CleanupList {
 public:
-    // Every name starts ticked.
-    void load(const QStringList &names);
+    using SongFile = UnusedSongs::SongFile;
 
-    qsizetype size() const { return m_names.size(); }
-    const QString &name(qsizetype index) const { return m_names.at(index); }
+    // Every file starts ticked.
+    void load(const QList<SongFile> &files);
+
+    qsizetype size() const { return m_entries.size(); }
+    const QString &name(qsizetype index) const { return m_entries.at(index).name; }
     bool isTicked(qsizetype index) const { return m_files.at(index) != u"/"; }
     // Setting the state an entry already has changes nothing.
     void setTicked(qsizetype index, bool ticked);
@@ -19,13 +24,15 @@ public:
     // Number of ticked entries: the files "Prosegui" deletes.
     int count() const { return m_count; }
     const QStringList &FileInutili() const { return m_files; }
+    // The ticked files, with the bytes the deletion needs.
+    QList<SongFile> ticked() const;
 
     // The count text of lblNFiles.
     QString caption() const { return EtichettaNFile(m_count); }
     static QString EtichettaNFile(int count);
 
 private:
-    QStringList m_names;
+    QList<SongFile> m_entries;
     QStringList m_files;
     int m_count = 0;
 };

@@ -47,6 +47,8 @@ void frmAgg::buildControls()
     grid->setColumnStretch(1, 1);
 
     auto *buttons = new QHBoxLayout;
+    // The grid's two spacings differ, so a nested row would take none of its own.
+    buttons->setSpacing(Twips::toPixels(120));
     m_reload = button(this, "btnRicarica", QStringLiteral("Ricarica"));
     auto *site = button(this, "Command1", QStringLiteral("Visita il sito degli Aggiornamenti"));
     auto *close = button(this, "btnChiudi", QStringLiteral("Chiudi"));

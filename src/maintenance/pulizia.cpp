@@ -46,9 +46,10 @@ protected:
 
 using NamedControls::button;
 
-Pulizia::Pulizia(AppState &state, QuestionPort &questions, std::function<void()> redrawCell,
+Pulizia::Pulizia(AppState &state, QuestionPort &questions, std::function<void()> afterDeletion,
                  QWidget *parent)
-    : QDialog(parent), m_state(state), m_questions(questions), m_redrawCell(std::move(redrawCell))
+    : QDialog(parent), m_state(state), m_questions(questions),
+      m_afterDeletion(std::move(afterDeletion))
 {
     setObjectName(QStringLiteral("Pulizia"));
     setWindowTitle(Title);
@@ -57,10 +58,10 @@ Pulizia::Pulizia(AppState &state, QuestionPort &questions, std::function<void()>
     showDetails(false);
 }
 
-void Pulizia::openModal(AppState &state, QuestionPort &questions, std::function<void()> redrawCell,
-                        QWidget *parent)
+void Pulizia::openModal(AppState &state, QuestionPort &questions,
+                        std::function<void()> afterDeletion, QWidget *parent)
 {
-    Pulizia window(state, questions, std::move(redrawCell), parent);
+    Pulizia window(state, questions, std::move(afterDeletion), parent);
     window.setWindowModality(Qt::ApplicationModal);
     window.exec();
 }
@@ -87,6 +88,11 @@ void Pulizia::buildControls()
     m_bar->setObjectName(QStringLiteral("DelBar"));
     m_bar->setAccessibleName(QStringLiteral("Eliminazione file"));
     m_bar->setTextVisible(false);
+    // The bar's place is kept while it is hidden: showing it must not make the row taller and
+    // push the list down in the middle of the deletion.
+    QSizePolicy keepPlace = m_bar->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_bar->setSizePolicy(keepPlace);
     m_bar->hide();
     auto *countRow = new QHBoxLayout;
     countRow->addWidget(m_count);
@@ -147,7 +153,7 @@ QWidget *Pulizia::buildDetails()
 void Pulizia::CaricaDati()
 {
     m_loaded = false;
-    m_list.load(UnusedSongs::CercaFileInutili(m_state, UnusedSongs::Table::Saved));
+    m_list.load(UnusedSongs::cleanupFiles(m_state));
     m_files->clear();
     for (qsizetype i = 0; i < m_list.size(); ++i) {
         auto *item = new QListWidgetItem(m_list.name(i), m_files);
@@ -210,15 +216,15 @@ void Pulizia::prosegui()
     repaint();
     // The bar is repainted in place: no pending event runs while files are being deleted.
     const SongDeletion::Result result =
-        SongDeletion::deleteUnused(m_state, m_list.FileInutili(), [this](int deleted) {
+        SongDeletion::deleteUnused(m_state, m_list.ticked(), [this](int deleted) {
             m_bar->setValue(deleted);
             m_bar->repaint();
         });
     m_bar->hide();
     m_close->setEnabled(true);
     CaricaDati();
-    if (m_redrawCell)
-        m_redrawCell();
+    if (m_afterDeletion)
+        m_afterDeletion();
     if (!result.failed.isEmpty())
         m_questions.inform(SongDeletion::failureText(result.failed), Title,
                            QuestionPort::Icon::Warning);

@@ -15,19 +15,20 @@ class QSpacerItem;
 class QuestionPort;
 struct AppState;
 
-// The cleanup window "Pulizia file inutili": lists the files of Musiche that no slot of the
-// saved table uses, lets the presenter untick the ones to keep and deletes the rest. The list
-// sits in the lower part, shown by "Mostra Dettagli".
+// The cleanup window "Pulizia file inutili": lists the files of Musiche that no slot uses (see
+// UnusedSongs::cleanupUsedText), lets the presenter untick the ones to keep and deletes the rest.
+// The list sits in the lower part, shown by "Mostra Dettagli".
 class Pulizia : public QDialog {
     Q_OBJECT
 public:
-    // redrawCell runs after a deletion so the options window redraws its selected song cell.
-    Pulizia(AppState &state, QuestionPort &questions, std::function<void()> redrawCell,
+    // afterDeletion runs after every "Prosegui", so the options window checks its cells again: a
+    // file a slot points at may have gone.
+    Pulizia(AppState &state, QuestionPort &questions, std::function<void()> afterDeletion,
             QWidget *parent = nullptr);
 
     // Opens the window modally over parent and returns when it is closed.
     static void openModal(AppState &state, QuestionPort &questions,
-                          std::function<void()> redrawCell, QWidget *parent);
+                          std::function<void()> afterDeletion, QWidget *parent);
 
     static constexpr int CompactHeight = 3000;
     static constexpr int DetailsHeight = 6120;
@@ -48,7 +49,7 @@ private:
 
     AppState &m_state;
     QuestionPort &m_questions;
-    std::function<void()> m_redrawCell;
+    std::function<void()> m_afterDeletion;
     CleanupList m_list;
     bool m_loaded = false;
     bool m_details = false;

@@ -1,12 +1,13 @@
 #include "maintenance/songdeletion.h"
 
 #include "core/appstate.h"
-#include "core/casefind.h"
-#include "maintenance/unusedsongs.h"
 
 #include <QFile>
 
+#include <cerrno>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace SongDeletion {
 
@@ -15,39 +16,43 @@ namespace {
 enum class Entry { Plain, Gone, Other };
 
 // What the name is right now, without following a symbolic link.
-Entry entryKind(const QString &path)
+Entry entryKind(const QByteArray &path)
 {
     struct stat status {};
-    if (lstat(QFile::encodeName(path).constData(), &status) != 0)
+    if (lstat(path.constData(), &status) != 0)
         return errno == ENOENT ? Entry::Gone : Entry::Other;
     return S_ISREG(status.st_mode) ? Entry::Plain : Entry::Other;
 }
 
+// One entry directly inside a folder, checked on the bytes that reach the file system.
+bool isBareName(const QByteArray &name)
+{
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/');
+}
+
 } // namespace
 
-Result deleteUnused(const AppState &state, const QStringList &FileInutili,
+Result deleteUnused(const AppState &state, const QList<UnusedSongs::SongFile> &files,
                     const std::function<void(int)> &progress)
 {
     Result result;
-    const QString songs = state.songsFolder();
-    for (const QString &name : FileInutili) {
-        if (name == u"/")
-            continue;
-        if (!CaseFind::isBareName(name)) {
-            result.failed << name;
+    const QByteArray songs = QFile::encodeName(state.songsFolder());
+    for (const UnusedSongs::SongFile &file : files) {
+        if (!isBareName(file.encoded)) {
+            result.failed << file.name;
             continue;
         }
-        // The saved table is read again for every file: what a slot uses now is never deleted.
-        const QString used =
-            UnusedSongs::usedText(state.PercorsiSalvati, UnusedSongs::Table::Saved, songs);
-        if (UnusedSongs::isUsed(name, used))
+        // The used names are read again for every file: what a slot uses now is never deleted,
+        // and a paths file that cannot be read keeps every song.
+        const std::optional<QString> used = UnusedSongs::cleanupUsedText(state);
+        if (!used || UnusedSongs::isUsed(file.name, *used))
             continue;
-        const QString path = songs + name;
+        const QByteArray path = songs + file.encoded;
         const Entry kind = entryKind(path);
         if (kind == Entry::Gone)
             continue;
-        if (kind != Entry::Plain || !QFile::remove(path)) {
-            result.failed << name;
+        if (kind != Entry::Plain || unlink(path.constData()) != 0) {
+            result.failed << file.name;
             continue;
         }
         ++result.deleted;

@@ -1,12 +1,14 @@
 #include "maintenance/unusedsongs.h"
 
 #include "core/appstate.h"
+#include "core/textfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -60,16 +62,24 @@ private:
     QHash<quint64, std::vector<qsizetype>> m_starts;
 };
 
-// The names of the plain, not hidden files directly inside folder. The entry type comes from
-// the listing itself where the file system gives it, which spares a full Musiche one status
-// call per file; a symbolic link is never taken for the file it points to.
-QStringList plainFiles(const QString &folder)
+// The name a presenter reads for the bytes of a file name: UTF-8 as the whole program writes
+// names, or, for bytes that are not valid UTF-8, Windows-1252 as the data files are read.
+QString shownName(const QByteArray &encoded)
 {
-    QStringList names;
+    QString name = QFile::decodeName(encoded);
+    return QFile::encodeName(name) == encoded ? name : TextFile::decode(encoded);
+}
+
+// The plain, not hidden files directly inside folder. The entry type comes from the listing
+// itself where the file system gives it, which spares a full Musiche one status call per file;
+// a symbolic link is never taken for the file it points to.
+QList<SongFile> plainFiles(const QString &folder)
+{
+    QList<SongFile> files;
     const QByteArray encoded = QFile::encodeName(folder);
     DIR *dir = opendir(encoded.constData());
     if (!dir)
-        return names;
+        return files;
     while (const dirent *entry = readdir(dir)) {
         if (entry->d_name[0] == '.')
             continue;
@@ -79,11 +89,52 @@ QStringList plainFiles(const QString &folder)
             const QByteArray path = encoded + '/' + entry->d_name;
             plain = lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
         }
-        if (plain)
-            names << QFile::decodeName(entry->d_name);
+        if (plain) {
+            const QByteArray name(entry->d_name);
+            files.append({shownName(name), name});
+        }
     }
     closedir(dir);
-    return names;
+    return files;
+}
+
+// The files of Musiche whose shown names the used text does not hold, ordered by name without
+// regard to letter case.
+QList<SongFile> unusedFiles(const AppState &state, const QString &usedText)
+{
+    const UsedIndex used(usedText);
+    std::vector<std::pair<QString, SongFile>> unused; // lower-cased name, file
+    for (SongFile &file : plainFiles(state.songsFolder())) {
+        QString lower = file.name.toLower();
+        if (!used.contains(lower))
+            unused.emplace_back(std::move(lower), std::move(file));
+    }
+    std::sort(unused.begin(), unused.end(), [](const auto &a, const auto &b) {
+        return std::tie(a.first, a.second.name) < std::tie(b.first, b.second.name);
+    });
+    QList<SongFile> files;
+    files.reserve(qsizetype(unused.size()));
+    for (auto &entry : unused)
+        files << std::move(entry.second);
+    return files;
+}
+
+// The value of every line of a paths file that holds "=": whatever slot or older numbering the
+// line gives, a name written there is a name the presenter may come back to.
+std::optional<QString> pathsFileText(const QString &path)
+{
+    const TextFile::FileState state = TextFile::probe(path).state;
+    if (state == TextFile::FileState::Missing)
+        return QString();
+    if (state != TextFile::FileState::Readable)
+        return std::nullopt;
+    QString text;
+    for (const QString &line : TextFile::readLines(path)) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals >= 0)
+            text += QStringView(line).mid(equals + 1);
+    }
+    return text;
 }
 
 } // namespace
@@ -104,23 +155,35 @@ bool isUsed(const QString &name, const QString &usedText)
     return usedText.contains(name.toLower());
 }
 
+std::optional<QString> cleanupUsedText(const AppState &state)
+{
+    const QString songs = state.songsFolder();
+    QString text = usedText(state.PercorsiSalvati, Table::Saved, songs) +
+                   usedText(state.PercorsiModifica, Table::Saved, songs);
+    for (const QString &name :
+         {QStringLiteral("Percorsi.ini"), QStringLiteral("PercorsiZMP.ini")}) {
+        const std::optional<QString> values = pathsFileText(state.file(name));
+        if (!values)
+            return std::nullopt;
+        text += values->toLower();
+    }
+    return text;
+}
+
 QStringList CercaFileInutili(const AppState &state, Table table)
 {
     const PathsTable &paths =
         table == Table::Saved ? state.PercorsiSalvati : state.PercorsiModifica;
-    const UsedIndex used(usedText(paths, table, state.songsFolder()));
-    std::vector<std::pair<QString, QString>> unused; // lower-cased name, name
-    for (const QString &name : plainFiles(state.songsFolder())) {
-        QString lower = name.toLower();
-        if (!used.contains(lower))
-            unused.emplace_back(std::move(lower), name);
-    }
-    std::sort(unused.begin(), unused.end());
     QStringList names;
-    names.reserve(qsizetype(unused.size()));
-    for (auto &entry : unused)
-        names << std::move(entry.second);
+    for (const SongFile &file : unusedFiles(state, usedText(paths, table, state.songsFolder())))
+        names << file.name;
     return names;
+}
+
+QList<SongFile> cleanupFiles(const AppState &state)
+{
+    const std::optional<QString> used = cleanupUsedText(state);
+    return used ? unusedFiles(state, *used) : QList<SongFile>();
 }
 
 } // namespace UnusedSongs

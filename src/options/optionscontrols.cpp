@@ -11,7 +11,7 @@ const QList<QStringView> &OptionsControls::checkKeys()
 {
     static const QList<QStringView> keys{u"commpercorsi",   u"riprodcontinua", u"autoplay",
                                          u"wmpsemprevisib", u"ckvolprinc",     u"allungacella",
-                                         u"veragg",         u"uniformavolume"};
+                                         u"veragg",         u"uniformavolume", u"penalita"};
     return keys;
 }
 
@@ -66,7 +66,8 @@ bool CheckAnnullaModifiche(const Settings &settings, const OptionsControls &cont
         return true;
     for (std::size_t slot = 0; slot < saved.size(); ++slot) {
         if (saved[slot].file != working[slot].file || saved[slot].folder != working[slot].folder ||
-            saved[slot].source != working[slot].source)
+            saved[slot].source != working[slot].source ||
+            saved[slot].snippet != working[slot].snippet)
             return true;
     }
     return false;

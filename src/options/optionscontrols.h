@@ -7,8 +7,8 @@
 
 class Settings;
 
-// The values of the "Avanzate" and theme controls, free of widgets, so the change check and the
-// apply work on plain data.
+// The values of the "Avanzate" and theme controls and of the teams tab's check box, free of
+// widgets, so the change check and the apply work on plain data.
 struct OptionsControls {
     // Check boxes bound to a settings key, in the order the apply reads them.
     static const QList<QStringView> &checkKeys();

@@ -9,6 +9,7 @@
 #include "options/opzioniavanzate.h"
 #include "options/opzionitemi.h"
 #include "options/songstab.h"
+#include "options/teamstab.h"
 #include "widgets/namedcontrols.h"
 #include "widgets/twips.h"
 
@@ -21,7 +22,7 @@
 namespace {
 const QStringList TabCaptions{QStringLiteral("Impostazioni Tema"),
                               QStringLiteral("Impostazioni delle Canzoni"),
-                              QStringLiteral("Avanzate")};
+                              QStringLiteral("Avanzate"), QStringLiteral("Squadre")};
 constexpr int QuietReloadMs = 400;
 } // namespace
 
@@ -43,12 +44,13 @@ Opzioni::Opzioni(AppState &state, OpzioniPorts ports, QWidget *parent)
         if (m_ports.checkSongs)
             m_ports.checkSongs();
     });
-    m_frames = {m_themes, m_songs, new QWidget};
+    m_teams = new TeamsTab;
+    m_frames = {m_themes, m_songs, new QWidget, m_teams};
     m_frames[2]->setObjectName(QStringLiteral("frOpzioni2"));
     new QVBoxLayout(m_frames[2]);
     m_frames[2]->layout()->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < 3; ++i)
-        m_tabs->addTab(m_frames[static_cast<std::size_t>(i)], TabCaptions.at(i));
+    for (std::size_t i = 0; i < m_frames.size(); ++i)
+        m_tabs->addTab(m_frames[i], TabCaptions.at(qsizetype(i)));
     connect(m_tabs, &QTabWidget::currentChanged, this, &Opzioni::MostraScheda);
     layout->addWidget(m_tabs);
     auto *buttons = new QHBoxLayout;
@@ -76,9 +78,14 @@ void Opzioni::Avvio()
     // The reload usually takes milliseconds: its window appears only when it lasts.
     m_progress.setDelay(QuietReloadMs);
     m_state.Avvio = 2;
+    // The computer volume of this run lives in memory until the program ends; the reload must
+    // not put back the one saved last time.
+    const QString volprinc = m_state.settings.value(QStringLiteral("volprinc"));
     const bool loaded =
         Loader(m_state, m_progress, m_ports.questions, m_ports.windows, m_ports.executable)
             .Caricamento(false);
+    if (!volprinc.isEmpty())
+        m_state.settings.setValue(QStringLiteral("volprinc"), volprinc);
     m_progress.close();
     iSelezionato = 5;
     m_state.OpzioniAperte = true;
@@ -100,6 +107,8 @@ void Opzioni::Avvio()
     m_shownControls = OptionsControls::fromSettings(m_state.settings, m_themes->currentTheme());
     if (m_advanced)
         m_advanced->setControls(m_shownControls);
+    m_teams->setControls(m_shownControls);
+    m_teams->load(m_state.Path);
     m_state.Avvio = 0;
     if (!loaded && m_ports.endProgram)
         m_ports.endProgram();
@@ -136,8 +145,8 @@ void Opzioni::MostraScheda()
     const int shown = m_tabs->currentIndex();
     if (shown == 2)
         advanced();
-    for (int i = 0; i < 3; ++i)
-        m_frames[static_cast<std::size_t>(i)]->setVisible(i == shown);
+    for (std::size_t i = 0; i < m_frames.size(); ++i)
+        m_frames[i]->setVisible(int(i) == shown);
     m_state.SchedaIniziale = 0;
 }
 
@@ -147,6 +156,7 @@ OptionsControls Opzioni::controls() const
     OptionsControls result = m_shownControls;
     if (m_advanced)
         m_advanced->readControls(result);
+    m_teams->readControls(result);
     result.themeIndex = m_themes->currentTheme();
     return result;
 }
@@ -159,8 +169,10 @@ void Opzioni::chooseFade(int button)
 
 bool Opzioni::CheckAnnullaModifiche()
 {
-    OpzioniModificate = ::CheckAnnullaModifiche(m_state.settings, controls(),
-                                                m_state.PercorsiSalvati, m_state.PercorsiModifica);
+    OpzioniModificate =
+        ::CheckAnnullaModifiche(m_state.settings, controls(), m_state.PercorsiSalvati,
+                                m_state.PercorsiModifica) ||
+        m_teams->editor().isModified();
     return OpzioniModificate;
 }
 
@@ -188,10 +200,22 @@ void Opzioni::ApplicaModifiche()
         m_ports.questions.inform(QStringLiteral("Impossibile salvare le impostazioni: ") +
                                      written.error,
                                  QStringLiteral("Opzioni"), QuestionPort::Icon::Critical);
+    applyTeams();
     if (Applica) {
         SongCheck(m_state, m_progress, m_ports.questions, m_ports.windows).ControllaCanzoni();
         m_songs->showCategory();
     }
+}
+
+void Opzioni::applyTeams()
+{
+    const bool changed = m_teams->editor().isModified();
+    const auto written = m_teams->apply(m_state.Path);
+    if (!written.ok)
+        m_ports.questions.inform(QStringLiteral("Impossibile salvare le squadre: ") + written.error,
+                                 QStringLiteral("Opzioni"), QuestionPort::Icon::Critical);
+    else if (changed)
+        emit teamsChanged(m_teams->editor().teams());
 }
 
 void Opzioni::apply(bool keepOpen)
@@ -200,7 +224,8 @@ void Opzioni::apply(bool keepOpen)
     if (!PreApplicaModifiche())
         return;
     ApplicaModifiche();
-    if (!keepOpen)
+    // Teams that could not be written stay on screen rather than being lost with the window.
+    if (!keepOpen && !m_teams->editor().isModified())
         deleteLater();
 }
 

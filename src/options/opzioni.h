@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/team.h"
 #include "options/optionscontrols.h"
 #include "widgets/delayedprogress.h"
 
@@ -14,6 +15,7 @@ class OpzioniAvanzate;
 class OpzioniTemi;
 class QuestionPort;
 class SongsTab;
+class TeamsTab;
 class StartupWindows;
 class ThemeTarget;
 struct AppState;
@@ -29,10 +31,10 @@ struct OpzioniPorts {
     std::function<void()> checkSongs; // "Verifica brani" on the songs tab
 };
 
-// The options window "Opzioni": the frame around the three tabs and the OK / Applica / Annulla
-// buttons. It works on copies of the settings and writes Impostazioni.ini only in
-// ApplicaModifiche. OpzioniAperte is true from the start of the load until the window is
-// destroyed.
+// The options window "Opzioni": the frame around the four tabs and the OK / Applica / Annulla
+// buttons. It works on copies of the settings and the teams and writes Impostazioni.ini and
+// Squadre.ini only in ApplicaModifiche. OpzioniAperte is true from the start of the load until the
+// window is destroyed.
 class Opzioni : public QWidget {
     Q_OBJECT
 public:
@@ -51,6 +53,10 @@ public:
     void MostraScheda();
     OptionsControls controls() const;
 
+signals:
+    // Squadre.ini now holds these teams (none: the file is gone).
+    void teamsChanged(const QList<Team> &teams);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -58,6 +64,7 @@ private:
     OpzioniAvanzate &advanced();
     void chooseFade(int button);
     void cancel();
+    void applyTeams();
     void apply(bool keepOpen);
 
     AppState &m_state;
@@ -65,9 +72,10 @@ private:
     // The reload at load shows its window only when slow; later work shows it at once.
     DelayedProgress m_progress;
     QTabWidget *m_tabs = nullptr;
-    // One frame per tab: the themes, the songs (frOpzioni1) and "Avanzate".
+    // One frame per tab: the themes, the songs (frOpzioni1), "Avanzate" and the teams.
     SongsTab *m_songs = nullptr;
-    std::array<QWidget *, 3> m_frames{};
+    TeamsTab *m_teams = nullptr;
+    std::array<QWidget *, 4> m_frames{};
     OpzioniTemi *m_themes = nullptr;
     OpzioniAvanzate *m_advanced = nullptr; // built when first needed
     bool m_buildQueued = false;

@@ -91,11 +91,16 @@ void OpzioniTemi::selectTheme(int row)
 
 void OpzioniTemi::applyTheme()
 {
+    // Nothing is selected after a rescan lost the applied theme: the theme the rescan kept for
+    // the stored index is applied, and the list shows it again.
     const int row = m_skin->currentRow();
-    if (row < 0 || row >= m_state.TemiCartelle.size())
+    if (row >= 0 && row < m_state.TemiCartelle.size())
+        m_state.TemaScelto = row;
+    if (m_state.TemaScelto < 0 || m_state.TemaScelto >= m_state.TemiCartelle.size())
         return;
-    m_state.TemaScelto = row;
     Themes(m_state, m_progress, m_questions).ImpostaTema(m_board);
+    if (row != m_state.TemaScelto)
+        selectTheme(m_state.TemaScelto);
 }
 
 int OpzioniTemi::currentTheme() const

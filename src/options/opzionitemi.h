@@ -23,7 +23,8 @@ public:
     void fill();
     // Previews theme row, as a click in Skin does; a row outside the list selects nothing.
     void selectTheme(int row);
-    // Applies the selected theme to the board and stores its index as indextema.
+    // Applies the selected theme, or TemaScelto when none is, to the board and stores its index
+    // as indextema.
     void applyTheme();
     // The selected row of Skin, -1 when none.
     int currentTheme() const;

@@ -1,5 +1,7 @@
 #include "options/songcell.h"
 
+#include "widgets/oneline.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,11 +34,21 @@ SongCell::SongCell(int label, QWidget *parent) : QFrame(parent), m_label(label)
     rows->setSpacing(0);
     m_name = new QLabel(this);
     m_name->setObjectName(QStringLiteral("Canzoni%1").arg(label));
+    // A name is shown as written, never read as markup.
+    m_name->setTextFormat(Qt::PlainText);
     m_name->setMinimumWidth(40);
     QFont font = m_name->font();
     font.setPointSizeF(font.pointSizeF() * 1.1);
     m_name->setFont(font);
-    rows->addWidget(m_name);
+    // The snippet's points stand right of the name, which gives way to them.
+    m_snippet = new QLabel(this);
+    m_snippet->setObjectName(QStringLiteral("lblEstratto%1").arg(label));
+    m_snippet->hide();
+    auto *nameRow = new QHBoxLayout;
+    nameRow->setSpacing(8);
+    nameRow->addWidget(m_name, 1);
+    nameRow->addWidget(m_snippet);
+    rows->addLayout(nameRow);
     auto *row = new QHBoxLayout;
     row->setSpacing(2);
     rows->addLayout(row);
@@ -105,6 +117,14 @@ void SongCell::display(const QString &caption, const QString &path, bool red, Lo
     elide();
 }
 
+void SongCell::showSnippet(const QString &points)
+{
+    m_snippet->setText(points);
+    m_snippet->setAccessibleName(points.isEmpty() ? QString()
+                                                  : QStringLiteral("Estratto ") + points);
+    m_snippet->setVisible(!points.isEmpty());
+}
+
 QString SongCell::caption() const
 {
     return m_caption;
@@ -113,7 +133,7 @@ QString SongCell::caption() const
 void SongCell::elide()
 {
     m_name->setText(
-        m_name->fontMetrics().elidedText(m_caption, Qt::ElideMiddle, m_name->width() - 2));
+        m_name->fontMetrics().elidedText(oneLine(m_caption), Qt::ElideMiddle, m_name->width() - 2));
 }
 
 void SongCell::resizeEvent(QResizeEvent *event)

@@ -19,6 +19,8 @@ public:
     void display(const QString &caption, const QString &path, bool red, Look look,
                  bool hot = false);
     QString caption() const;
+    // The part of the song the slot plays ("01.12 - 01.42"), beside the glyphs; empty: none.
+    void showSnippet(const QString &points);
     bool isRed() const { return m_red; }
     int label() const { return m_label; }
 
@@ -44,5 +46,6 @@ private:
     bool m_red = false;
     QString m_caption;
     QLabel *m_name;
+    QLabel *m_snippet = nullptr;
     QToolButton *m_menu = nullptr;
 };

@@ -32,7 +32,8 @@ SongsMenu::SongsMenu(const SongEditor::Menu &state, QWidget *parent) : m_menu(pa
 
 QAction *SongsMenu::addEntry(QMenu *menu, const QString &name, const QString &text, Choice choice)
 {
-    QAction *action = menu->addAction(text);
+    // Entries show song names: an "&" in one is a letter, not the mark of an accelerator.
+    QAction *action = menu->addAction(QString(text).replace(u'&', QStringLiteral("&&")));
     action->setObjectName(name);
     QObject::connect(action, &QAction::triggered, &m_menu,
                      [this, choice = std::move(choice)] { m_choice = choice; });

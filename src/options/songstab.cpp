@@ -11,6 +11,7 @@
 #include "core/songcheck.h"
 #include "options/cellanimations.h"
 #include "options/qtsongfiledialog.h"
+#include "options/snippetbuttons.h"
 #include "options/songcell.h"
 #include "options/songs/nofileblink.h"
 #include "options/songsmenu.h"
@@ -91,6 +92,10 @@ void SongsTab::buildPreview()
         row->addWidget(view->captionLabel(), 1);
     }
     static_cast<QVBoxLayout *>(layout())->addLayout(row);
+    if (m_preview)
+        layout()->addWidget(new SnippetButtons(
+            *m_editor, *m_preview, *m_previewMedia, [this] { return m_category->text(); },
+            [this] { redraw(); }, this));
 }
 
 void SongsTab::playPreview(int label)
@@ -111,8 +116,15 @@ void SongsTab::playPreview(int label)
 
 void SongsTab::openCleanup()
 {
+    // After a deletion the cells are checked again, as when the window opens: a slot of the
+    // working table may point at a file that has gone meanwhile, and "OK" must then warn.
     Pulizia::openModal(
-        m_state, m_questions, [this] { redraw(); }, this);
+        m_state, m_questions,
+        [this] {
+            m_editor->refresh();
+            redraw();
+        },
+        this);
 }
 
 void SongsTab::buildHeader()
@@ -321,6 +333,7 @@ void SongsTab::redraw()
             cell.caption, song.file.isEmpty() ? QString() : song.folder + song.sourceName(),
             cell.red, cell.selected ? SongCell::Look::Selected : SongCell::Look::Normal,
             m_animations->underMouse(label));
+        cellAt(label)->showSnippet(cell.snippet);
     }
     if (m_editor->noFileShown() != m_noFileBlink->running()) {
         m_noFileBlink->setWanted(m_editor->noFileShown());

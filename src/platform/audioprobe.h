@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <atomic>
 #include <limits>
@@ -23,6 +24,15 @@ struct AudioAnalysis {
     double samplePeak = Silence; // dBFS, the highest sample of any channel
 };
 
+// The part of a song the levels are measured on, in milliseconds: from fromMs to toMs, toMs 0
+// the song's end. The length is always the whole song's.
+struct AudioRange {
+    qint64 fromMs = 0;
+    qint64 toMs = 0;
+    bool whole() const { return fromMs == 0 && toMs == 0; }
+    bool operator==(const AudioRange &) const = default;
+};
+
 // Decodes a song file through to its end and measures it.
 //
 // Rules every implementation keeps:
@@ -33,5 +43,6 @@ struct AudioAnalysis {
 class AudioProbe {
 public:
     virtual ~AudioProbe() = default;
-    virtual AudioAnalysis analyse(const QString &path, const std::atomic_bool &stop) = 0;
+    virtual AudioAnalysis analyse(const QString &path, const std::atomic_bool &stop,
+                                  AudioRange range = {}) = 0;
 };

@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -31,7 +32,7 @@ QString fromGError(const GError *error)
 // block format may change within a file (a new rate); the meter follows it.
 class Meter {
 public:
-    Meter() = default;
+    explicit Meter(AudioRange range) : m_range(range) {}
     Meter(const Meter &) = delete;
     Meter &operator=(const Meter &) = delete;
     ~Meter()
@@ -47,6 +48,8 @@ private:
     bool configure(unsigned channels, unsigned long rate);
     void collectPeaks();
 
+    AudioRange m_range;
+    qint64 m_frames = 0; // decoded so far
     ebur128_state *m_state = nullptr;
     unsigned m_channels = 0;
     unsigned long m_rate = 0;
@@ -92,8 +95,15 @@ bool Meter::add(GstSample *sample)
         return false;
     const size_t frames = map.size / (sizeof(float) * size_t(channels));
     const auto *samples = reinterpret_cast<const float *>(map.data);
-    const bool ok = ebur128_add_frames_float(m_state, samples, frames) == EBUR128_SUCCESS;
+    // Only the frames inside the range are measured; all of them count for the length.
+    const qint64 from = m_range.fromMs * rate / 1000;
+    const qint64 to = m_range.toMs > 0 ? m_range.toMs * rate / 1000 : m_frames + qint64(frames);
+    const qint64 skip = std::clamp<qint64>(from - m_frames, 0, qint64(frames));
+    const qint64 take = std::clamp<qint64>(to - m_frames - skip, 0, qint64(frames) - skip);
+    const bool ok = take == 0 || ebur128_add_frames_float(m_state, samples + skip * channels,
+                                                          size_t(take)) == EBUR128_SUCCESS;
     gst_buffer_unmap(buffer, &map);
+    m_frames += qint64(frames);
     m_seconds += double(frames) / double(rate);
     return ok;
 }
@@ -167,7 +177,7 @@ public:
     }
     // Empty when the pipeline could be made and started.
     QString error() const { return m_error; }
-    void run(AudioAnalysis &out, const std::atomic_bool &stop);
+    void run(AudioAnalysis &out, const std::atomic_bool &stop, AudioRange range);
 
 private:
     QString busError();
@@ -252,9 +262,9 @@ bool Pipeline::noSound() const
     return !m_streams.audioLinked && m_noDecoder && !m_missingAudio;
 }
 
-void Pipeline::run(AudioAnalysis &out, const std::atomic_bool &stop)
+void Pipeline::run(AudioAnalysis &out, const std::atomic_bool &stop, AudioRange range)
 {
-    Meter meter;
+    Meter meter(range);
     int idleMs = 0;
     for (;;) {
         if (stop) {
@@ -301,7 +311,8 @@ GstAudioProbe::GstAudioProbe()
     std::call_once(once, [] { gst_init(nullptr, nullptr); });
 }
 
-AudioAnalysis GstAudioProbe::analyse(const QString &path, const std::atomic_bool &stop)
+AudioAnalysis GstAudioProbe::analyse(const QString &path, const std::atomic_bool &stop,
+                                     AudioRange range)
 {
     AudioAnalysis result;
     const QFileInfo info(path);
@@ -315,6 +326,6 @@ AudioAnalysis GstAudioProbe::analyse(const QString &path, const std::atomic_bool
         result.error = pipeline.error();
         return result;
     }
-    pipeline.run(result, stop);
+    pipeline.run(result, stop, range);
     return result;
 }

@@ -7,5 +7,6 @@
 class GstAudioProbe : public AudioProbe {
 public:
     GstAudioProbe();
-    AudioAnalysis analyse(const QString &path, const std::atomic_bool &stop) override;
+    AudioAnalysis analyse(const QString &path, const std::atomic_bool &stop,
+                          AudioRange range = {}) override;
 };

@@ -1,6 +1,7 @@
 #include "player/panelbuilder.h"
 
 #include "player/logic/playerlogic.h"
+#include "player/logic/skin/controlnames.h"
 #include "player/playercontrols.h"
 #include "player/playerwidgets.h"
 #include "widgets/twips.h"
@@ -73,7 +74,7 @@ void PanelBuilder::buildVolumeSliders()
     captionWindow->setGeometry(Twips::toPixels(SlidersLeft, VolumeLabelClipTop, VolumeLabelWidth,
                                                SlidersTop - VolumeLabelClipTop));
     m_c.volumeCaption = PlayerControls::label(
-        captionWindow, "lblVolume", QStringLiteral("Volume del Computer"), 0,
+        captionWindow, "lblVolume", ControlNames::computerVolume(), 0,
         VolumeLabelShownTop - VolumeLabelClipTop, VolumeLabelWidth, VolumeLabelHeight);
     // It is clicked to swap the sliders.
     m_c.volumeCaption->setCursor(Qt::PointingHandCursor);
@@ -86,6 +87,8 @@ void PanelBuilder::buildVolumeSliders()
     m_c.volPrinc->setObjectName(QStringLiteral("VolPrinc"));
     m_c.volume = new QSlider(Qt::Horizontal, sliders);
     m_c.volume->setObjectName(QStringLiteral("volume"));
+    m_c.volPrinc->setAccessibleName(ControlNames::computerVolume());
+    m_c.volume->setAccessibleName(ControlNames::playerVolume());
     for (QSlider *slider : {m_c.volPrinc, m_c.volume}) {
         slider->setRange(0, 100);
         slider->setStyleSheet(PlayerControls::sliderStyle());
@@ -105,10 +108,10 @@ void PanelBuilder::buildVolumeSliders()
 void PanelBuilder::buildSpeedAndMeter()
 {
     QWidget *panel = m_c.panel;
-    PlayerControls::label(panel, "Label3", QStringLiteral("Velocità della traccia"), 2940, 1395,
-                          2250, 240);
+    PlayerControls::label(panel, "Label3", ControlNames::speed(), 2940, 1395, 2250, 240);
     m_c.velocita = new QSlider(Qt::Horizontal, panel);
     m_c.velocita->setObjectName(QStringLiteral("Velocita"));
+    m_c.velocita->setAccessibleName(ControlNames::speed());
     m_c.velocita->setRange(0, 5);
     m_c.velocita->setPageStep(1);
     m_c.velocita->setValue(2);
@@ -145,6 +148,7 @@ void PanelBuilder::buildMiniProgress()
     m_c.miniSensor->setObjectName(QStringLiteral("SensoreMiniProgresso"));
     m_c.miniSensor->setGeometry(Twips::toPixels(MiniLeft, SensorTop, MiniWidth, SensorHeight));
     m_c.miniSensor->setMouseTracking(true);
+    m_c.miniSensor->setAccessibleName(ControlNames::position());
 }
 
 void PanelBuilder::buildTimeFields()

@@ -1,5 +1,6 @@
 #include "player/playercontrols.h"
 
+#include "player/logic/skin/controlnames.h"
 #include "player/playerwidgets.h"
 #include "player/skinimage.h"
 #include "widgets/twips.h"
@@ -13,6 +14,7 @@ SkinImage *PlayerControls::image(Image which, QWidget *parent, const char *name,
     auto *control = new SkinImage(parent);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(Twips::toPixels(left, top, width, height));
+    control->setAccessibleName(ControlNames::ofPicture(which, {}));
     images.at(size_t(which)) = control;
     return control;
 }

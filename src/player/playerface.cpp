@@ -1,6 +1,7 @@
 #include "player/playerface.h"
 
 #include "player/logic/playerlogic.h"
+#include "player/logic/skin/controlnames.h"
 #include "player/panelbuilder.h"
 #include "player/playerwidgets.h"
 #include "player/skinimage.h"
@@ -96,6 +97,7 @@ void PlayerFace::showPicture(Image which)
         return;
     const QString &name = m_logic.model.picture(which);
     control->setPicture(name, m_pictures.picture(name));
+    control->setAccessibleName(ControlNames::ofPicture(which, name));
 }
 
 void PlayerFace::showText(Text which)
@@ -118,6 +120,7 @@ void PlayerFace::showProgress()
 {
     const ProgressDisplay &p = m_logic.model.progress();
     m_c.bar->setValue(p.value);
+    m_c.bar->setRange(p.rangeFrom, p.rangeTo);
     const int knobLeft = Twips::toPixels(p.knobLeft);
     m_c.knob->move(knobLeft, m_c.knob->y());
     m_c.knobSurface->move(knobLeft, m_c.knobSurface->y());

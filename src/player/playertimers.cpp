@@ -13,11 +13,12 @@ PlayerTimers::PlayerTimers(QObject *owner, PlayerLogic &logic, std::function<voi
         int interval;
     };
     const Design designs[] = {
-        {Timer::Timer1, "Timer1", 100},  {Timer::Timer2, "Timer2", 1000},
-        {Timer::Timer4, "Timer4", 10},   {Timer::Timer5, "Timer5", 10},
-        {Timer::Timer6, "Timer6", 500},  {Timer::Timer7, "Timer7", 20},
-        {Timer::Timer8, "Timer8", 20},   {Timer::Timer9, "Timer9", 20},
-        {Timer::TmrStop, "tmrStop", 50}, {Timer::TmrRefresh, "tmrRefresh", 1000},
+        {Timer::Timer1, "Timer1", 100},        {Timer::Timer2, "Timer2", 1000},
+        {Timer::Timer4, "Timer4", 10},         {Timer::Timer5, "Timer5", 10},
+        {Timer::Timer6, "Timer6", 500},        {Timer::Timer7, "Timer7", 20},
+        {Timer::Timer8, "Timer8", 20},         {Timer::Timer9, "Timer9", 20},
+        {Timer::TmrStop, "tmrStop", 50},       {Timer::TmrRefresh, "tmrRefresh", 1000},
+        {Timer::TmrEntrata, "tmrEntrata", 10},
     };
     for (const Design &d : designs) {
         auto *t = new QTimer(owner);
@@ -43,7 +44,10 @@ void PlayerTimers::connectTicks()
     auto onTick = [this](Timer which, std::function<void()> handler) {
         QObject::connect(timer(which), &QTimer::timeout, timer(which), std::move(handler));
     };
-    onTick(Timer::Timer1, [&logic] { logic.stepTitleSpinner(); });
+    onTick(Timer::Timer1, [&logic] {
+        logic.stepTitleSpinner();
+        logic.transport.snippetTick();
+    });
     onTick(Timer::Timer2, [this, &logic] {
         logic.progress.tick();
         if (m_progressTicked)
@@ -59,4 +63,7 @@ void PlayerTimers::connectTicks()
     QTimer *fade = timer(Timer::TmrStop);
     onTick(Timer::TmrStop, [&logic, fade] { logic.transport.tmrStop(fade->interval()); });
     onTick(Timer::TmrRefresh, [&logic] { logic.cpu.refresh(); });
+    QTimer *fadeIn = timer(Timer::TmrEntrata);
+    onTick(Timer::TmrEntrata,
+           [&logic, fadeIn] { logic.transport.snippet.fadeInTick(fadeIn->interval()); });
 }

@@ -140,6 +140,15 @@ void SeekBar::setValue(double value)
     update();
 }
 
+void SeekBar::setRange(double from, double to)
+{
+    if (from == m_rangeFrom && to == m_rangeTo)
+        return;
+    m_rangeFrom = from;
+    m_rangeTo = to;
+    update();
+}
+
 void SeekBar::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -149,6 +158,12 @@ void SeekBar::paintEvent(QPaintEvent *)
     p.setPen(QPen(QColor(60, 66, 78), 1));
     p.setBrush(PlayerColours::well());
     p.drawRoundedRect(well, radius, radius);
+    if (m_rangeTo > m_rangeFrom) {
+        const double from = qBound(0.0, m_rangeFrom, 100.0) / 100 * well.width();
+        const double to = qBound(0.0, m_rangeTo, 100.0) / 100 * well.width();
+        p.fillRect(QRectF(well.left() + from, rect().bottom() - 1.5, to - from, 2),
+                   PlayerColours::accent().lighter(150));
+    }
     const double filled = qBound(0.0, m_value, 100.0) / 100 * well.width();
     if (filled <= 0 || !isEnabled())
         return;

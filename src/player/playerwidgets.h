@@ -86,12 +86,17 @@ public:
     explicit SeekBar(QWidget *parent = nullptr);
     void setValue(double value);
     double value() const { return m_value; }
+    // The slot's snippet, as bar values: a line under the well from one to the other; none
+    // when both are equal.
+    void setRange(double from, double to);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     double m_value = 0;
+    double m_rangeFrom = 0;
+    double m_rangeTo = 0;
 };
 
 // The track of the skinned volume slider imgSliderVolume: a thin well, filled from its left

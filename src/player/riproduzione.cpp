@@ -2,8 +2,10 @@
 
 #include "core/appstate.h"
 #include "core/events.h"
+#include "core/snippetsfile.h"
 #include "platform/mediaplayer.h"
 #include "platform/processpriority.h"
+#include "player/buzzerdesk.h"
 #include "player/playermouse.h"
 #include "player/playerwidgets.h"
 #include "widgets/twips.h"
@@ -55,6 +57,8 @@ Riproduzione::Riproduzione(AppState &state, PlayerMemory &memory, QuestionPort &
     connect(&m_player, &MediaPlayer::playStateChanged, this, [this] {
         m_logic.transport.PlayStateChange();
         syncVideoArea();
+        if (m_desk)
+            m_desk->playStateChanged();
     });
     // Queued: the player has reported its stopped state by the time the presenter is told.
     connect(
@@ -89,12 +93,19 @@ void Riproduzione::load()
     opening.riprodcontinua = settings.number(QStringLiteral("riprodcontinua")) == 1;
     opening.autoplay = settings.number(QStringLiteral("autoplay")) == 1;
     opening.wmpsemprevisib = settings.number(QStringLiteral("wmpsemprevisib"));
+    opening.snippet = SnippetsFile::forSong(m_state.PercorsiSalvati, m_tipo, m_percorso);
     m_logic.open(opening);
 
     const QString fileName = QFileInfo(m_percorso).fileName();
     m_face.setTitle(m_tipo, fileName);
     syncVideoArea();
     centreOnScreen();
+}
+
+void Riproduzione::setGame(GameSession &session, MediaPlayer *chime)
+{
+    if (!m_desk)
+        m_desk = new BuzzerDesk(*this, m_logic, m_player, session, m_state.settings, chime);
 }
 
 void Riproduzione::done(int result)
@@ -113,6 +124,10 @@ void Riproduzione::closeEvent(QCloseEvent *event)
 // would reject it and cut the song: it stops the song, and closes the window once stopped.
 void Riproduzione::keyPressEvent(QKeyEvent *event)
 {
+    if (m_desk && m_desk->key(*event)) {
+        event->accept();
+        return;
+    }
     const PlayerKeys::Action action =
         m_logic.keys.press(event->key(), event->modifiers(), event->isAutoRepeat());
     if (action == PlayerKeys::Action::Close)

@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QPointer>
 
+class BuzzerDesk;
+class GameSession;
 class PlayerMouse;
 class MediaPlayer;
 class QMouseEvent;
@@ -40,6 +42,11 @@ public:
     void PlayMouseUp(bool mini, bool untouched) { m_logic.transport.PlayMouseUp(mini, untouched); }
 
     void done(int result) override;
+
+    // The teams' buzzers for this song, with the player that rings a booking (may be null);
+    // without a call the window knows no teams.
+    void setGame(GameSession &session, MediaPlayer *chime = nullptr);
+    BuzzerDesk *buzzers() const { return m_desk; }
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -74,6 +81,7 @@ private:
     PlayerFace m_face;
     PlayerTimers m_timers;
     PlayerMouse *m_mouse = nullptr;
+    BuzzerDesk *m_desk = nullptr;
     QPointer<QWidget> m_video;
     bool m_unloaded = false;
 };

@@ -1,5 +1,6 @@
 #include "player/stripbuilder.h"
 
+#include "player/logic/skin/controlnames.h"
 #include "player/playercontrols.h"
 #include "player/playerwidgets.h"
 #include "widgets/twips.h"
@@ -35,6 +36,9 @@ void StripBuilder::buildProgress()
     m_c.knobSurface->setObjectName(QStringLiteral("btnProgressoMedia"));
     m_c.knobSurface->setGeometry(m_c.knob->geometry());
     m_c.knobSurface->setMouseTracking(true);
+    for (QWidget *part :
+         {static_cast<QWidget *>(m_c.bar), static_cast<QWidget *>(m_c.knob), m_c.knobSurface})
+        part->setAccessibleName(ControlNames::position());
 
     m_c.texts.at(size_t(Text::Label8)) = PlayerControls::label(
         strip, "Label8", QStringLiteral("00.00 / 00.00"), 150, 420, 1650, 270);
@@ -66,4 +70,7 @@ void StripBuilder::buildVolumeSlider()
     m_c.volumeKnob = new Knob(m_c.strip);
     m_c.volumeKnob->setObjectName(QStringLiteral("picVolume"));
     m_c.volumeKnob->setGeometry(knob);
+    for (QWidget *part : {static_cast<QWidget *>(m_c.volumeTrack), m_c.volumeSensor,
+                          m_c.volumeKnobSurface, static_cast<QWidget *>(m_c.volumeKnob)})
+        part->setAccessibleName(ControlNames::playerVolume());
 }

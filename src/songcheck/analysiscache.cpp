@@ -7,7 +7,8 @@
 
 // A line: size|modified|seconds|loudness|truepeak|samplepeak|outcome|reason|path. The path
 // comes last so that it may hold the separator; the reason is written without it. A level of
-// digital silence is written as an empty field.
+// digital silence is written as an empty field. The levels of a part of a song have the part
+// in front of the path, "@from-to|" in milliseconds: an absolute path never starts with "@".
 namespace {
 
 constexpr QChar Separator = u'|';
@@ -31,6 +32,35 @@ bool readLevel(const QString &text, double &out)
     return ok && std::isfinite(out);
 }
 
+QString rangePrefix(AudioRange range)
+{
+    if (range.whole())
+        return {};
+    return u'@' + QString::number(range.fromMs) + u'-' + QString::number(range.toMs) + Separator;
+}
+
+// Moves a range in front of path into range; false for a damaged one.
+bool takeRange(QString &path, AudioRange &range)
+{
+    if (!path.startsWith(u'@'))
+        return true;
+    const qsizetype dash = path.indexOf(u'-');
+    const qsizetype end = path.indexOf(Separator);
+    if (dash < 0 || end < dash)
+        return false;
+    bool fromOk = false;
+    bool toOk = false;
+    range.fromMs = path.mid(1, dash - 1).toLongLong(&fromOk);
+    range.toMs = path.mid(dash + 1, end - dash - 1).toLongLong(&toOk);
+    path = path.mid(end + 1);
+    return fromOk && toOk && range.fromMs >= 0 && range.toMs >= 0 && !range.whole();
+}
+
+QString key(const QString &path, AudioRange range)
+{
+    return rangePrefix(range) + path;
+}
+
 QString writtenLine(const SongAnalysis &a)
 {
     QString reason = a.audio.error;
@@ -44,7 +74,7 @@ QString writtenLine(const SongAnalysis &a)
                        level(a.audio.samplePeak),
                        decoded ? Decoded : Failed,
                        reason,
-                       a.path}
+                       rangePrefix(a.range) + a.path}
         .join(Separator);
 }
 
@@ -61,6 +91,8 @@ std::optional<SongAnalysis> parsedLine(const QString &line)
     }
     SongAnalysis a;
     a.path = line.mid(from);
+    if (!takeRange(a.path, a.range))
+        return std::nullopt;
     bool sizeOk = false;
     bool timeOk = false;
     bool lengthOk = false;
@@ -106,7 +138,7 @@ void AnalysisCache::load()
     QMutexLocker lock(&m_mutex);
     m_entries.clear();
     for (const SongAnalysis &a : entries)
-        m_entries.insert(a.path, a);
+        m_entries.insert(key(a.path, a.range), a);
     m_dirty = false;
 }
 
@@ -130,11 +162,11 @@ TextFile::WriteResult AnalysisCache::save()
     return result;
 }
 
-std::optional<SongAnalysis> AnalysisCache::find(const QString &path, qint64 size,
-                                                qint64 modified) const
+std::optional<SongAnalysis> AnalysisCache::find(const QString &path, qint64 size, qint64 modified,
+                                                AudioRange range) const
 {
     QMutexLocker lock(&m_mutex);
-    const auto it = m_entries.constFind(path);
+    const auto it = m_entries.constFind(key(path, range));
     if (it == m_entries.cend() || it->size != size || it->modified != modified)
         return std::nullopt;
     return *it;
@@ -146,7 +178,7 @@ void AnalysisCache::store(const SongAnalysis &analysis)
     if (outcome != AudioAnalysis::Outcome::Decoded && outcome != AudioAnalysis::Outcome::Failed)
         return;
     QMutexLocker lock(&m_mutex);
-    m_entries.insert(analysis.path, analysis);
+    m_entries.insert(key(analysis.path, analysis.range), analysis);
     m_dirty = true;
 }
 

@@ -12,7 +12,8 @@
 
 // One song as it was analysed: the file's size and modification time then, and the figures.
 struct SongAnalysis {
-    QString path; // absolute
+    QString path;          // absolute
+    AudioRange range = {}; // the part the levels were measured on
     qint64 size = -1;
     qint64 modified = 0; // milliseconds since the epoch
     AudioAnalysis audio;
@@ -32,7 +33,8 @@ public:
     [[nodiscard]] TextFile::WriteResult save();
 
     // The stored analysis of path, when its size and modification time still match.
-    std::optional<SongAnalysis> find(const QString &path, qint64 size, qint64 modified) const;
+    std::optional<SongAnalysis> find(const QString &path, qint64 size, qint64 modified,
+                                     AudioRange range = {}) const;
     void store(const SongAnalysis &analysis);
     int count() const;
 

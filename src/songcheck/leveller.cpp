@@ -26,18 +26,21 @@ bool Leveller::isOn(const Settings &settings)
     return settings.number(QStringLiteral("uniformavolume")) == 1;
 }
 
-double Leveller::outputGain(const QString &path)
+double Leveller::outputGain(const QString &path, AudioRange range)
 {
     if (!isOn(m_settings))
         return 1.0;
     const QFileInfo info(path);
     if (!info.isFile())
         return factorFor(0.0);
-    const auto cached =
-        m_cache.find(info.absoluteFilePath(), info.size(), info.lastModified().toMSecsSinceEpoch());
+    const auto cached = m_cache.find(info.absoluteFilePath(), info.size(),
+                                     info.lastModified().toMSecsSinceEpoch(), range);
     if (!cached) {
-        m_queue.enqueue(0, path);
+        m_queue.enqueue(0, path, range);
         return factorFor(0.0);
     }
+    // A start point at or past the song's end makes no snippet: the whole song is levelled.
+    if (!range.whole() && cached->audio.seconds * 1000 <= double(range.fromMs))
+        return outputGain(path);
     return factorFor(SongVerdict::levellingGain(cached->audio));
 }

@@ -16,9 +16,9 @@ public:
     Leveller(const Settings &settings, AudioProbe &probe, AnalysisCache &cache,
              QObject *parent = nullptr);
 
-    // The factor (0..1) the output multiplies the player's volume by for the song at path:
-    // 1 with the setting off.
-    double outputGain(const QString &path);
+    // The factor (0..1) the output multiplies the player's volume by for the song at path,
+    // levelled on the part of it the slot plays: 1 with the setting off.
+    double outputGain(const QString &path, AudioRange range = {});
 
     // For the tests: the background analyses are done.
     ProbeQueue &queue() { return m_queue; }

@@ -13,10 +13,10 @@ ProbeQueue::~ProbeQueue()
     stop();
 }
 
-void ProbeQueue::enqueue(int id, const QString &path)
+void ProbeQueue::enqueue(int id, const QString &path, AudioRange range)
 {
     std::lock_guard lock(m_mutex);
-    m_jobs.push_back({id, path});
+    m_jobs.push_back({id, path, range});
     if (m_running)
         return;
     // A thread that found the queue empty is on its way out.
@@ -47,9 +47,10 @@ bool ProbeQueue::isBusy() const
     return m_running;
 }
 
-SongAnalysis ProbeQueue::analyse(const QString &path)
+SongAnalysis ProbeQueue::analyse(const QString &path, AudioRange range)
 {
     SongAnalysis song;
+    song.range = range;
     const QFileInfo info(path);
     song.path = info.absoluteFilePath();
     if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
@@ -58,9 +59,9 @@ SongAnalysis ProbeQueue::analyse(const QString &path)
     }
     song.size = info.size();
     song.modified = info.lastModified().toMSecsSinceEpoch();
-    if (auto cached = m_cache.find(song.path, song.size, song.modified))
+    if (auto cached = m_cache.find(song.path, song.size, song.modified, range))
         return *cached;
-    song.audio = m_probe.analyse(path, m_stop);
+    song.audio = m_probe.analyse(path, m_stop, range);
     m_cache.store(song);
     return song;
 }
@@ -80,7 +81,7 @@ void ProbeQueue::run()
             m_jobs.pop_front();
             round = m_round;
         }
-        const SongAnalysis song = analyse(job.path);
+        const SongAnalysis song = analyse(job.path, job.range);
         if (song.audio.outcome == AudioAnalysis::Outcome::Stopped)
             return;
         QMetaObject::invokeMethod(

@@ -20,8 +20,8 @@ public:
     ProbeQueue(AudioProbe &probe, AnalysisCache &cache, QObject *parent = nullptr);
     ~ProbeQueue() override;
 
-    // id is the caller's, handed back with the result.
-    void enqueue(int id, const QString &path);
+    // id is the caller's, handed back with the result. The levels are those of range.
+    void enqueue(int id, const QString &path, AudioRange range = {});
     // Drops what is queued and stops the song being decoded; returns once the thread is gone.
     // No analysed() arrives for dropped songs afterwards.
     void stop();
@@ -36,9 +36,10 @@ private:
     struct Job {
         int id = 0;
         QString path;
+        AudioRange range;
     };
     void run();
-    SongAnalysis analyse(const QString &path);
+    SongAnalysis analyse(const QString &path, AudioRange range);
 
     AudioProbe &m_probe;
     AnalysisCache &m_cache;

@@ -23,6 +23,17 @@ State state(const AudioAnalysis &analysis)
     return State::Ok;
 }
 
+State state(const AudioAnalysis &analysis, const Snippet &snippet)
+{
+    const State whole = state(analysis);
+    if (whole != State::Ok || !snippet.isSet())
+        return whole;
+    const auto length = static_cast<qint64>(std::llround(analysis.seconds * 1000));
+    const Snippet held = snippet.within(length);
+    const qint64 end = held.end > 0 ? held.end : length;
+    return double(end - held.start) < ShortestSeconds * 1000 ? State::SnippetTooShort : State::Ok;
+}
+
 QString text(State state, const QString &reason)
 {
     switch (state) {
@@ -36,6 +47,8 @@ QString text(State state, const QString &reason)
         return QStringLiteral("Silenzioso");
     case State::TooShort:
         return QStringLiteral("Troppo breve");
+    case State::SnippetTooShort:
+        return QStringLiteral("Estratto troppo breve");
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/snippet.h"
 #include "platform/audioprobe.h"
 
 #include <QString>
@@ -7,7 +8,7 @@
 // What the pre-show check says of a song, and the gain that plays it as loud as the others.
 namespace SongVerdict {
 
-enum class State { Ok, Missing, Unplayable, Silent, TooShort };
+enum class State { Ok, Missing, Unplayable, Silent, TooShort, SnippetTooShort };
 
 // Decoded audio that never rises above this level (dBFS) is silence.
 inline constexpr double SilentBelow = -60.0;
@@ -19,7 +20,11 @@ inline constexpr double TargetLoudness = -16.0;
 inline constexpr double MaxBoost = 6.0;
 
 State state(const AudioAnalysis &analysis);
-// "OK", "File mancante", "Non riproducibile: " + reason, "Silenzioso", "Troppo breve".
+// The same for a slot that plays snippet of the song: a good song whose snippet lasts less
+// than ShortestSeconds is a mistake too (points past the song's end do not count).
+State state(const AudioAnalysis &analysis, const Snippet &snippet);
+// "OK", "File mancante", "Non riproducibile: " + reason, "Silenzioso", "Troppo breve",
+// "Estratto troppo breve".
 QString text(State state, const QString &reason);
 // "03.25": minutes and seconds of a length.
 QString lengthText(double seconds);

@@ -1,11 +1,16 @@
 #include "songcheck/verificabrani.h"
 
 #include "songcheck/songverdict.h"
+#include "widgets/namedcontrols.h"
+#include "widgets/oneline.h"
+#include "widgets/placement.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -44,14 +49,39 @@ VerificaBrani::VerificaBrani(const PathsTable &songs, AudioProbe &probe, Analysi
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(m_progress);
-    layout->addWidget(m_summary);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_summary, 1);
+    auto *close = NamedControls::button(this, "btnChiudi", QStringLiteral("Chiudi"));
+    bottom->addWidget(close);
+    layout->addLayout(bottom);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     addRows(songs);
-    QHeaderView *header = m_table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(File, QHeaderView::Stretch);
-    header->setSectionResizeMode(Stato, QHeaderView::Stretch);
+    sizeColumns();
     resize(760, 620);
     connect(&m_queue, &ProbeQueue::analysed, this, &VerificaBrani::showResult);
+}
+
+// The category and points are known from the start; the length and loudness columns are as wide
+// as their widest possible text, so that a result arriving later never squeezes one against the
+// scroll bar; the file and the state share what is left.
+void VerificaBrani::sizeColumns()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    for (const Column known : {Categoria, Punti})
+        header->setSectionResizeMode(known, QHeaderView::ResizeToContents);
+    const QFontMetrics text = m_table->fontMetrics();
+    const int padding = text.horizontalAdvance(u'M') * 2;
+    const std::pair<Column, QString> widest[] = {{Durata, QStringLiteral("000.00")},
+                                                 {Lufs, QStringLiteral("-100.0")}};
+    for (const auto &[column, sample] : widest) {
+        const QString title = m_table->horizontalHeaderItem(column)->text();
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, std::max(text.horizontalAdvance(sample),
+                                               header->fontMetrics().horizontalAdvance(title)) +
+                                          padding);
+    }
+    header->setSectionResizeMode(File, QHeaderView::Stretch);
+    header->setSectionResizeMode(Stato, QHeaderView::Stretch);
 }
 
 VerificaBrani::~VerificaBrani()
@@ -68,12 +98,13 @@ void VerificaBrani::addRows(const PathsTable &songs)
         const Category &c = category(slot / SlotsPerCategory);
         m_table->setItem(slot, Categoria, cell(c.displayName.toString()));
         m_table->setItem(slot, Punti, cell(QString::number(slotPoints(number)), Qt::AlignRight));
-        m_table->setItem(slot, File, cell(songs.at(size_t(slot)).file));
+        m_table->setItem(slot, File, cell(oneLine(songs.at(size_t(slot)).file)));
         for (int column : {Durata, Stato, Lufs})
             m_table->setItem(slot, column, cell(QString(), Qt::AlignRight));
         m_table->item(slot, Stato)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         const SongSlot &song = songs.at(size_t(slot));
         m_paths << (song.file.isEmpty() ? QString() : song.fullPath());
+        m_snippets << (song.snippet.appliesTo(song.file) ? song.snippet : Snippet{});
     }
     m_total = SlotCount;
     m_progress->setRange(0, m_total);
@@ -94,7 +125,7 @@ void VerificaBrani::showResult(int row, const SongAnalysis &analysis)
 {
     if (row < 0 || row >= m_table->rowCount())
         return;
-    const SongVerdict::State state = SongVerdict::state(analysis.audio);
+    const SongVerdict::State state = SongVerdict::state(analysis.audio, m_snippets.value(row));
     // A video without a sound track decodes no sound at all, so it has no length to show.
     const bool timed =
         analysis.audio.outcome == AudioAnalysis::Outcome::Decoded && analysis.audio.seconds > 0.0;
@@ -133,6 +164,7 @@ VerificaBrani *openSongCheck(const PathsTable &songs, AudioProbe &probe, Analysi
 {
     auto *window = new VerificaBrani(songs, probe, cache, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    centreOver(window, parent ? parent->window() : nullptr);
     window->show();
     window->start();
     return window;

@@ -31,12 +31,15 @@ protected:
 
 private:
     void addRows(const PathsTable &songs);
+    void sizeColumns();
     void showResult(int row, const SongAnalysis &analysis);
     void finish();
 
     AnalysisCache &m_cache;
     ProbeQueue m_queue;
     QStringList m_paths;
+    // The snippet each row's slot plays of its song.
+    QList<Snippet> m_snippets;
     QTableWidget *m_table;
     QProgressBar *m_progress;
     QLabel *m_summary;

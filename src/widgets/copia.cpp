@@ -2,7 +2,10 @@
 
 #include "widgets/twips.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QWindow>
 
 namespace {
 
@@ -39,4 +42,18 @@ Copia::Copia(int mode, QWidget *parent)
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setAlignment(Qt::AlignCenter);
     label2->setGeometry(Twips::toPixels(120, 630, 3960, 330));
+}
+
+void Copia::showNow()
+{
+    show();
+    raise();
+    activateWindow();
+    // Mapping goes through the window manager; the presenter's clicks wait meanwhile.
+    constexpr int MappingMs = 500;
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < MappingMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    repaint();
 }

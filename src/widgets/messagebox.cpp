@@ -1,6 +1,7 @@
 #include "widgets/messagebox.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -59,6 +60,8 @@ QuestionPort::Answer MessageBoxQuestions::ask(const QString &text, const QString
 {
     QMessageBox box(toQt(icon), title, text, toQt(buttons), QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
+    // The texts carry song names, shown as written: a "<" in one never starts markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(toQt(defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Ok:
@@ -76,4 +79,14 @@ QuestionPort::Answer MessageBoxQuestions::ask(const QString &text, const QString
     return buttons == Buttons::YesNo ? Answer::No
            : buttons == Buttons::Ok  ? Answer::Ok
                                      : Answer::Cancel;
+}
+
+bool MessageBoxQuestions::askNumber(const QString &text, const QString &title, int &value)
+{
+    bool ok = false;
+    const int typed = QInputDialog::getInt(QApplication::activeWindow(), title, text, value, -99999,
+                                           99999, 10, &ok);
+    if (ok)
+        value = typed;
+    return ok;
 }

@@ -8,4 +8,5 @@ class MessageBoxQuestions : public QuestionPort {
 public:
     Answer ask(const QString &text, const QString &title, Icon icon, Buttons buttons,
                Answer defaultAnswer) override;
+    bool askNumber(const QString &text, const QString &title, int &value) override;
 };

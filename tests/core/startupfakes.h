@@ -24,6 +24,16 @@ public:
         asked.append({text, title, icon, buttons});
         return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
     }
+    // The numbers typed into input boxes, in turn; none left cancels the box.
+    QList<int> numbers;
+    bool askNumber(const QString &text, const QString &title, int &value) override
+    {
+        asked.append({text, title, Icon::Question, Buttons::OkCancel});
+        if (numbers.isEmpty())
+            return false;
+        value = numbers.takeFirst();
+        return true;
+    }
     QStringList texts() const
     {
         QStringList result;

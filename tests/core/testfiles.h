@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -33,6 +34,19 @@ inline QByteArray readBytes(const QString &path)
     if (bytes.isNull())
         bytes = QByteArray(""); // an existing empty file is not the same as no file
     return bytes;
+}
+
+// Copies every file below from to the same place below to, making the folders on the way.
+inline bool copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target))
+            return false;
+    }
+    return true;
 }
 
 // A song file with a byte in it, as far as the folder's tools care.

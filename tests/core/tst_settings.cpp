@@ -132,6 +132,16 @@ void TestSettings::savesWrittenForm_data()
         << DefaultForm + "uniformavolume=1\r\n#x=y\r\n";
     QTest::newRow("levelling at its default leaves the file as it always was")
         << true << QByteArray("uniformavolume=0\r\n") << DefaultForm;
+    QTest::newRow("wrong-answer penalty on is written after levelling")
+        << true << QByteArray("penalita=1\r\nuniformavolume=1\r\n")
+        << DefaultForm + "uniformavolume=1\r\npenalita=1\r\n";
+    QTest::newRow("wrong-answer penalty off leaves the file as it always was")
+        << true << QByteArray("PENALITA=\r\n") << DefaultForm;
+    QTest::newRow("phone buzzers on a port of their own are written after the penalty")
+        << true << QByteArray("portabuzzer=9000\r\nbuzzertelefoni=1\r\npenalita=1\r\n")
+        << DefaultForm + "penalita=1\r\nbuzzertelefoni=1\r\nportabuzzer=9000\r\n";
+    QTest::newRow("phone buzzers off on the usual port leave the file as it always was")
+        << true << QByteArray("buzzertelefoni=0\r\nportabuzzer=\r\n") << DefaultForm;
     QTest::newRow("unknown key kept verbatim")
         << true << QByteArray("  Altro = Valore \r\n#a=b\nZ=1\r\n")
         << DefaultForm + "  Altro = Valore \r\n#a=b\r\nZ=1\r\n";

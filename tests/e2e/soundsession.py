@@ -17,12 +17,23 @@ RATE = 8000
 CHUNK = RATE // 10                      # 100 ms of samples
 
 
+def sound_server_env(runtime, base=None):
+    """The environment of a private PulseAudio and its clients: base (this process's by default)
+    with the runtime folder, and nothing that reaches a desktop. With DISPLAY the server starts
+    a session bus through the X server when it finds none, and servers starting at the same
+    moment fail against each other ("Daemon startup failed")."""
+    env = dict(os.environ if base is None else base, XDG_RUNTIME_DIR=runtime)
+    for name in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
+        env.pop(name, None)
+    return env
+
+
 class PrivatePulse:
     """A PulseAudio of our own, reached through its own XDG_RUNTIME_DIR."""
 
     def __init__(self):
         self.runtime = tempfile.mkdtemp(prefix="zefiro-pulse-")
-        self.env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
+        self.env = sound_server_env(self.runtime)
         subprocess.run(["pulseaudio", "--daemonize=yes", "--exit-idle-time=-1", "-n",
                         "--load=module-native-protocol-unix",
                         "--load=module-null-sink sink_name=nullsink"],

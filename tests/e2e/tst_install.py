@@ -13,6 +13,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
+from soundsession import sound_server_env  # noqa: E402
 from xsession import XSession, number_box  # noqa: E402
 
 NOBODY = 65534
@@ -90,15 +91,16 @@ class Install(unittest.TestCase):
             env = dict(session.env, HOME=home, XDG_RUNTIME_DIR=runtime, USER="nobody")
             env.pop("XDG_DATA_HOME", None)
             as_nobody = ["setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}", "--clear-groups"]
+            server_env = sound_server_env(runtime, env)
             subprocess.run(as_nobody + [
                 "pulseaudio", "--daemonize=yes", "--exit-idle-time=-1", "-n",
                 "--load=module-native-protocol-unix",
-                "--load=module-null-sink sink_name=nullsink"], env=env, check=True,
+                "--load=module-null-sink sink_name=nullsink"], env=server_env, check=True,
                 stderr=subprocess.DEVNULL)
             try:
                 self.run_installed(session, as_nobody, env, root, home)
             finally:
-                subprocess.run(as_nobody + ["pulseaudio", "--kill"], env=env,
+                subprocess.run(as_nobody + ["pulseaudio", "--kill"], env=server_env,
                                stderr=subprocess.DEVNULL)
 
     def run_installed(self, session, as_nobody, env, root, home):

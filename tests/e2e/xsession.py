@@ -334,6 +334,21 @@ class BoardTest(unittest.TestCase):
         time.sleep(settle)
         return window, geometry
 
+    def choose_file(self, window, place, path):
+        """Right-clicks place in window, which opens the song file dialog, and picks path in it
+        by typing it."""
+        self.click_window(window, place, button=3)
+        dialog = self.session.wait_window("Scegli la canzone", timeout=15)
+        self.session.xdotool("windowactivate", "--sync", dialog)
+        time.sleep(0.5)
+        self.session.xdotool("type", "--delay", "20", path)
+        time.sleep(0.5)
+        self.session.xdotool("key", "Return")
+        if self.session.windows("Scegli la canzone"):
+            time.sleep(0.5)  # the first Return may only have closed the completer's list
+            if self.session.windows("Scegli la canzone"):
+                self.session.xdotool("key", "Return")
+
     def open_options(self, board):
         self.session.ctrl_right_click(5, board[3] - 5)
         window = self.session.wait_window("Opzioni", timeout=15)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/fakes/soundserverenvironment.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
@@ -19,7 +21,9 @@ inline int withSoundServer(int argc, char **argv, const std::function<int()> &te
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QApplication app(argc, argv);
 
+    const QProcessEnvironment environment = soundServerEnvironment(runtime.path());
     QProcess server;
+    server.setProcessEnvironment(environment);
     server.setStandardOutputFile(QProcess::nullDevice());
     server.setStandardErrorFile(QProcess::nullDevice());
     server.start(QStringLiteral("pulseaudio"),
@@ -34,6 +38,7 @@ inline int withSoundServer(int argc, char **argv, const std::function<int()> &te
     bool ready = false;
     for (int i = 0; i < 100 && !ready; ++i) {
         QProcess info;
+        info.setProcessEnvironment(environment);
         info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
         ready = info.waitForFinished(2000) && info.exitCode() == 0;
         if (!ready)

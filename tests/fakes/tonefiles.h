@@ -36,6 +36,15 @@ inline QByteArray wav(const Tone &t)
     return out;
 }
 
+// One file that plays first, then second (both of first's channels and rate).
+inline QByteArray joined(const Tone &first, const Tone &second)
+{
+    const QByteArray a = wav(first).mid(44);
+    const QByteArray b =
+        wav({second.seconds, second.peakDb, first.channels, first.rate, second.frequency}).mid(44);
+    return WavFile::header(quint32(a.size() + b.size()), first.channels, first.rate) + a + b;
+}
+
 inline bool write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

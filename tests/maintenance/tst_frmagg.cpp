@@ -59,6 +59,10 @@ private slots:
         QCOMPARE(window.findChild<QLabel *>(u"lblInstallata"_s)->text(), u"2.1.1"_s);
         QCOMPARE(window.findChild<QLabel *>(u"lblCorrente"_s)->text(), current);
         QCOMPARE(window.windowTitle(), u"Aggiornamenti"_s);
+        // "Ricarica" and the web site's button do not touch.
+        QVERIFY(window.findChild<QPushButton *>(u"Command1"_s)->x() -
+                    window.findChild<QPushButton *>(u"btnRicarica"_s)->geometry().right() >
+                5);
         QTest::mouseClick(window.findChild<QPushButton *>(u"btnRicarica"_s), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(server.requests(), 2, 10000);
         QTest::mouseClick(window.findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);

@@ -1,4 +1,6 @@
 #include "core/appstate.h"
+#include "core/songpaths.h"
+#include "core/textfile.h"
 #include "maintenance/pulizia.h"
 #include "tests/core/startupfakes.h"
 #include "tests/core/testfiles.h"
@@ -17,6 +19,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -49,6 +52,9 @@ private slots:
     void allAssigned();
     void details();
     void twoOfFiveUntickedLeavesTwo();
+    void keepsEverySongInUse_data();
+    void keepsEverySongInUse();
+    void nameNotUtf8Deleted();
     void selectAllAfterDeselectAll();
     void unsafeEntriesSurvive();
     void lockedFileNamedAndListedAgain();
@@ -78,6 +84,28 @@ private:
     int m_redraws = 0;
     QString m_locked;
 };
+
+namespace {
+
+// Where the list lies each time the progress bar is drawn while files are deleted.
+class ListWhileDeleting : public QObject {
+public:
+    ListWhileDeleting(QWidget *bar, QWidget *list) : m_list(list) { bar->installEventFilter(this); }
+    QList<QRect> seen;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            seen.append(m_list->geometry());
+        return false;
+    }
+
+private:
+    QWidget *m_list;
+};
+
+} // namespace
 
 void TestPulizia::init()
 {
@@ -195,8 +223,6 @@ void TestPulizia::twoOfFiveUntickedLeavesTwo()
 {
     addSongs({u"a.mp3"_s, u"b.mp3"_s, u"c.mp3"_s, u"d.mp3"_s, u"e.mp3"_s, u"kept.mp3"_s});
     m_state.PercorsiSalvati[3] = {u"kept.mp3"_s, m_state.songsFolder()};
-    // Assigned only in the unapplied working table: still listed.
-    m_state.PercorsiModifica[4] = {u"e.mp3"_s, m_state.songsFolder()};
     open();
     QCOMPARE(count(), u"Verranno eliminati 5 file"_s);
     click("lblMostraDettagli");
@@ -204,7 +230,12 @@ void TestPulizia::twoOfFiveUntickedLeavesTwo()
     clickTick(3);
     QCOMPARE(count(), u"Verranno eliminati 3 file"_s);
     QCOMPARE(ticked(), (QStringList{u"a.mp3"_s, u"c.mp3"_s, u"e.mp3"_s}));
+    // The list stays where it is while the progress bar shows: its first row is never cut.
+    const QRect listPlace = files()->geometry();
+    ListWhileDeleting places(child<QProgressBar>("DelBar"), files());
     click("btnProsegui");
+    QVERIFY(!places.seen.isEmpty());
+    QCOMPARE(places.seen, QList<QRect>(places.seen.size(), listPlace));
     QCOMPARE(QDir(m_state.songsFolder()).entryList(QDir::Files, QDir::Name),
              (QStringList{u"b.mp3"_s, u"d.mp3"_s, u"kept.mp3"_s}));
     QCOMPARE(listed(), (QStringList{u"b.mp3"_s, u"d.mp3"_s}));
@@ -213,6 +244,50 @@ void TestPulizia::twoOfFiveUntickedLeavesTwo()
     QVERIFY(!child<QProgressBar>("DelBar")->isVisible());
     QCOMPARE(m_redraws, 1);
     QVERIFY(m_questions.asked.isEmpty());
+}
+
+// Both paths files are there and the tables come from the one in use; a song picked in the
+// working table is not applied yet. Only the file no slot of any of them names goes.
+void TestPulizia::keepsEverySongInUse_data()
+{
+    QTest::addColumn<QString>("inUse");
+    QTest::newRow("music pack in use") << u"/PercorsiZMP.ini"_s;
+    QTest::newRow("own paths file in use") << u"/Percorsi.ini"_s;
+}
+
+void TestPulizia::keepsEverySongInUse()
+{
+    QFETCH(QString, inUse);
+    addSongs({u"own.mp3"_s, u"pack.mp3"_s, u"picked.mp3"_s, u"old.mp3"_s});
+    QVERIFY(TextFile::writeLines(m_state.Path + u"/Percorsi.ini"_s, {u"0=own.mp3"_s}).ok);
+    QVERIFY(
+        TextFile::writeLines(m_state.Path + u"/PercorsiZMP.ini"_s, {u"[Spot]"_s, u"0=pack.mp3"_s})
+            .ok);
+    m_state.FilePercorsi = inUse;
+    CaricaPercorsi(m_state);
+    m_state.PercorsiModifica[1] = {u"picked.mp3"_s, m_state.songsFolder()};
+    open();
+    QCOMPARE(listed(), QStringList{u"old.mp3"_s});
+    click("btnProsegui");
+    QCOMPARE(QDir(m_state.songsFolder()).entryList(QDir::Files, QDir::Name),
+             (QStringList{u"own.mp3"_s, u"pack.mp3"_s, u"picked.mp3"_s}));
+}
+
+// A name that is not UTF-8 is listed as Windows-1252 reads it and deleted by its own bytes.
+void TestPulizia::nameNotUtf8Deleted()
+{
+    const QByteArray latin1 = QFile::encodeName(m_state.songsFolder()) + "caf\xe9.mp3";
+    const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0);
+    close(fd);
+    open();
+    const QStringList shown = listed();
+    click("btnProsegui");
+    struct stat status {};
+    QCOMPARE(lstat(latin1.constData(), &status), -1);
+    QVERIFY(m_questions.asked.isEmpty());
+    QCOMPARE(count(), u"Nessun file verrà eliminato."_s);
+    QCOMPARE(shown, QStringList{u"caf\u00e9.mp3"_s});
 }
 
 void TestPulizia::selectAllAfterDeselectAll()

@@ -1,4 +1,5 @@
 #include "core/appstate.h"
+#include "core/textfile.h"
 #include "maintenance/cleanuplist.h"
 #include "maintenance/songdeletion.h"
 #include "tests/core/testfiles.h"
@@ -8,6 +9,22 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using SongFile = UnusedSongs::SongFile;
+
+namespace {
+
+// The files of a list of names, "/" (a file to keep) left out.
+QList<SongFile> songFiles(const QStringList &names)
+{
+    QList<SongFile> result;
+    for (const QString &name : names) {
+        if (name != u"/")
+            result.append({name, QFile::encodeName(name)});
+    }
+    return result;
+}
+
+} // namespace
 
 // Three songs a.mp3, b.mp3, c.mp3 lie in Musiche when the deletion starts, after b.mp3 has been
 // turned into what the row names; the list asks to delete all three.
@@ -51,7 +68,9 @@ void TestSongDeletion::deletion_data()
     QTest::newRow("already gone") << u"gone"_s << 2 << QStringList() << false;
     QTest::newRow("used by a saved slot now") << u"used"_s << 2 << QStringList() << true;
     QTest::newRow("used in other case") << u"usedcase"_s << 2 << QStringList() << true;
-    QTest::newRow("used only by the working table") << u"working"_s << 3 << QStringList() << false;
+    QTest::newRow("used only by the working table") << u"working"_s << 2 << QStringList() << true;
+    QTest::newRow("named only by the paths file not in use")
+        << u"otherpaths"_s << 2 << QStringList() << true;
     QTest::newRow("name with a separator")
         << u"escape"_s << 2 << QStringList{u"../b.mp3"_s} << true;
 }
@@ -79,13 +98,15 @@ void TestSongDeletion::deletion()
     } else if (middle == u"usedcase") {
         m_state.PercorsiSalvati[7] = {u"B.MP3"_s, songs()};
     } else if (middle == u"working") {
-        m_state.PercorsiModifica[7] = {u"b.mp3"_s, songs()};
+        m_state.PercorsiModifica[7] = {u"b.mp3"_s, m_folder.outside()};
+    } else if (middle == u"otherpaths") {
+        QVERIFY(TextFile::writeLines(m_state.Path + u"/PercorsiZMP.ini"_s, {u"7=B.mp3"_s}).ok);
     } else if (middle == u"escape") {
         // A name reaching out of Musiche: the file beside Musiche must survive.
         QVERIFY(touch(m_state.Path + u"/b.mp3"_s));
         list[1] = u"../b.mp3"_s;
     }
-    const SongDeletion::Result result = SongDeletion::deleteUnused(m_state, list);
+    const SongDeletion::Result result = SongDeletion::deleteUnused(m_state, songFiles(list));
     QCOMPARE(result.deleted, deleted);
     QCOMPARE(result.failed, failed);
     QVERIFY(!QFileInfo::exists(songs() + u"a.mp3"_s));
@@ -99,8 +120,8 @@ void TestSongDeletion::deletion()
 void TestSongDeletion::progressCountsDeletions()
 {
     QList<int> steps;
-    const auto result = SongDeletion::deleteUnused(m_state, {u"a.mp3"_s, u"/"_s, u"c.mp3"_s},
-                                                   [&](int n) { steps << n; });
+    const auto result = SongDeletion::deleteUnused(
+        m_state, songFiles({u"a.mp3"_s, u"/"_s, u"c.mp3"_s}), [&](int n) { steps << n; });
     QCOMPARE(result.deleted, 2);
     QCOMPARE(steps, (QList<int>{1, 2}));
 }
@@ -163,12 +184,13 @@ void TestSongDeletion::list()
     QFETCH(QStringList, files);
     QFETCH(QString, caption);
     CleanupList list;
-    list.load({u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+    list.load(songFiles({u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s}));
     for (const QString &tick : ticks)
         list.setTicked(tick.mid(1).toInt(), tick.startsWith(u'+'));
     QCOMPARE(list.FileInutili(), files);
     QCOMPARE(list.caption(), caption);
     QCOMPARE(list.count(), int(files.size() - files.count(u"/"_s)));
+    QCOMPARE(list.ticked(), songFiles(files));
 }
 
 QTEST_GUILESS_MAIN(TestSongDeletion)

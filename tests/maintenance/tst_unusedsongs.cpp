@@ -1,4 +1,5 @@
 #include "core/appstate.h"
+#include "core/textfile.h"
 #include "maintenance/unusedsongs.h"
 #include "tests/core/testfiles.h"
 
@@ -21,6 +22,8 @@ private slots:
     void init();
     void scan_data();
     void scan();
+    void cleanupReadsBothPathsFiles_data();
+    void cleanupReadsBothPathsFiles();
     void missingSongsFolder();
     void usedText_data();
     void usedText();
@@ -124,11 +127,51 @@ void TestUnusedSongs::scan()
     QCOMPARE(UnusedSongs::CercaFileInutili(m_state, table), unused);
 }
 
+// Musiche holds a.mp3, b.mp3 and old.mp3; the tables name nothing, so only the two paths files
+// (written as the row gives their bytes, empty for none) keep a song.
+void TestUnusedSongs::cleanupReadsBothPathsFiles_data()
+{
+    QTest::addColumn<QString>("userName");
+    QTest::addColumn<QByteArray>("user");
+    QTest::addColumn<QByteArray>("pack");
+    QTest::addColumn<QStringList>("unused");
+    const QString user = u"Percorsi.ini"_s;
+    const QStringList old{u"old.mp3"_s};
+    QTest::newRow("one song in each file")
+        << user << QByteArray("0=a.mp3\r\n") << QByteArray("[Spot]\r\n0=b.mp3\r\n") << old;
+    QTest::newRow("older numbering and a commented entry")
+        << user << QByteArray("34=a.mp3\r\n") << QByteArray("; 2=B.MP3 ;vecchia\r\n") << old;
+    QTest::newRow("paths file named in other case")
+        << u"percorsi.INI"_s << QByteArray("0=a.mp3\nx=b.mp3\n") << QByteArray() << old;
+    // Too large to be read: which songs it names is unknown, so every song stays.
+    QTest::newRow("paths file that cannot be read")
+        << user << QByteArray(TextFile::MaxDataFileBytes + 1, 'x') << QByteArray("0=a.mp3")
+        << QStringList();
+}
+
+void TestUnusedSongs::cleanupReadsBothPathsFiles()
+{
+    QFETCH(QString, userName);
+    QFETCH(QByteArray, user);
+    QFETCH(QByteArray, pack);
+    QFETCH(QStringList, unused);
+    for (const QString &name : {u"a.mp3"_s, u"b.mp3"_s, u"old.mp3"_s})
+        makeEntry(name);
+    QVERIFY(writeBytes(m_state.Path + u'/' + userName, user));
+    if (!pack.isEmpty())
+        QVERIFY(writeBytes(m_state.Path + u"/PercorsiZMP.ini"_s, pack));
+    QStringList names;
+    for (const UnusedSongs::SongFile &file : UnusedSongs::cleanupFiles(m_state))
+        names << file.name;
+    QCOMPARE(names, unused);
+}
+
 void TestUnusedSongs::missingSongsFolder()
 {
     QVERIFY(QDir(m_state.songsFolder()).removeRecursively());
     QVERIFY(UnusedSongs::CercaFileInutili(m_state, Table::Saved).isEmpty());
     QVERIFY(UnusedSongs::CercaFileInutili(m_state, Table::Working).isEmpty());
+    QVERIFY(UnusedSongs::cleanupFiles(m_state).isEmpty());
 }
 
 void TestUnusedSongs::usedText_data()

@@ -1,11 +1,8 @@
-#include "core/appstate.h"
-#include "options/opzioni.h"
 #include "options/themepreview.h"
-#include "tests/core/startupfakes.h"
+#include "tests/options/optionswindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDirIterator>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -30,18 +27,6 @@ void showTab(QWidget *window, int index)
     QTabBar *bar = tabs->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     QCOMPARE(tabs->currentIndex(), index);
-}
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target))
-            return false;
-    }
-    return true;
 }
 
 bool writeFile(const QString &path, const QByteArray &content)
@@ -85,24 +70,8 @@ QByteArray settingsFile(const AppState &state)
 
 } // namespace
 
-class TestOpzioni : public QObject {
+class TestOpzioni : public QObject, private OptionsWindowFixture {
     Q_OBJECT
-
-    QTemporaryDir m_dir;
-    AppState m_state;
-    ScriptedQuestions m_questions;
-    RecordingWindows m_windows;
-    RecordingTheme m_board;
-    int m_updates = 0;
-
-    Opzioni *open()
-    {
-        OpzioniPorts ports{m_questions, m_windows,   m_board, [this] { ++m_updates; },
-                           {},          u"zefiro"_s, {}};
-        auto *window = new Opzioni(m_state, std::move(ports));
-        window->show();
-        return window;
-    }
 
     struct ThemeTab {
         QPointer<Opzioni> window;
@@ -117,6 +86,15 @@ class TestOpzioni : public QObject {
                 window->findChild<ThemePreview *>(u"PictureAnteprimaTema"_s)};
     }
 
+    // Rows of a test run once for each of "Applica", "OK" and one more button.
+    static void buttonRows(const char *tag, const QString &button)
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow(tag) << button;
+        QTest::newRow("Applica") << u"btnApplica"_s;
+        QTest::newRow("OK") << u"btnOK"_s;
+    }
+
     static void clickRow(QListWidget *skin, int row)
     {
         QTest::mouseClick(skin->viewport(), Qt::LeftButton, {},
@@ -124,19 +102,7 @@ class TestOpzioni : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        const QString program = qEnvironmentVariable("ZEFIRO_PROGRAM_DIR");
-        QVERIFY2(QFileInfo(program + u"/Temi"_s).isDir(), "the built program folder is needed");
-        QVERIFY(m_dir.isValid());
-        QDir(m_dir.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(m_dir.path()));
-        QVERIFY(copyTree(program + u"/Temi"_s, m_dir.path() + u"/Temi"_s));
-        m_state = AppState();
-        m_state.Path = m_dir.path();
-        m_questions = ScriptedQuestions();
-        m_board = RecordingTheme();
-    }
+    void init() { QVERIFY2(resetFolder(), "the built program folder with its themes is needed"); }
 
     void tabsAndLoad()
     {
@@ -145,17 +111,18 @@ private slots:
         QCOMPARE(m_state.Avvio, 0);
         auto *tabs = window->findChild<QTabWidget *>(u"SelOpzioni"_s);
         QVERIFY(tabs);
-        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->count(), 4);
         QCOMPARE(tabs->tabText(0), u"Impostazioni Tema"_s);
         QCOMPARE(tabs->tabText(1), u"Impostazioni delle Canzoni"_s);
         QCOMPARE(tabs->tabText(2), u"Avanzate"_s);
+        QCOMPARE(tabs->tabText(3), u"Squadre"_s);
         tabs->setCurrentIndex(2);
         QVERIFY(window->findChild<QWidget *>(u"frOpzioni2"_s)->isVisible());
         QVERIFY(!window->findChild<QWidget *>(u"frOpzioni0"_s)->isVisible());
         const QString shots = qEnvironmentVariable("ZEFIRO_SHOTS");
         if (!shots.isEmpty()) {
             window->resize(900, 700);
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < 4; ++i) {
                 tabs->setCurrentIndex(i);
                 QVERIFY(
                     window->grab().save(shots + u"/opzioni"_s + QString::number(i) + u".png"_s));
@@ -189,6 +156,8 @@ private slots:
         m_questions.answers = {QuestionPort::Answer::Yes};
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(settingsFile(m_state).contains("riprodcontinua=1"));
+        // Without teams the game leaves no file behind.
+        QVERIFY(!QFileInfo::exists(m_state.file(u"Squadre.ini"_s)));
         QTRY_VERIFY(window.isNull());
         QVERIFY(!m_state.OpzioniAperte);
     }
@@ -266,7 +235,7 @@ private slots:
         QPointer<Opzioni> window = open();
         QCOMPARE(window->findChild<QTabWidget *>(u"SelOpzioni"_s)->currentIndex(), tab);
         QCOMPARE(m_state.SchedaIniziale, 0);
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 4; ++i)
             QCOMPARE(window->findChild<QWidget *>(u"frOpzioni"_s + QString::number(i))->isVisible(),
                      i == tab);
         QVERIFY(!progressShown());
@@ -312,6 +281,56 @@ private slots:
         // The list again matches the themes: a click previews.
         clickRow(skin, 0);
         QVERIFY(preview->boardPicture().endsWith(u"/Temi/Festa/tabella.jpg"_s));
+        delete window.data();
+    }
+
+    // After a rescan left nothing selected, each way of applying applies the theme kept for
+    // the stored index (the first one, as the stored one is gone) and stores its index, so
+    // nothing is left unsaved.
+    void applyAfterRescan_data() { buttonRows("Applica il tema", u"btnApplicaTema"_s); }
+
+    void applyAfterRescan()
+    {
+        QFETCH(QString, button);
+        QVERIFY(writeFile(m_state.file(u"Impostazioni.ini"_s), "indextema=1\r\n"));
+        auto [window, skin, preview] = openThemeTab();
+        QVERIFY(QDir(m_state.file(u"Temi/Notte"_s)).removeRecursively());
+        QTest::mouseClick(window->findChild<QPushButton *>(u"CambInter"_s), Qt::LeftButton);
+        QCOMPARE(skin->currentRow(), -1);
+        m_questions.answers = {QuestionPort::Answer::Yes}; // no songs here: go on all the same
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_board.boards.size(), 1);
+        QVERIFY(m_board.boards.first().endsWith(u"/Temi/Festa/tabella.jpg"_s));
+        QCOMPARE(m_state.settings.number(u"indextema"_s), 0);
+        QVERIFY(settingsFile(m_state).contains("indextema=0\r\n"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!window.isNull()) {
+            QCOMPARE(skin->currentRow(), 0);
+            QVERIFY(!window->CheckAnnullaModifiche());
+        }
+        delete window.data();
+    }
+
+    // The playback window keeps the computer volume of this run in memory only; opening,
+    // applying and cancelling the options window keep it, and applying stores it.
+    void computerVolumeKept_data() { buttonRows("Annulla", u"btnAnnulla"_s); }
+
+    void computerVolumeKept()
+    {
+        QFETCH(QString, button);
+        QVERIFY(writeFile(m_state.file(u"Impostazioni.ini"_s), "volprinc=30\r\n"));
+        m_state.settings.setValue(u"volprinc"_s, u"12"_s);
+        QPointer<Opzioni> window = open();
+        QCOMPARE(m_state.settings.value(u"volprinc"_s), u"12"_s);
+        m_questions.answers = {QuestionPort::Answer::Yes};
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_state.settings.value(u"volprinc"_s), u"12"_s);
+        QCOMPARE(settingsFile(m_state).contains("volprinc=12\r\n"), button != u"btnAnnulla"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete window.data();
+        // A second opening still finds it.
+        window = open();
+        QCOMPARE(m_state.settings.value(u"volprinc"_s), u"12"_s);
         delete window.data();
     }
 

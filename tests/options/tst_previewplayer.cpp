@@ -30,6 +30,8 @@ private slots:
     void cellWithoutSong_data();
     void cellWithoutSong();
     void missingFileEndsCaption();
+    void renamedChoicePlaysWhereItIs_data();
+    void renamedChoicePlaysWhereItIs();
     void stopEndsPreview();
     void following_data();
     void following();
@@ -164,6 +166,35 @@ void TestPreviewPlayer::missingFileEndsCaption()
     preview.PlayWMP(cell(u"not there.mp3"_s));
     QCOMPARE(preview.caption(), Idle);
     QVERIFY(!preview.timer2().isActive());
+}
+
+// A chosen song that the songs folder will keep under another name (its caption) is still
+// where the presenter found it, under its own name, until the change is applied.
+void TestPreviewPlayer::renamedChoicePlaysWhereItIs_data()
+{
+    QTest::addColumn<QString>("file");   // the name in the songs folder, shown in the cell
+    QTest::addColumn<QString>("source"); // its own name where it lies
+    QTest::addColumn<QString>("onDisk");
+    QTest::newRow("safe name") << u"a_b.mp3"_s << u"a;b.mp3"_s << u"a;b.mp3"_s;
+    QTest::newRow("free name") << u"track(0).wav"_s << u"track.wav"_s << u"track.wav"_s;
+    QTest::newRow("matched in another letter case")
+        << u"track.wav"_s << u"Track.WAV"_s << u"Track.WAV"_s;
+    QTest::newRow("own name in another letter case") << u"Song.mp3"_s << QString() << u"song.mp3"_s;
+}
+
+void TestPreviewPlayer::renamedChoicePlaysWhereItIs()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, source);
+    QFETCH(QString, onDisk);
+    QVERIFY(ToneFiles::write(m_dir.filePath(onDisk), "RIFF"));
+    PreviewPlayer preview(m_player);
+    PreviewPlayer::Cell chosen = cell(file);
+    chosen.song.source = source;
+    preview.PlayWMP(chosen);
+    QCOMPARE(m_player.url, m_dir.filePath(onDisk));
+    QVERIFY(preview.timer2().isActive());
+    QCOMPARE(preview.NomeCanzoneRipr, file);
 }
 
 void TestPreviewPlayer::stopEndsPreview()

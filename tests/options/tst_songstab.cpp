@@ -1,6 +1,7 @@
 #include "core/appstate.h"
 #include "core/settingsfile.h"
 #include "core/textfile.h"
+#include "maintenance/pulizia.h"
 #include "options/cellanimations.h"
 #include "options/opzioni.h"
 #include "options/songcell.h"
@@ -10,9 +11,9 @@
 #include "tests/core/testfiles.h"
 #include "widgets/twips.h"
 
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -28,24 +29,13 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target))
-            return false;
-    }
-    return true;
-}
 
 // Runs act on the first modal dialog or popup menu that opens, from inside its event loop.
 template <typename Widget, typename Act> void whenOpen(Act act, bool *done)
@@ -66,6 +56,34 @@ template <typename Widget, typename Act> void whenOpen(Act act, bool *done)
         }
     });
     poll->start(20);
+}
+
+// What is wrong with the file's row in the dialog's detailed list: a text cut by its column,
+// or a date not in Italian. Empty when all is right.
+QString detailsShown(QFileDialog *dialog, const QString &file)
+{
+    auto *view = dialog->findChild<QTreeView *>(u"treeView"_s);
+    if (!view)
+        return u"no detailed list"_s;
+    dialog->setViewMode(QFileDialog::Detail);
+    const QModelIndex root = view->rootIndex();
+    const QString name = QFileInfo(file).fileName();
+    for (int row = 0; row < view->model()->rowCount(root); ++row) {
+        if (view->model()->index(row, 0, root).data().toString() != name)
+            continue;
+        const QString date = view->model()->index(row, 3, root).data().toString();
+        const QLocale italian(QLocale::Italian, QLocale::Italy);
+        if (date != italian.toString(QFileInfo(file).lastModified(), QLocale::ShortFormat))
+            return u"date "_s + date;
+        for (int column = 0; column < 4; ++column) {
+            const QString text = view->model()->index(row, column, root).data().toString();
+            const int room = view->header()->sectionSize(column);
+            if (view->fontMetrics().horizontalAdvance(text) > room)
+                return u"cut: "_s + text + u" in "_s + QString::number(room);
+        }
+        return {};
+    }
+    return u"no row for "_s + name;
 }
 
 // Saves a picture of the widget when ZEFIRO_SCREENSHOTS names a folder, to look at by hand.
@@ -475,6 +493,37 @@ private slots:
         QCOMPARE(m_questions.texts(), QStringList{u"Copia dei file eseguita con successo!"_s});
     }
 
+    // A song of the working table taken away by other hands while the window is open: once
+    // "Pulisci" has deleted files its cell is flagged and "OK" warns before saving.
+    void cleanupChecksTheCellsAgain()
+    {
+        QStringList lines = paths();
+        lines[0] = u"0=song0.wav"_s;
+        QVERIFY(TextFile::writeLines(m_state.pathsFile(), lines).ok);
+        QVERIFY(writeBytes(songs() + u"vecchia.wav"_s, "RIFF"));
+        QPointer<Opzioni> window = open();
+        QVERIFY(window);
+        QVERIFY(!cell(window, 2)->isRed());
+        QVERIFY(QFile::remove(songs() + u"song2.wav"_s));
+        bool cleanupSeen = false;
+        whenOpen<Pulizia>(
+            [](Pulizia *cleanup) {
+                for (const char *name : {"btnProsegui", "btnChiudi"})
+                    QTest::mouseClick(cleanup->findChild<QPushButton *>(QLatin1String(name)),
+                                      Qt::LeftButton);
+            },
+            &cleanupSeen);
+        QTest::mouseClick(window->findChild<QPushButton *>(u"btnPulisciCanzoni"_s), Qt::LeftButton);
+        QVERIFY(cleanupSeen);
+        QVERIFY(!QFileInfo::exists(songs() + u"vecchia.wav"_s));
+        QVERIFY(cell(window, 2)->isRed());
+        QVERIFY(window->findChild<QLabel *>(u"lblNoFile"_s)->isVisible());
+        QTest::mouseClick(window->findChild<QPushButton *>(u"btnOK"_s), Qt::LeftButton);
+        QCOMPARE(m_questions.texts(),
+                 QStringList{u"ATTENZIONE, alcune celle non hanno impostata alcuna canzone, Vuoi "
+                             u"continuare ugualmente?"_s});
+    }
+
     void dialogListsSongsInAnyCase()
     {
         QVERIFY(writeBytes(m_outside.path() + u"/SONG.MP3"_s, "ID3"));
@@ -482,6 +531,7 @@ private slots:
         QPointer<Opzioni> window = open();
         QVERIFY(window);
         QStringList listed;
+        QString details;
         bool dialogSeen = false;
         whenOpen<QFileDialog>(
             [&](QFileDialog *dialog) {
@@ -501,12 +551,14 @@ private slots:
                 };
                 QTRY_VERIFY(names().contains(u"fuori.wav"_s));
                 listed = names();
+                details = detailsShown(dialog, m_outside.path() + u"/fuori.wav"_s);
                 dialog->reject();
             },
             &dialogSeen);
         QTest::mouseClick(window->findChild<QToolButton *>(u"lblBrowse2"_s), Qt::LeftButton);
         QVERIFY(dialogSeen);
         QCOMPARE(listed, (QStringList{u"SONG.MP3"_s, u"fuori.wav"_s}));
+        QVERIFY2(details.isEmpty(), qPrintable(details));
         QCOMPARE(cell(window, 2)->caption(), u"song2.wav"_s); // cancelled: nothing changes
     }
 
@@ -563,6 +615,11 @@ private slots:
             << 0 << QString() << u"Non Impostata o commentata"_s << QString() << true;
         QTest::newRow("short name") << 2 << QString() << u"song2.wav"_s << QString() << true;
         QTest::newRow("long name") << 1 << longName << u"Orchestra"_s << u".mp3"_s << false;
+        // A line break written into Percorsi.ini by hand shows as a blank, on one line.
+        QTest::newRow("line separator") << 1 << u"Prima riga\u2028seconda.wav"_s
+                                        << u"Prima riga seconda.wav"_s << QString() << true;
+        QTest::newRow("next line, twice")
+            << 1 << u"Uno\u0085\u0085due.wav"_s << u"Uno due.wav"_s << QString() << true;
     }
 
     // At the cells' resting width a name is shown whole when it fits, else shortened in the

@@ -1,4 +1,5 @@
 #include "platform/alsamixer.h"
+#include "tests/fakes/soundserverenvironment.h"
 
 #include <QDir>
 #include <QProcess>
@@ -126,9 +127,7 @@ void TestAlsaMixer::cleanupTestCase()
 
 QProcessEnvironment TestAlsaMixer::serverEnvironment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_serverDir.path());
-    return environment;
+    return soundServerEnvironment(m_serverDir.path());
 }
 
 bool TestAlsaMixer::startServer(QString *why)

@@ -25,6 +25,8 @@ private slots:
     void encoded_data();
     void encoded();
     void levelsFollowTheSignal();
+    void rangeMeasuresItsPart_data();
+    void rangeMeasuresItsPart();
     void stopsOnRequest();
 
 private:
@@ -160,6 +162,40 @@ void TstGstAudioProbe::encoded()
 }
 
 // Two tones 12 dB apart measure 12 LU apart, whatever their frequency.
+void TstGstAudioProbe::rangeMeasuresItsPart_data()
+{
+    QTest::addColumn<qint64>("fromMs");
+    QTest::addColumn<qint64>("toMs");
+    QTest::addColumn<double>("loudness");
+
+    // Relative gating leaves the soft half out of the whole song's loudness.
+    QTest::newRow("whole") << qint64(0) << qint64(0) << -10.0;
+    QTest::newRow("the soft half") << qint64(0) << qint64(2000) << -30.0;
+    QTest::newRow("the loud half") << qint64(2000) << qint64(0) << -10.0;
+    QTest::newRow("inside the loud half") << qint64(2500) << qint64(3500) << -10.0;
+    QTest::newRow("past the end") << qint64(5000) << qint64(0) << AudioAnalysis::Silence;
+}
+
+// Two seconds at -30 dBFS, then two at -10: only the range's frames reach the meter, and the
+// length stays the song's.
+void TstGstAudioProbe::rangeMeasuresItsPart()
+{
+    QFETCH(qint64, fromMs);
+    QFETCH(qint64, toMs);
+    QFETCH(double, loudness);
+    const QString file = path(u"steps.wav"_s);
+    QVERIFY(ToneFiles::write(
+        file, ToneFiles::joined({2.0, -30.0, 2, 44100, 1000.0}, {2.0, -10.0, 2, 44100, 1000.0})));
+    std::atomic_bool stop{false};
+    const AudioAnalysis a = m_probe.analyse(file, stop, {fromMs, toMs});
+    QCOMPARE(a.outcome, Outcome::Decoded);
+    QVERIFY2(std::abs(a.seconds - 4.0) < 0.01, qPrintable(QString::number(a.seconds)));
+    if (std::isfinite(loudness))
+        QVERIFY2(std::abs(a.loudness - loudness) < 0.5, qPrintable(QString::number(a.loudness)));
+    else
+        QVERIFY(!std::isfinite(a.loudness));
+}
+
 void TstGstAudioProbe::levelsFollowTheSignal()
 {
     QVERIFY(ToneFiles::write(path(u"loud.wav"_s), ToneFiles::wav({3.0, -6.0, 2, 44100, 440.0})));

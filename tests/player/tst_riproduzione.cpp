@@ -1,6 +1,7 @@
 #include "player/skinimage.h"
 #include "tests/player/windowbench.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -12,6 +13,8 @@
 #include <QTimer>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 class TestRiproduzione : public QObject {
     Q_OBJECT
@@ -35,6 +38,9 @@ private slots:
     void clickOnTheBarSeeks();
     void infoLineFollowsTheMouse();
     void picturesComeFromTheSkinFolder();
+    void controlsHaveNames_data();
+    void controlsHaveNames();
+    void buttonNamesFollowTheirState();
 };
 
 // The captions below are the Italian ones; other locales have their own rows.
@@ -363,6 +369,67 @@ void TestRiproduzione::picturesComeFromTheSkinFolder()
     QWidget *panel = b.child("SchedaControlli");
     const QImage right = panel->grab(b.child("imgPlay3")->geometry()).toImage();
     QCOMPARE(right.pixelColor(8, 28), QColor(38, 42, 50));
+}
+
+// Assistive technology tells the controls apart by name and role: each picture button by the
+// title its info line shows, each slider by its caption.
+void TestRiproduzione::controlsHaveNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    const int button = QAccessible::Button;
+    const int slider = QAccessible::Slider;
+    QTest::newRow("big play") << u"imgPlay"_s << u"Play"_s << button;
+    QTest::newRow("stop") << u"imgStop"_s << u"Stop"_s << button;
+    QTest::newRow("repeat") << u"imgRipeti"_s << u"Ripeti: Disattivato"_s << button;
+    QTest::newRow("mute") << u"imgMuto"_s << u"Muto: Disattivato"_s << button;
+    QTest::newRow("dock") << u"imgAggancia"_s << u"Aggancia player: Attivato"_s << button;
+    QTest::newRow("slide down") << u"imgSlittaBasso"_s << u"Nascondi scheda"_s << button;
+    QTest::newRow("slide up") << u"imgSlittaAlto"_s << u"Mostra scheda"_s << button;
+    QTest::newRow("mixer") << u"imgMixer"_s << u"Mixer audio"_s << button;
+    QTest::newRow("close") << u"imgChiudi"_s << u"Chiudi"_s << button;
+    QTest::newRow("mini play") << u"imgPlayMini"_s << u"Play"_s << button;
+    QTest::newRow("mini stop") << u"imgStopMini"_s << u"Stop"_s << button;
+    QTest::newRow("computer volume") << u"VolPrinc"_s << u"Volume del Computer"_s << slider;
+    QTest::newRow("player volume") << u"volume"_s << u"Volume di Windows Media Player"_s << slider;
+    QTest::newRow("speed") << u"Velocita"_s << u"Velocità della traccia"_s << slider;
+}
+
+void TestRiproduzione::controlsHaveNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    WindowBench b;
+    QVERIFY(b.open());
+    QAccessibleInterface *face =
+        QAccessible::queryAccessibleInterface(b.child(control.toLatin1().constData()));
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QCOMPARE(int(face->role()), role);
+}
+
+// A button of two states is named by the one it shows; pressing it through the accessibility
+// interface does what a click does.
+void TestRiproduzione::buttonNamesFollowTheirState()
+{
+    WindowBench b;
+    QVERIFY(b.open());
+    QVERIFY(b.showPanel());
+    const auto nameOf = [&b](const char *control) {
+        return QAccessible::queryAccessibleInterface(b.child(control))->text(QAccessible::Name);
+    };
+    QAccessibleInterface *repeat = QAccessible::queryAccessibleInterface(b.child("imgRipeti"));
+    QVERIFY(repeat->actionInterface());
+    repeat->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(b.window->model().Ripeti);
+    QCOMPARE(nameOf("imgRipeti"), u"Ripeti: Attivato"_s);
+    b.click("imgMuto", {10, 10});
+    QCOMPARE(nameOf("imgMuto"), u"Muto: Attivato"_s);
+    b.click("imgPlay", {20, 20});
+    QTRY_COMPARE(nameOf("imgPlay"), u"Pausa"_s);
+    QCOMPARE(nameOf("imgPlayMini"), u"Pausa"_s);
 }
 
 QTEST_MAIN(TestRiproduzione)

@@ -30,11 +30,13 @@ private slots:
     void unreadableLinesSkipped();
     void changedFileIsAnalysedAgain_data();
     void changedFileIsAnalysedAgain();
+    void rangesAreKeptApart();
     void secondCheckDecodesNothing();
     void stopDropsTheRest();
     void gain_data();
     void gain();
     void levellerAnalysesForNextTime();
+    void levellerMeasuresTheSnippet();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -114,6 +116,29 @@ void TstAnalysisCache::roundTrip()
     QVERIFY(!read.find(songPath, 123456789012, 1765000000124));
 }
 
+// The levels of a song and of a part of it are two entries; an old line is the whole song's.
+void TstAnalysisCache::rangesAreKeptApart()
+{
+    AnalysisCache written(cacheFile());
+    written.store(sample(u"/m/a.mp3"_s, Outcome::Decoded, -14.0, {}));
+    SongAnalysis part = sample(u"/m/a.mp3"_s, Outcome::Decoded, -20.0, {});
+    part.range = {1000, 5000};
+    written.store(part);
+    QVERIFY(written.save().ok);
+    const QStringList lines = TextFile::readLines(cacheFile());
+    QVERIFY2(lines.contains(u"123456789012|1765000000123|205.500|-20.00|-0.70|-1.25|ok||"
+                            u"@1000-5000|/m/a.mp3"_s),
+             qPrintable(lines.join(u'\n')));
+
+    AnalysisCache read(cacheFile());
+    read.load();
+    const qint64 size = 123456789012;
+    const qint64 modified = 1765000000123;
+    QCOMPARE(read.find(u"/m/a.mp3"_s, size, modified)->audio.loudness, -14.0);
+    QCOMPARE(read.find(u"/m/a.mp3"_s, size, modified, {1000, 5000})->audio.loudness, -20.0);
+    QVERIFY(!read.find(u"/m/a.mp3"_s, size, modified, {1000, 0}));
+}
+
 void TstAnalysisCache::unreadableLinesSkipped_data()
 {
     QTest::addColumn<QString>("line");
@@ -126,6 +151,8 @@ void TstAnalysisCache::unreadableLinesSkipped_data()
     QTest::newRow("unknown outcome") << u"1|2|3|-14|-1|-1|maybe||/a.mp3"_s;
     QTest::newRow("no path") << u"1|2|3|-14|-1|-1|ok||"_s;
     QTest::newRow("empty") << QString();
+    QTest::newRow("range without its end") << u"1|2|3|-14|-1|-1|ok||@5000|/a.mp3"_s;
+    QTest::newRow("range not a number") << u"1|2|3|-14|-1|-1|ok||@5-x|/a.mp3"_s;
 }
 
 void TstAnalysisCache::unreadableLinesSkipped()
@@ -321,6 +348,35 @@ void TstAnalysisCache::levellerAnalysesForNextTime()
     QVERIFY2(qAbs(quietDb - loudDb - 12.0) < 0.3, qPrintable(u"%1 %2"_s.arg(quietDb).arg(loudDb)));
     QVERIFY(leveller.outputGain(quiet) <= 1.0);
     QCOMPARE(probe.decodes.load(), 2);
+}
+
+// A song soft for two seconds, then loud: each half is levelled on its own, and a start past
+// the song's end levels the whole song.
+void TstAnalysisCache::levellerMeasuresTheSnippet()
+{
+    const QString song = path(u"steps.wav"_s);
+    QVERIFY(ToneFiles::write(
+        song, ToneFiles::joined({2.0, -30.0, 2, 44100, 1000.0}, {2.0, -10.0, 2, 44100, 1000.0})));
+    Settings settings;
+    settings.setValue(u"uniformavolume"_s, u"1"_s);
+    CountingProbe probe;
+    AnalysisCache cache(cacheFile());
+    Leveller leveller(settings, probe, cache);
+    const QList<AudioRange> ranges{{}, {0, 2000}, {2000, 0}, {5000, 0}};
+    QSignalSpy idle(&leveller.queue(), &ProbeQueue::idle);
+    for (const AudioRange range : ranges)
+        (void)leveller.outputGain(song, range);
+    while (leveller.queue().isBusy() || idle.isEmpty())
+        QVERIFY(idle.wait(30000));
+    QCOMPARE(probe.decodes.load(), 4);
+    QList<double> gains;
+    for (const AudioRange range : ranges)
+        gains << 20.0 * std::log10(leveller.outputGain(song, range));
+    const QString seen = u"%1 %2 %3 %4"_s.arg(gains[0]).arg(gains[1]).arg(gains[2]).arg(gains[3]);
+    // -30 LUFS wants the most boost there is, -10 LUFS 6 dB less than nothing.
+    QVERIFY2(qAbs(gains[1] - gains[2] - 6.0 - SongVerdict::MaxBoost) < 0.5, qPrintable(seen));
+    QVERIFY2(qAbs(gains[2] - gains[0]) < 0.5, qPrintable(seen));
+    QCOMPARE(gains[3], gains[0]);
 }
 
 QTEST_GUILESS_MAIN(TstAnalysisCache)

@@ -15,6 +15,7 @@ class TestMessageBox : public QObject {
 private slots:
     void icon_data();
     void icon();
+    void namesAsWritten();
 };
 
 void TestMessageBox::icon_data()
@@ -73,6 +74,31 @@ void TestMessageBox::icon()
     } else {
         QVERIFY(iconSize.isEmpty());
     }
+}
+
+// A song name that looks like markup is shown letter for letter.
+void TestMessageBox::namesAsWritten()
+{
+    const QString text = QStringLiteral("Il file <b>Sigla</b> <i>finale</i>.mp3 esiste già");
+    QString shown;
+    int room = 0;
+    int needed = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        shown = label->text();
+        room = label->sizeHint().width();
+        needed = label->fontMetrics().horizontalAdvance(text);
+        box->defaultButton()->click();
+    });
+    MessageBoxQuestions questions;
+    (void)questions.ask(text, QStringLiteral("Zefiro"), QuestionPort::Icon::Question,
+                        QuestionPort::Buttons::YesNo, QuestionPort::Answer::No);
+    QCOMPARE(shown, text);
+    // Drawn as markup, the tags would be left out and the line narrower.
+    QVERIFY2(room >= needed, qPrintable(QStringLiteral("%1 < %2").arg(room).arg(needed)));
 }
 
 QTEST_MAIN(TestMessageBox)

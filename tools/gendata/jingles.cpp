@@ -181,4 +181,12 @@ QList<Song> compose()
     return songs;
 }
 
+QByteArray bookingChime()
+{
+    Synth::Buffer out(size_t(0.55 * Synth::SampleRate), 0.0f);
+    Synth::addNote(out, Voice::Bell, {0.0, 0.12, 81, 0.8});
+    Synth::addNote(out, Voice::Bell, {0.12, 0.3, 88, 0.8});
+    return Synth::wavFile(out);
+}
+
 } // namespace Jingles

@@ -17,4 +17,8 @@ struct Song {
 
 QList<Song> compose();
 
+// The short bell the playback window rings when a team books an answer: two rising notes,
+// about half a second.
+QByteArray bookingChime();
+
 } // namespace Jingles

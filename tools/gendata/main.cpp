@@ -87,6 +87,7 @@ int main(int argc, char **argv)
     // Names without the program's name: the start-up clean-up removes files that carry it.
     out.writeImage(QStringLiteral("icona.png"), Icons::programIcon(), "PNG");
     out.writeImage(QStringLiteral("puntatore.png"), Icons::pointer(), "PNG");
+    out.write(QStringLiteral("gr/prenotazione.wav"), Jingles::bookingChime());
     const bool packWritten = PackDelivery::deliver(out, Jingles::compose());
 
     for (const QString &error : out.errors())

@@ -32,8 +32,9 @@ void PreviewPlayer::PlayWMP(const Cell &cell)
     CategENum = categoryAndPoints();
     NomeCanzoneRipr = cell.caption;
     restartTimer(QuickInterval);
-    // Last, so that a file failing at once ends the caption that was just started.
-    m_player.setURL(cell.song.folder + cell.caption);
+    // Last, so that a file failing at once ends the caption that was just started. A song
+    // chosen under a new name is heard from where it is until the change is applied.
+    m_player.setURL(cell.song.fullPath());
 }
 
 void PreviewPlayer::stop()

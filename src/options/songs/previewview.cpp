@@ -42,6 +42,7 @@ PreviewView::PreviewView(PreviewPlayer &preview, MediaPlayer &player, QWidget *p
     setAccessibleName(QStringLiteral("Anteprima"));
     setMouseTracking(true);
     m_caption->setObjectName(QStringLiteral("lblInRiproduz"));
+    m_caption->setTextFormat(Qt::PlainText); // it shows the song's name as written
     m_caption->setAccessibleName(preview.caption());
     connect(&preview, &PreviewPlayer::captionChanged, m_caption, [this](const QString &text) {
         m_caption->setText(text);

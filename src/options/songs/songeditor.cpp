@@ -77,6 +77,9 @@ SongEditor::Cell SongEditor::cell(int label) const
     if (shown.red && shown.caption.trimmed().isEmpty())
         shown.caption = NotSet;
     shown.selected = m_selected != NoCell && labelAt(m_selected) == label;
+    const SongSlot &song = m_state.PercorsiModifica.at(at(slotOf(label)));
+    if (song.snippet.appliesTo(song.file))
+        shown.snippet = song.snippet.text();
     return shown;
 }
 
@@ -182,8 +185,8 @@ void SongEditor::RimuoviCanzone(int iOrdine)
 
 void SongEditor::useUnused(const QString &name)
 {
-    if (const auto entry = m_choice.place(m_state.songsFolder() + name))
-        m_state.PercorsiModifica.at(at(slotOf(m_menuLabel))) = *entry;
+    const int slot = slotOf(m_menuLabel);
+    m_state.PercorsiModifica.at(at(slot)) = m_choice.place(m_state.songsFolder() + name, slot);
     refresh();
 }
 
@@ -201,8 +204,8 @@ void SongEditor::Incolla()
 void SongEditor::Ripristina(int label)
 {
     const int slot = slotOf(label);
-    m_state.PercorsiModifica.at(at(slot)) = {m_state.PercorsiSalvati.at(at(slot)).file,
-                                             m_state.songsFolder()};
+    const SongSlot &saved = m_state.PercorsiSalvati.at(at(slot));
+    m_state.PercorsiModifica.at(at(slot)) = {saved.file, m_state.songsFolder(), {}, saved.snippet};
     refresh();
 }
 
@@ -212,6 +215,40 @@ bool SongEditor::ApplicaModifiche()
     refresh();
     m_selected = NoCell;
     return ok;
+}
+
+bool SongEditor::setPoint(int label, Point point, qint64 ms)
+{
+    SongSlot &song = m_state.PercorsiModifica.at(at(slotOf(label)));
+    if (song.file.isEmpty())
+        return false;
+    Snippet points = song.snippet.appliesTo(song.file) ? song.snippet : Snippet{0, 0, song.file};
+    if (point == Point::Start) {
+        points.start = qMax<qint64>(0, ms);
+        if (points.end != 0 && points.end <= points.start)
+            points.end = 0;
+    } else {
+        if (ms <= points.start)
+            return false;
+        points.end = ms;
+    }
+    song.snippet = points;
+    return true;
+}
+
+void SongEditor::clearPoints(int label)
+{
+    m_state.PercorsiModifica.at(at(slotOf(label))).snippet = {};
+}
+
+int SongEditor::pointsLabel(int previewedPosition, bool takingPosition) const
+{
+    const int position = m_selected != NoCell ? m_selected : previewedPosition;
+    if (position < 0 || position >= NoCell)
+        return -1;
+    if (takingPosition && position != previewedPosition)
+        return -1;
+    return labelAt(position);
 }
 
 void SongEditor::Resetta()

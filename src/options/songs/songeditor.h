@@ -25,7 +25,9 @@ public:
         bool red = false;
         bool selected = false;
         int position = 0; // where the cell stands on screen; its points are those of the place
+        QString snippet;  // "01.12 - 01.42" when the slot plays a part of its song
     };
+    enum class Point { Start, End };
     struct Menu {
         bool incolla = false;
         bool spostaSu = false;
@@ -66,6 +68,16 @@ public:
     void Incolla();
     void Ripristina(int label);
     [[nodiscard]] bool ApplicaModifiche();
+    // The snippet of a cell's slot in the working table. A point is taken at ms of the song;
+    // false when the slot has no song or an end would not come after the start (a start
+    // after the end clears the end).
+    [[nodiscard]] bool setPoint(int label, Point point, qint64 ms);
+    void clearPoints(int label);
+    // The cell whose points the preview's buttons set: the selected one, or with none selected
+    // the cell being previewed (at previewedPosition, -1 when the preview plays no cell of this
+    // category). -1 for none. Start and end are taken only from the cell's own song: a
+    // selected cell other than the previewed one gets none.
+    int pointsLabel(int previewedPosition, bool takingPosition) const;
     void Resetta();
 
     // Moves. lblSu/lblGiu of a cell move that cell (delta +1 up, -1 down); lblbSu/lblbGiu and

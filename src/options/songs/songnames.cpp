@@ -1,22 +1,54 @@
 #include "options/songs/songnames.h"
 
+#include "core/filenames.h"
+#include "core/songcheck.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace SongNames {
+
+namespace {
+
+bool breaksLine(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+} // namespace
 
 QString safeName(const QString &name)
 {
     QString safe = name;
-    safe.replace(u';', u'_');
-    safe.replace(u'=', u'_');
+    for (QChar &c : safe) {
+        if (c == u';' || c == u'=' || breaksLine(c))
+            c = u'_';
+    }
+    // The reader trims each value, and the cut may leave blanks at the end of a name without
+    // an extension.
+    safe = FileNames::shortened(safe.trimmed(), SongCheck::LongestName).trimmed();
+    if (safe.isEmpty() || safe == u"." || safe == u"..")
+        safe.prepend(u'_');
     return safe;
 }
 
-bool readsBack(const QString &name)
+QString unsafeReason(const QString &name)
 {
-    return !name.contains(u';') && !name.contains(u'=');
+    if (name.contains(u';') || name.contains(u'='))
+        return QStringLiteral(
+            "contiene \";\" o \"=\", che il file delle canzoni non può conservare");
+    if (std::any_of(name.cbegin(), name.cend(), breaksLine))
+        return QStringLiteral("contiene un a capo, che il file delle canzoni non può conservare");
+    if (name.trimmed() != name)
+        return QStringLiteral(
+            "inizia o finisce con degli spazi, che il file delle canzoni non conserva");
+    if (FileNames::bytes(name) > SongCheck::LongestName)
+        return QStringLiteral(
+            "è troppo lungo per essere copiato nella cartella Musiche con questo nome");
+    return safeName(name) == name ? QString() : QStringLiteral("non è un nome di file valido");
 }
 
 const std::vector<Filter> &filters()

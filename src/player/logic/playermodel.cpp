@@ -53,6 +53,16 @@ void PlayerModel::setProgressEnabled(bool enabled)
         m_view->progressChanged();
 }
 
+void PlayerModel::setProgressRange(double from, double to)
+{
+    if (m_progress.rangeFrom == from && m_progress.rangeTo == to)
+        return;
+    m_progress.rangeFrom = from;
+    m_progress.rangeTo = to;
+    if (m_view)
+        m_view->progressChanged();
+}
+
 void PlayerModel::panelUpdated()
 {
     if (m_view)

@@ -55,6 +55,7 @@ enum class Timer {
     Timer9,
     TmrStop,
     TmrRefresh,
+    TmrEntrata,
     Count
 };
 
@@ -96,6 +97,9 @@ struct ProgressDisplay {
     double knobLeft = 0;  // btnProgressoMedia and Picture1, twips in the strip
     double miniWidth = 0; // IndicatoreMiniProgresso, twips
     bool enabled = true;  // ProgressoMedia and SensoreMiniProgresso take the mouse
+    // The part of the song the slot plays, as bar values; from == to when none is marked.
+    double rangeFrom = 0;
+    double rangeTo = 0;
 };
 
 // Where the volume controls stand and whether they take input.
@@ -161,6 +165,7 @@ public:
     void setKnobLeft(double left);
     void setMiniWidth(double width);
     void setProgressEnabled(bool enabled);
+    void setProgressRange(double from, double to);
 
     const PanelGeometry &panel() const { return m_panel; }
     PanelGeometry &panelForUpdate() { return m_panel; }

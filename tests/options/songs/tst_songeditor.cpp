@@ -108,9 +108,15 @@ private slots:
         QTest::newRow("a clash asks, Yes records the source folder")
             << true << u"out"_s << u"extra.wav"_s << QList<Answer>{Answer::Yes}
             << QStringList{exists} << u"extra.wav"_s << u"out"_s << QString();
-        QTest::newRow("a clash asks, No keeps the slot")
+        const QString free = u"Il nome \"extra.wav\" è già usato da un altro file della cartella "
+                             u"Musiche: la canzone verrà copiata nella cartella Musiche come "
+                             u"\"extra(0).wav\"."_s;
+        QTest::newRow("a clash asks, No stores a free name")
             << true << u"out"_s << u"extra.wav"_s << QList<Answer>{Answer::No}
-            << QStringList{exists} << QString() << u"in"_s << QString();
+            << QStringList{exists, free} << u"extra(0).wav"_s << u"out"_s << u"extra.wav"_s;
+        QTest::newRow("a clash answered with Enter keeps the file in Musiche")
+            << true << u"out"_s << u"extra.wav"_s << QList<Answer>{} << QStringList{exists, free}
+            << u"extra(0).wav"_s << u"out"_s << u"extra.wav"_s;
         QTest::newRow("a clash in another letter case keeps the Musiche name")
             << true << u"out"_s << u"EXTRA.WAV"_s << QList<Answer>{Answer::Yes}
             << QStringList{exists} << u"extra.wav"_s << u"out"_s << u"EXTRA.WAV"_s;
@@ -138,7 +144,7 @@ private slots:
 
         m_editor->chooseFile(2); // label 2 of "Canto" is slot 7
         for (QString &text : asked)
-            text = text.arg(songs());
+            text.replace(u"%1"_s, songs());
         QCOMPARE(m_questions.texts(), asked);
         QCOMPARE(m_dialog.startFolders, QStringList{SongNames::startFolder()});
         QTEST(working(7).file, "file");
@@ -179,6 +185,16 @@ private slots:
         QTest::newRow("slot key") << u"s07x12=.wav"_s << false << u"s07x12_.wav"_s;
         QTest::newRow("both") << u"a=b;c.mp3"_s << false << u"a_b_c.mp3"_s;
         QTest::newRow("already in Musiche") << u"tre;quattro.wav"_s << true << u"tre_quattro.wav"_s;
+        QTest::newRow("leading blanks") << u"  lead.wav"_s << false << u"lead.wav"_s;
+        QTest::newRow("trailing blanks") << u"trail.wav  "_s << false << u"trail.wav"_s;
+        QTest::newRow("line break") << u"new\nline.wav"_s << false << u"new_line.wav"_s;
+        // The partial copy adds 9 bytes: a name keeps at most 246, cut before its extension.
+        QTest::newRow("250 bytes")
+            << QString(246, u'x') + u".wav"_s << false << QString(242, u'x') + u".wav"_s;
+        QTest::newRow("two-byte letters cut whole")
+            << QString(125, u'è') + u".mp3"_s << false << QString(121, u'è') + u".mp3"_s;
+        QTest::newRow("four-byte letters cut whole")
+            << u"🎵"_s.repeated(61) + u".wav"_s << false << u"🎵"_s.repeated(60) + u".wav"_s;
     }
 
     void unsafeNamesReadBack()
@@ -193,8 +209,11 @@ private slots:
         m_editor->ComboSelCateg_Click(1);
         m_editor->chooseFile(1); // slot 6
         QCOMPARE(m_questions.asked.size(), 1);
-        QVERIFY2(m_questions.asked.at(0).text.contains(u'"' + stored + u'"'),
-                 qPrintable(m_questions.asked.at(0).text));
+        // A long name is shown with its middle left out.
+        const QString told = m_questions.asked.at(0).text;
+        QVERIFY2(told.contains(u'"' + stored.first(std::min<qsizetype>(stored.size(), 40))) &&
+                     told.contains(stored.last(std::min<qsizetype>(stored.size(), 16)) + u"\"."_s),
+                 qPrintable(told));
         QCOMPARE(m_editor->cell(1).caption, stored);
         QVERIFY(m_editor->ApplicaModifiche());
         QCOMPARE(readBytes(songs() + stored), QByteArray("song"));
@@ -217,6 +236,82 @@ private slots:
         QVERIFY(m_editor->ApplicaModifiche());
         QCOMPARE(TextFile::readLines(m_state.pathsFile()).at(1), u"0=x_y.wav"_s);
         QCOMPARE(readBytes(songs() + u"x_y.wav"_s), QByteArray("song"));
+    }
+
+    // Two choices of a song named alike before applying: the first for slot 5 ("Canto" 10),
+    // the second for slot `second`. Paths are under the outside folder; "M/" is Musiche.
+    void sameNameChosenTwice_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<QString>("stored"); // the second song's name in Musiche
+        QTest::addColumn<QStringList>("told");
+        const QString told = u"Il nome \"%1\" è già usato da un'altra canzone scelta: la canzone "
+                             u"verrà copiata nella cartella Musiche come \"%2\"."_s;
+        QTest::newRow("two folders")
+            << u"a/track.wav"_s << u"b/track.wav"_s << 6 << u"track(0).wav"_s
+            << QStringList{told.arg(u"track.wav"_s, u"track(0).wav"_s)};
+        QTest::newRow("other letter case")
+            << u"a/track.wav"_s << u"b/TRACK.WAV"_s << 6 << u"TRACK(0).WAV"_s
+            << QStringList{told.arg(u"TRACK.WAV"_s, u"TRACK(0).WAV"_s)};
+        // Musiche holds song7.wav; slot 7 names song7(0).wav, a file that is missing.
+        QTest::newRow("the free name skips names in use")
+            << u"a/other.wav"_s << u"b/song7.wav"_s << 6 << u"song7(1).wav"_s
+            << QStringList{u"Il file %1song7.wav esiste già. Lo vuoi sostituire?"_s,
+                           u"Il nome \"song7.wav\" è già usato da un altro file della cartella "
+                           u"Musiche: la canzone verrà copiata nella cartella Musiche come "
+                           u"\"song7(1).wav\"."_s};
+        QTest::newRow("the same file twice stays one")
+            << u"a/track.wav"_s << u"a/track.wav"_s << 6 << u"track.wav"_s << QStringList{};
+        QTest::newRow("a renamed file twice stays one")
+            << u"a/x;y.wav"_s << u"a/x;y.wav"_s << 6 << u"x_y.wav"_s << QStringList{};
+        QTest::newRow("the slot's own choice is replaced")
+            << u"a/track.wav"_s << u"b/track.wav"_s << 5 << u"track.wav"_s
+            << QStringList{u"Sei sicuro di voler sostituire il file track.wav con il file "
+                           u"track.wav?"_s};
+    }
+
+    void sameNameChosenTwice()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, then);
+        QFETCH(int, second);
+        QFETCH(QString, stored);
+        assignAll({5, 6});
+        // A slot names song7(0).wav without the file: the name is not free all the same.
+        working(7).file = m_state.PercorsiSalvati.at(7).file = u"song7(0).wav"_s;
+        QVERIFY(QDir().mkpath(outside() + u"a"_s) && QDir().mkpath(outside() + u"b"_s));
+        QVERIFY(writeBytes(outside() + first, "first"));
+        QVERIFY(QFileInfo::exists(outside() + then) || writeBytes(outside() + then, "second"));
+        m_dialog.paths = {outside() + first, outside() + then};
+        QStringList inMusiche = QDir(songs()).entryList(QDir::Files);
+        m_editor->ComboSelCateg_Click(1);
+        m_editor->chooseFile(0);
+        m_questions = ScriptedQuestions();
+        m_editor->chooseFile(second - 5);
+        QFETCH(QStringList, told);
+        for (QString &text : told)
+            text.replace(u"%1"_s, songs());
+        QCOMPARE(m_questions.texts(), told);
+        QCOMPARE(name(second), stored);
+
+        QVERIFY(m_editor->ApplicaModifiche());
+        AppState reloaded;
+        reloaded.Path = m_state.Path;
+        CaricaPercorsi(reloaded);
+        QCOMPARE(reloaded.PercorsiSalvati.at(std::size_t(second)).file, stored);
+        QCOMPARE(readBytes(songs() + stored), readBytes(outside() + then));
+        const QString firstName = reloaded.PercorsiSalvati.at(5).file;
+        if (second != 5)
+            QCOMPARE(readBytes(songs() + firstName), QByteArray("first"));
+        // Nothing but the chosen songs was added to Musiche.
+        inMusiche << firstName << stored;
+        inMusiche.removeDuplicates();
+        inMusiche.sort();
+        QStringList after = QDir(songs()).entryList(QDir::Files);
+        after.sort();
+        QCOMPARE(after, inMusiche);
     }
 
     void swap_data()
@@ -339,18 +434,19 @@ private slots:
         QTest::addColumn<bool>("selected"); // moved as the selection rather than by its arrow
         QTest::addColumn<QStringList>("order");
         QTest::addColumn<int>("selection");
+        QTest::addColumn<QString>("copied"); // what "Copia" on the moved cell takes
         QTest::newRow("top up: nothing")
             << 0 << QList<int>{1} << false << QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}
-            << 5;
+            << 5 << u"song10.wav"_s;
         QTest::newRow("bottom down: nothing")
             << 4 << QList<int>{-1} << false << QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s}
-            << 5;
+            << 5 << u"song14.wav"_s;
         QTest::newRow("down twice from 1")
             << 1 << QList<int>{-1, -1} << false
-            << QStringList{u"0"_s, u"2"_s, u"3"_s, u"1"_s, u"4"_s} << 5;
+            << QStringList{u"0"_s, u"2"_s, u"3"_s, u"1"_s, u"4"_s} << 5 << u"song13.wav"_s;
         QTest::newRow("selection up stays selected")
             << 3 << QList<int>{1} << true << QStringList{u"0"_s, u"1"_s, u"3"_s, u"2"_s, u"4"_s}
-            << 2;
+            << 2 << u"song12.wav"_s;
     }
 
     void moves()
@@ -375,6 +471,10 @@ private slots:
         QCOMPARE(m_editor->cell(label).caption, u"song1%1.wav"_s.arg(label));
         QTEST(m_editor->iSelezionato(), "selection");
         QCOMPARE(m_editor->DiffSposta(), 0);
+        // "Copia" takes the saved song of the slot where the cell stands now.
+        (void)m_editor->openMenu(label);
+        m_editor->Copia();
+        QTEST(m_state.Appunti.file, "copied");
     }
 
     void stepsFollowTheSlide_data()

@@ -41,6 +41,12 @@ bool FadeOut::begin(Qt::MouseButton button)
     return false;
 }
 
+void FadeOut::beginAlways()
+{
+    start(m_volume.value());
+    m_model.setTimer(Timer::TmrStop, true);
+}
+
 bool FadeOut::tick(int intervalMs)
 {
     const std::optional<int> lowered =

@@ -30,6 +30,8 @@ public:
     // A stop button was released with this mouse button: true when a fade starts (again, from
     // the level reached, when one was running), false when the song is to stop at once.
     [[nodiscard]] bool begin(Qt::MouseButton button);
+    // A fade whatever the buttons' setting: the snippet's end.
+    void beginAlways();
     // One tick of tmrStop, whose interval is intervalMs: the slider goes down a step. True when
     // the volume had already reached 0: the timer is off and the song is to stop.
     [[nodiscard]] bool tick(int intervalMs);

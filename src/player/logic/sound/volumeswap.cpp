@@ -2,6 +2,7 @@
 
 #include "player/logic/panel/playerlayout.h"
 #include "player/logic/playermodel.h"
+#include "player/logic/skin/controlnames.h"
 #include "player/logic/skin/skinbuttons.h"
 
 #include <cmath>
@@ -27,7 +28,7 @@ void VolumeSwap::open()
     v.playerLeft = ParkedRight;
     v.labelTop = VolumeLabelShownTop;
     m_model.volumeUpdated();
-    m_model.setText(Text::LblVolume, QStringLiteral("Volume del Computer"));
+    m_model.setText(Text::LblVolume, ControlNames::computerVolume());
 }
 
 void VolumeSwap::swap(bool withCaption)
@@ -86,8 +87,8 @@ void VolumeSwap::timer9Tick()
         if (v.labelTop <= VolumeLabelHiddenTop) {
             v.labelTop = VolumeLabelHiddenTop;
             m_model.setText(Text::LblVolume, Timer8Tag == Shown::Computer
-                                                 ? QStringLiteral("Volume di Windows Media Player")
-                                                 : QStringLiteral("Volume del Computer"));
+                                                 ? ControlNames::playerVolume()
+                                                 : ControlNames::computerVolume());
             m_sinking = true;
         }
     } else {

@@ -11,11 +11,13 @@
 
 #include <QScopedValueRollback>
 
+#include <utility>
+
 Transport::Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions,
                      SkinButtons &skin, SongPosition &progress, PlayerVolume &volume,
                      const Settings &settings)
-    : fade(model, volume, settings), m_model(model), m_player(player), m_questions(questions),
-      m_skin(skin), m_progress(progress), m_volume(volume)
+    : fade(model, volume, settings), snippet(model, player), m_model(model), m_player(player),
+      m_questions(questions), m_skin(skin), m_progress(progress), m_volume(volume)
 {
 }
 
@@ -57,6 +59,8 @@ void Transport::open(const Opening &opening)
     // player never sees the path, so it has no failure of its own to report on top of the
     // warning every play request gives.
     m_model.FileInesistente = !TextFile::isReadableFile(opening.path);
+    snippet.open(opening.snippet);
+    snippet.rewind(m_progress.presenterMoves());
     m_player.setURL(m_model.FileInesistente ? QString() : opening.path);
     m_player.setEnabled(true);
     showStartCaption();
@@ -122,6 +126,7 @@ void Transport::PlayMouseUp(bool mini, bool untouched)
         }
     } else {
         showPlayButtons(QStringLiteral("Pausa"), mini, untouched);
+        snippet.beforePlay(m_progress.presenterMoves());
         m_player.play();
         m_skin.ApplicaInfo(InfoEntry::Play, 1);
         m_model.letEventsRun();
@@ -174,12 +179,16 @@ void Transport::PlayStateChange()
         // A repeat starts the song again from the start, unless the presenter chose a place
         // on the bar while the restart was pending: the bar may still show the song's last
         // second, whose replay would end at once and repeat again.
-        if (m_repeatPending && m_progress.presenterMoves() == m_movesAtRepeat)
+        if (m_repeatPending && m_progress.presenterMoves() == m_movesAtRepeat) {
             m_progress.resetToStart();
+            snippet.rewind(m_progress.presenterMoves());
+        }
         m_repeatPending = false;
         // Playback goes on from where the bar stands, so a place chosen on the bar while
-        // paused or stopped is where the song continues.
-        m_player.setCurrentPosition(m_model.progress().value * m_player.duration() / 100);
+        // paused or stopped is where the song continues; from its beginning the snippet's
+        // start point.
+        m_player.setCurrentPosition(snippet.playingFrom(
+            m_progress.presenterMoves(), m_model.progress().value * m_player.duration() / 100));
         m_model.setTimer(Timer::Timer1, true);
         m_model.setTimer(Timer::Timer2, true);
         m_model.setText(Text::DurataTot, m_player.durationString());
@@ -189,6 +198,7 @@ void Transport::PlayStateChange()
         } else {
             m_repeatPending = true;
             m_movesAtRepeat = m_progress.presenterMoves();
+            snippet.rewind(m_movesAtRepeat);
             m_model.setTimer(Timer::Timer6, true);
             m_model.letEventsRun();
             if (m_model.unloaded)
@@ -216,6 +226,7 @@ void Transport::finalStop()
     m_model.setText(Text::DurataCorr, QStringLiteral("00.00"));
     m_model.setText(Text::DurataRim, QStringLiteral("-") + duration);
     m_progress.resetToStart();
+    snippet.rewind(m_progress.presenterMoves());
     m_repeatPending = false;
     m_model.StopRepeat = false;
     m_model.Fermo = true;
@@ -236,6 +247,7 @@ void Transport::SfumaStop(Qt::MouseButton button)
 {
     if (m_model.unloaded)
         return;
+    m_endFade = false;
     if (!fade.begin(button))
         stopForGood();
 }
@@ -245,6 +257,7 @@ void Transport::stopNow()
     if (m_model.unloaded)
         return;
     m_model.setTimer(Timer::TmrStop, false);
+    m_endFade = false;
     stopForGood();
 }
 
@@ -252,8 +265,34 @@ void Transport::tmrStop(int intervalMs)
 {
     if (m_model.unloaded)
         return;
-    if (fade.tick(intervalMs))
+    if (!fade.tick(intervalMs))
+        return;
+    if (std::exchange(m_endFade, false))
+        endOfSnippet();
+    else
         stopForGood();
+}
+
+void Transport::snippetTick()
+{
+    if (m_model.unloaded || !isPlaying(m_player.playState()))
+        return;
+    snippet.showRange();
+    if (!snippet.crossedEnd() || m_model.timerOn(Timer::TmrStop))
+        return;
+    fade.beginAlways();
+    m_endFade = true;
+}
+
+// The song ends as it does by itself, and the player's volume comes back for what follows.
+void Transport::endOfSnippet()
+{
+    const int level = fade.VolumeInizioSfumatura;
+    m_player.stop();
+    if (m_model.unloaded)
+        return;
+    m_volume.setValue(level);
+    m_volume.PosizionaVolume(false, true);
 }
 
 // A stop that repeat does not undo.
@@ -310,4 +349,5 @@ void Transport::stopClicked()
     m_model.TimerIIProtetto = 0;
     m_model.setTimer(Timer::Timer2, false);
     m_model.setProgressValue(0);
+    snippet.rewind(m_progress.presenterMoves());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/snippet.h"
 #include "player/logic/sound/fadeout.h"
+#include "player/logic/transport/snippetplay.h"
 
 #include <QString>
 
@@ -27,13 +29,15 @@ public:
         bool riprodcontinua = false;
         bool autoplay = false;
         int wmpsemprevisib = 0;
+        Snippet snippet = {};
     };
 
     Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &questions, SkinButtons &skin,
               SongPosition &progress, PlayerVolume &volume, const Settings &settings);
 
-    // The running fade of a stop button.
+    // The running fade of a stop button, or of the snippet's end.
     FadeOut fade;
+    SnippetPlay snippet;
 
     // The transport's part of the window's opening: pictures, player, caption, bar, timers.
     void open(const Opening &opening);
@@ -53,6 +57,9 @@ public:
     void stopNow();
     // tmrStop: one step of the fade; intervalMs is the timer's interval.
     void tmrStop(int intervalMs);
+    // Timer1 while playing: at the snippet's end point the song fades out with the stop fade's
+    // speed, then ends as at the end of the song (so repeat starts it again).
+    void snippetTick();
 
     // The command buttons Pausa and Stop.
     void pausaClicked();
@@ -65,6 +72,7 @@ public:
 
 private:
     void finalStop();
+    void endOfSnippet();
     void stopForGood();
     void restoreBigButton();
     void showPlayButtons(const QString &glyph, bool mini, bool untouched);
@@ -80,5 +88,7 @@ private:
     bool m_inTimer6 = false;
     // The song ended with repeat on and starts again; the presenter's bar moves until then.
     bool m_repeatPending = false;
+    // The running fade is the snippet's end, not a stop button's.
+    bool m_endFade = false;
     int m_movesAtRepeat = 0;
 };
