@@ -113,11 +113,16 @@ GstPlaybin::~GstPlaybin()
 
 // The sound server's sink; without a server to reach, a sink that takes the sound in silence
 // at the song's pace, so that songs and videos still run as on a machine without loudspeakers.
+// The sink does not give the pipeline its clock: when a stream starts, a server sink that was
+// idle may take its samples only after the silence it had already mixed ahead (up to 2 s on a
+// null sink), and the sink's clock ran on meanwhile, so the position and every volume step (a
+// fade at a snippet's end) came up to 0.7 s before they were heard. On the system clock the
+// sink keeps the samples in step with the position.
 GstElement *GstPlaybin::makeOutput()
 {
     GstElement *sink = gst_element_factory_make("pulsesink", nullptr);
     if (sink) {
-        g_object_set(sink, "client-name", "Zefiro", nullptr);
+        g_object_set(sink, "client-name", "Zefiro", "provide-clock", FALSE, nullptr);
         const bool reached =
             gst_element_set_state(sink, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
         gst_element_set_state(sink, GST_STATE_NULL);
