@@ -1,5 +1,7 @@
 #include "app/peers.h"
 
+#include "app/audiencelink.h"
+#include "audience/audience.h"
 #include "board/principale.h"
 #include "core/appstate.h"
 #include "core/snippetsfile.h"
@@ -10,6 +12,7 @@
 #include "platform/gstmediaplayer.h"
 #include "platform/mediastack.h"
 #include "platform/siteconfig.h"
+#include "player/buzzerdesk.h"
 #include "player/riproduzione.h"
 #include "songcheck/leveller.h"
 #include "songcheck/verificabrani.h"
@@ -24,8 +27,30 @@ AppPeers::AppPeers(AppState &state, QuestionPort &questions, PlayerMemory &playe
                    const SoundPorts &sound, UrlFetch &fetch)
     : m_state(state), m_questions(questions), m_playerMemory(playerMemory), m_sound(sound),
       m_fetch(fetch), m_copyWindows(std::make_unique<LoaderWindows>(*this)),
-      m_updateCheck(std::make_unique<UpdateCheck>(m_fetch, *m_copyWindows, updateHost()))
+      m_updateCheck(std::make_unique<UpdateCheck>(m_fetch, *m_copyWindows, updateHost())),
+      m_audience(std::make_unique<Audience>())
 {
+}
+
+void AppPeers::setBoard(Principale &board)
+{
+    m_board = &board;
+    linkAudience(*m_audience, board);
+}
+
+void AppPeers::toggleAudience()
+{
+    m_audience->toggle(m_board ? m_board->screen() : nullptr);
+}
+
+bool AppPeers::audienceOpen() const
+{
+    return m_audience->isOpen();
+}
+
+void AppPeers::reveal()
+{
+    m_audience->reveal();
 }
 
 AppPeers::~AppPeers()
@@ -63,9 +88,14 @@ void AppPeers::playModal(const QString &path, const QString &title)
             chime->setURL(bell);
         }
         window.setGame(*m_board->game(), chime.get());
+        QObject::connect(window.buzzers(), &BuzzerDesk::bookingChanged, &m_audience->model(),
+                         &AudienceModel::setBooked);
     }
+    m_audience->songPlayed(path);
+    window.setReveal([this] { reveal(); });
     window.load();
     window.exec();
+    m_audience->model().setBooked(-1);
 }
 
 void AppPeers::makeAnalysis()
@@ -149,6 +179,8 @@ void AppPeers::unloadOthers()
     delete m_songCheck.data();
     delete m_options.data();
     delete m_update.data();
+    if (m_audience->isOpen())
+        m_audience->toggle(nullptr);
 }
 
 void LoaderWindows::showCopy(int mode)

@@ -12,6 +12,7 @@
 struct AppState;
 struct PlayerMemory;
 class AnalysisCache;
+class Audience;
 class AudioProbe;
 class Leveller;
 class Principale;
@@ -32,8 +33,12 @@ public:
     void showUpdate() override;
     void focusUpdate() override;
     void unloadOthers() override;
-    // The board the options window applies themes to and ends through.
-    void setBoard(Principale &board) { m_board = &board; }
+    void toggleAudience() override;
+    bool audienceOpen() const override;
+    void reveal() override;
+    // The board the options window applies themes to and ends through; the audience window
+    // follows it from now on.
+    void setBoard(Principale &board);
     // "Verifica dei brani" over the songs as the options window holds them.
     void showSongCheck();
 
@@ -55,6 +60,7 @@ private:
     std::unique_ptr<Leveller> m_leveller;
     std::unique_ptr<StartupWindows> m_copyWindows;
     std::unique_ptr<UpdateCheck> m_updateCheck;
+    std::unique_ptr<Audience> m_audience;
 };
 
 // The copy window and the options window as the loader opens them.

@@ -65,14 +65,16 @@ void BoardGame::setTeams(const QList<Team> &teams)
     m_strip = nullptr;
     if (m_session && m_session->renameTeams(teams)) {
         makeStrip();
+        emit gameChanged();
         return;
     }
     finish();
     m_session.reset();
-    if (teams.isEmpty())
-        return;
-    start(teams, Game::restored(QList<int>(teams.size(), 0), markedSlots(), {}, 0));
-    static_cast<void>(ScoresFile::store(m_state.Path, m_session->game()));
+    if (!teams.isEmpty()) {
+        start(teams, Game::restored(QList<int>(teams.size(), 0), markedSlots(), {}, 0));
+        static_cast<void>(ScoresFile::store(m_state.Path, m_session->game()));
+    }
+    emit gameChanged();
 }
 
 QList<int> BoardGame::markedSlots() const
@@ -98,6 +100,7 @@ void BoardGame::start(const QList<Team> &teams, Game game)
                             "non verranno ripristinati."));
     });
     makeStrip();
+    emit gameChanged();
 }
 
 void BoardGame::makeStrip()
@@ -219,6 +222,7 @@ void BoardGame::showChange(const GameChange &change)
     const QString text = m_session->changeText(change);
     if (!text.isEmpty())
         m_strip->flash(text);
+    emit gameChanged();
 }
 
 void BoardGame::setByHand(int team)

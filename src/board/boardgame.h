@@ -44,6 +44,10 @@ public:
     // The normal end: the standing goes to Classifiche.txt and Punteggi.sav goes.
     void finish();
 
+signals:
+    // The teams or a score changed, or the game started or ended.
+    void gameChanged();
+
 private:
     QList<int> markedSlots() const;
     void start(const QList<Team> &teams, Game game);

@@ -22,4 +22,9 @@ public:
     // Unloads every other window (playback, options, progress, cleanup, copy, update), skipping
     // those not loaded.
     virtual void unloadOthers() = 0;
+    // Opens the audience window "Pubblico", or closes it when it is open.
+    virtual void toggleAudience() {}
+    virtual bool audienceOpen() const { return false; }
+    // Shows the audience the title of the song played last ("Rivela").
+    virtual void reveal() {}
 };

@@ -62,8 +62,11 @@ void NumberGrid::paint(int category, int index)
 
 void NumberGrid::setPlayed(int category, int index, bool played)
 {
+    const bool changed = m_marks.isPlayed(category, index) != played;
     m_marks.setPlayed(category, index, played);
     paint(category, index);
+    if (changed && marksChanged)
+        marksChanged();
 }
 
 void NumberGrid::clearAll()
@@ -73,6 +76,8 @@ void NumberGrid::clearAll()
         for (int i = 0; i < SlotsPerCategory; ++i)
             paint(c, i);
     }
+    if (marksChanged)
+        marksChanged();
 }
 
 void NumberGrid::hover(int category, int index)

@@ -4,6 +4,7 @@
 #include "board/playedmarks.h"
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QObject;
@@ -21,6 +22,8 @@ public:
     // The number that shows the hover colour: category 1..5 (0 none) and index 0..4.
     int MoveCateg = 0;
     int MoveIndex = 0;
+    // Called after any mark has changed (the audience window follows the marks).
+    std::function<void()> marksChanged;
 
     QLabel *number(int category, int index) const;
     const PlayedMarks &marks() const { return m_marks; }

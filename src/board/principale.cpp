@@ -1,5 +1,6 @@
 #include "board/principale.h"
 
+#include "board/audienceentries.h"
 #include "board/boardgame.h"
 #include "board/boardmouse.h"
 #include "board/boardpeers.h"
@@ -65,10 +66,13 @@ void Principale::buildControls()
     m_mouse->setSurface(m_tabella);
 
     m_grid = std::make_unique<NumberGrid>(this, m_mouse);
+    m_grid->marksChanged = [this] { emit marksChanged(); };
     m_frame = new FocusFrame(this);
     m_game =
         new BoardGame(*this, m_state, *m_grid, m_questions,
                       [this](bool ok, const QString &error) { reportRestoreWrite(ok, error); });
+    connect(m_game, &BoardGame::gameChanged, this, &Principale::gameChanged);
+    m_audience = std::make_unique<AudienceEntries>(*this, m_peers);
 
     m_reset = new ThemedButton(QStringLiteral("Reset"), this);
     m_reset->setObjectName(QStringLiteral("Reset"));
@@ -160,6 +164,7 @@ void Principale::applyGeometry()
     place(m_esci, m_geometry.btnEsci);
     m_grid->place(m_geometry);
     placeFrame();
+    m_audience->place(m_geometry.tabella);
 }
 
 void Principale::placeFrame()
@@ -172,7 +177,10 @@ void Principale::placeFrame()
 void Principale::setBoardPicture(const QString &file)
 {
     // An unreadable file leaves the picture shown so far.
-    static_cast<void>(m_tabella->setPictureFile(file));
+    if (!m_tabella->setPictureFile(file))
+        return;
+    m_pictureFile = file;
+    emit themeChanged();
 }
 
 void Principale::setExitPicture(const QString &file)
@@ -195,6 +203,8 @@ void Principale::setBackgroundColour(int colour)
     m_esci->setBackdrop(rgb);
     m_reset->setBackdrop(rgb);
     m_reset->matchColours(*m_esci);
+    m_backgroundColour = colour;
+    emit themeChanged();
 }
 
 void Principale::resizeEvent(QResizeEvent *event)
@@ -272,7 +282,7 @@ void Principale::pointerMoved(QPoint global)
 // A key that acts is the click it stands for, on the focused number or on the picture.
 void Principale::keyPressEvent(QKeyEvent *event)
 {
-    if (m_game->key(*event)) {
+    if (m_audience->key(*event) || m_game->key(*event)) {
         event->accept();
         return;
     }
@@ -300,6 +310,8 @@ void Principale::releaseOnSurface(Qt::MouseButton button, Qt::KeyboardModifiers 
 {
     if (MouseRules::onSurface(button, modifiers) == MouseRules::Action::ShowOptions)
         m_peers.showOptions();
+    else if (button == Qt::RightButton && modifiers == Qt::NoModifier)
+        m_audience->showMenu(QCursor::pos());
 }
 
 void Principale::releaseOnNumber(int category, int index, Qt::MouseButton button,

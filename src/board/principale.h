@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class AudienceEntries;
 class ThemedButton;
 class BoardGame;
 class BoardMouse;
@@ -66,6 +67,12 @@ public:
     // The teams the options window applied: the score strip follows them at once.
     void setTeams(const QList<Team> &teams);
 
+    // What the theme gave the board, for the audience window.
+    QString boardPictureFile() const { return m_pictureFile; }
+    int backgroundColour() const { return m_backgroundColour; }
+    // The audience window's line over the picture and its keys and menu.
+    AudienceEntries &audience() const { return *m_audience; }
+
     // ThemeTarget: the theme's pictures and colour.
     void setBoardPicture(const QString &file) override;
     void setExitPicture(const QString &file) override;
@@ -74,6 +81,12 @@ public:
 signals:
     // The run has ended normally; the application may quit.
     void terminated();
+    // A number was marked or freed, by whatever means.
+    void marksChanged();
+    // The theme's picture or colour changed.
+    void themeChanged();
+    // The teams or their scores changed (game() may be another one, or none).
+    void gameChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -115,6 +128,9 @@ private:
     BoardKeys m_keys;
     BoardGame *m_game = nullptr;
     QTimer *m_timer1 = nullptr;
+    std::unique_ptr<AudienceEntries> m_audience;
+    QString m_pictureFile;
+    int m_backgroundColour = 0;
 
     BoardLayout::Geometry m_geometry;
     bool m_ended = false;

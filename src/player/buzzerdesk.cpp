@@ -146,6 +146,15 @@ void BuzzerDesk::showBooking()
     m_overlay->setGeometry(m_overlay->parentWidget()->rect());
     m_overlay->raise();
     m_overlay->show();
+    emit bookingChanged(team);
+}
+
+void BuzzerDesk::hideBooking()
+{
+    const bool shown = m_overlay->isVisibleTo(m_overlay->parentWidget());
+    m_overlay->hide();
+    if (shown)
+        emit bookingChanged(-1);
 }
 
 // Right: the song comes back for its fade, as the stop button fades a playing song.
@@ -153,7 +162,7 @@ void BuzzerDesk::right()
 {
     if (!m_session.buzzerRight().happened)
         return;
-    m_overlay->hide();
+    hideBooking();
     resume();
     m_logic.transport.SfumaStop(Qt::LeftButton);
 }
@@ -163,7 +172,7 @@ void BuzzerDesk::wrong(qint64 stamp)
     const bool penalty = m_settings.number(QStringLiteral("penalita")) == 1;
     if (!m_session.buzzerWrong(stamp, penalty).happened)
         return;
-    m_overlay->hide();
+    hideBooking();
     resume();
 }
 
@@ -171,7 +180,7 @@ void BuzzerDesk::drop(qint64 stamp)
 {
     if (m_session.buzzers().drop(stamp) < 0)
         return;
-    m_overlay->hide();
+    hideBooking();
     resume();
 }
 
@@ -190,7 +199,7 @@ void BuzzerDesk::playStateChanged()
     } else if (state == MediaPlayer::PlayState::Stopped && m_songOn) {
         m_songOn = false;
         m_session.buzzers().songStopped();
-        m_overlay->hide();
+        hideBooking();
     }
 }
 

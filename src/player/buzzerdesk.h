@@ -33,6 +33,11 @@ public:
     bool isBooked() const;
     QWidget *overlay() const { return m_overlay; }
 
+signals:
+    // The team that has the answer now, -1 once the booking is settled, dropped or the song
+    // stopped (the audience window shows it too).
+    void bookingChanged(int team);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -40,6 +45,7 @@ private:
     void build(QWidget &window);
     void press(int team, qint64 stamp);
     void showBooking();
+    void hideBooking();
     void right();
     void wrong(qint64 stamp);
     void drop(qint64 stamp);

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -108,6 +109,22 @@ void Riproduzione::setGame(GameSession &session, MediaPlayer *chime)
         m_desk = new BuzzerDesk(*this, m_logic, m_player, session, m_state.settings, chime);
 }
 
+void Riproduzione::setReveal(std::function<void()> reveal)
+{
+    if (m_reveal)
+        return;
+    m_reveal = new QPushButton(QStringLiteral("Rivela"), this);
+    m_reveal->setObjectName(QStringLiteral("btnRivela"));
+    m_reveal->setToolTip(QStringLiteral("Mostra al pubblico titolo e artista"));
+    m_reveal->setAccessibleDescription(QStringLiteral("F6"));
+    m_reveal->setFocusPolicy(Qt::NoFocus);
+    m_reveal->adjustSize();
+    // Top right, over the skin's backdrop, away from the transport.
+    m_reveal->move(width() - m_reveal->width() - 6, 6);
+    connect(m_reveal, &QPushButton::clicked, this, std::move(reveal));
+    m_reveal->show();
+}
+
 void Riproduzione::done(int result)
 {
     unloadOnce();
@@ -124,6 +141,11 @@ void Riproduzione::closeEvent(QCloseEvent *event)
 // would reject it and cut the song: it stops the song, and closes the window once stopped.
 void Riproduzione::keyPressEvent(QKeyEvent *event)
 {
+    if (m_reveal && event->key() == Qt::Key_F6 && event->modifiers() == Qt::NoModifier) {
+        m_reveal->click();
+        event->accept();
+        return;
+    }
     if (m_desk && m_desk->key(*event)) {
         event->accept();
         return;

@@ -12,7 +12,10 @@
 
 class BuzzerDesk;
 class GameSession;
+#include <functional>
+
 class PlayerMouse;
+class QPushButton;
 class MediaPlayer;
 class QMouseEvent;
 class QuestionPort;
@@ -47,6 +50,10 @@ public:
     // without a call the window knows no teams.
     void setGame(GameSession &session, MediaPlayer *chime = nullptr);
     BuzzerDesk *buzzers() const { return m_desk; }
+
+    // A "Rivela" button (and F6) that shows the audience the song's title through reveal;
+    // without a call the window has none.
+    void setReveal(std::function<void()> reveal);
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -84,4 +91,5 @@ private:
     BuzzerDesk *m_desk = nullptr;
     QPointer<QWidget> m_video;
     bool m_unloaded = false;
+    QPushButton *m_reveal = nullptr;
 };

@@ -131,6 +131,9 @@ void ThemedButton::paintContent(QPainter &painter, const QRectF &bar) const
     }
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(text());
+    // A bar too narrow for both (the exit button beside the teams' scores) keeps the caption.
+    if (pictureSize.width() + gap + textWidth > bar.width() - 2 * gap)
+        pictureSize = QSize();
     const int total = pictureSize.width() + (pictureSize.isEmpty() ? 0 : gap) + textWidth;
     double left = bar.center().x() - total / 2.0;
     if (!pictureSize.isEmpty()) {

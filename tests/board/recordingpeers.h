@@ -20,6 +20,8 @@ public:
     int optionsShown = 0;
     int optionsFocused = 0;
     int unloads = 0;
+    int audienceToggles = 0;
+    int reveals = 0;
     std::function<void()> duringPlay;
     std::function<void()> duringUnload;
 
@@ -32,6 +34,8 @@ public:
     void showOptions() override { ++optionsShown; }
     void focusOptions() override { ++optionsFocused; }
     void focusUpdate() override {}
+    void toggleAudience() override { ++audienceToggles; }
+    void reveal() override { ++reveals; }
     void unloadOthers() override
     {
         ++unloads;

@@ -1,3 +1,4 @@
+#include "board/audienceentries.h"
 #include "board/boardpicture.h"
 #include "board/principale.h"
 #include "core/appstate.h"
@@ -12,6 +13,7 @@
 #include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,6 +21,8 @@
 #include <QTimer>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 using Cell = QPoint; // x: category, y: index
 using Mods = Qt::KeyboardModifiers;
@@ -343,6 +347,50 @@ private slots:
         }
         QTEST(readBytes(restorePath()), "record");
         QTEST(m_peers->optionsShown, "shows");
+    }
+
+    // F5 and F6, or the menu of a plain right click on the picture, reach the audience window.
+    void audienceKeysAndMenu_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("toggles");
+        QTest::addColumn<int>("reveals");
+        QTest::newRow("F5") << u"F5"_s << 1 << 0;
+        QTest::newRow("F6") << u"F6"_s << 0 << 1;
+        QTest::newRow("shift+F5 is not it") << u"shift+F5"_s << 0 << 0;
+        QTest::newRow("menu Pubblico") << u"mnuPubblico"_s << 1 << 0;
+        QTest::newRow("menu Rivela") << u"mnuRivela"_s << 0 << 1;
+    }
+
+    void audienceKeysAndMenu()
+    {
+        QFETCH(QString, how);
+        QVERIFY(showBoard());
+        QSignalSpy marks(m_board.get(), &Principale::marksChanged);
+        if (how.startsWith(u"mnu")) {
+            QTest::mouseClick(child<QLabel>("Tabella"), Qt::RightButton, {}, QPoint(5, 5));
+            auto *menu = child<QMenu>("MenuPubblico");
+            QVERIFY(menu);
+            QTRY_VERIFY(menu->isVisible());
+            auto *entry = menu->findChild<QAction *>(how);
+            QVERIFY(entry);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+        } else {
+            QTest::keyClick(m_board->windowHandle(),
+                            Qt::Key(how.endsWith(u"5") ? Qt::Key_F5 : Qt::Key_F6),
+                            how.startsWith(u"shift") ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        QTEST(m_peers->audienceToggles, "toggles");
+        QTEST(m_peers->reveals, "reveals");
+        // The room's copy of the marks follows every change, not only the played numbers.
+        QCOMPARE(marks.count(), 0);
+        click(2, 2, Qt::RightButton);
+        QCOMPARE(marks.count(), 1);
+        m_board->audience().setLine(u"Nel blu"_s);
+        QCOMPARE(child<QLabel>("RigaPubblico")->text(), u"Pubblico: Nel blu"_s);
+        QVERIFY(child<QLabel>("RigaPubblico")->isVisible());
+        m_board->audience().setLine({});
+        QVERIFY(!child<QLabel>("RigaPubblico")->isVisible());
     }
 
     // The frame appears on Spot 10 at the first key, follows the arrows, and goes away when

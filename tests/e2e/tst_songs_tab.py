@@ -17,7 +17,7 @@ from tst_options import OK_BUTTON  # noqa: E402
 SONGS_TAB = (238, 4)
 FIRST_NAME = (126, 87)  # the file name of the cell worth 10 points, above its glyphs
 CELL_PITCH = 56  # from one cell's name to the next one's
-PULISCI = (267, 429)
+PULISCI = (267, 457)
 # Inside the cleanup window.
 PROSEGUI = (339, 156)
 CHIUDI = (426, 156)

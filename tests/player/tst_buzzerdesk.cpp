@@ -3,6 +3,7 @@
 #include "tests/player/windowbench.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -64,6 +65,7 @@ class TestBuzzerDesk : public QObject {
             bench->b.state, bench->b.memory, bench->b.questions, bench->b.player,
             bench->b.sound.ports(), bench->b.song_path(), u"Spot 30"_s);
         bench->b.window->setGame(bench->session, &bench->chime);
+        bench->b.window->logic().transport.clock = [b = &bench->b] { return b->now += 1000; };
         bench->b.window->load();
         bench->b.window->show();
         if (!QTest::qWaitForWindowExposed(bench->b.window.get()))
@@ -131,8 +133,12 @@ private slots:
         QFETCH(QString, script);
         const auto t = playing(penalty);
         QVERIFY(t);
+        // The audience window hears of every booking and of its end.
+        QSignalSpy told(t->b.window->buzzers(), &BuzzerDesk::bookingChanged);
         t->act(u"A"_s);
         QCOMPARE(t->b.player.state, State::Paused);
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(told.first().first().toInt(), 0);
         for (const QString &step : script.split(u','))
             t->act(step);
         QTEST(t->session.game().score(0), "rossi");
@@ -141,6 +147,7 @@ private slots:
         QTEST(t->b.window->findChild<QTimer *>(u"tmrStop"_s)->isActive(), "fading");
         QTEST(t->session.buzzers().bookedTeam(), "booked");
         QCOMPARE(t->overlay()->isVisible(), t->session.buzzers().bookedTeam() >= 0);
+        QTEST(told.last().first().toInt(), "booked");
     }
 
     // A team's key means nothing while the song is paused, fades out or is stopped; the

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +43,7 @@ private slots:
     void controlsHaveNames_data();
     void controlsHaveNames();
     void buttonNamesFollowTheirState();
+    void revealButtonAndKey();
 };
 
 // The captions below are the Italian ones; other locales have their own rows.
@@ -430,6 +433,28 @@ void TestRiproduzione::buttonNamesFollowTheirState()
     b.click("imgPlay", {20, 20});
     QTRY_COMPARE(nameOf("imgPlay"), u"Pausa"_s);
     QCOMPARE(nameOf("imgPlayMini"), u"Pausa"_s);
+}
+
+// "Rivela" is there only when the audience can be shown the title; the button and F6 both
+// reveal, and the button never takes the keys from the window.
+void TestRiproduzione::revealButtonAndKey()
+{
+    WindowBench b;
+    QVERIFY(b.open());
+    QVERIFY(!b.window->findChild<QPushButton *>(QStringLiteral("btnRivela")));
+    int reveals = 0;
+    b.window->setReveal([&reveals] { ++reveals; });
+    auto *button = b.window->findChild<QPushButton *>(QStringLiteral("btnRivela"));
+    QVERIFY(button && button->isVisible());
+    QCOMPARE(button->text(), QStringLiteral("Rivela"));
+    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+    QVERIFY(b.window->rect().contains(button->geometry()));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(reveals, 1);
+    QTest::keyClick(b.window.get(), Qt::Key_F6);
+    QCOMPARE(reveals, 2);
+    QTest::keyClick(b.window.get(), Qt::Key_F6, Qt::ShiftModifier);
+    QCOMPARE(reveals, 2);
 }
 
 QTEST_MAIN(TestRiproduzione)

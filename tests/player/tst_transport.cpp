@@ -23,6 +23,8 @@ private slots:
     void songStops();
     void repeatRestartsWhereTheBarStands();
     void secondRequestDuringTheYieldIsDropped();
+    void bouncedPlayRequestIsOne_data();
+    void bouncedPlayRequestIsOne();
     void bigButtonRelease_data();
     void bigButtonRelease();
     void insideBigPlay_data();
@@ -389,6 +391,47 @@ void TestTransport::secondRequestDuringTheYieldIsDropped()
     c.logic.transport.PlayMouseUp(false, false);
     QCOMPARE(c.player.count(QStringLiteral("play")), 0);
     QCOMPARE(c.player.state, MediaPlayer::PlayState::Stopped);
+}
+
+void TestTransport::bouncedPlayRequestIsOne_data()
+{
+    QTest::addColumn<bool>("delayedStart");
+    QTest::addColumn<qint64>("gapMs");
+    QTest::addColumn<bool>("presenter");
+    QTest::addColumn<bool>("paused");
+
+    QTest::newRow("double click") << false << qint64(120) << true << false;
+    QTest::newRow("press just inside the bounce") << false << qint64(299) << true << false;
+    QTest::newRow("press after the bounce pauses") << false << qint64(300) << true << true;
+    QTest::newRow("press right after the delayed start") << true << qint64(200) << true << false;
+    QTest::newRow("a booking pauses at once") << false << qint64(50) << false << true;
+}
+
+void TestTransport::bouncedPlayRequestIsOne()
+{
+    QFETCH(bool, delayedStart);
+    QFETCH(qint64, gapMs);
+    QFETCH(bool, presenter);
+    QFETCH(bool, paused);
+
+    PlayerBench b;
+    b.open();
+    qint64 now = 5000;
+    b.logic.transport.clock = [&now] { return now; };
+    if (delayedStart)
+        b.logic.transport.PlayMouseUp(false, true);
+    else
+        b.logic.buttons.bigPlayReleased(true);
+    QCOMPARE(b.player.state, MediaPlayer::PlayState::Playing);
+    now += gapMs;
+    if (presenter)
+        b.logic.buttons.bigPlayReleased(true);
+    else
+        b.logic.transport.PlayMouseUp(false, true);
+    QCOMPARE(b.player.state,
+             paused ? MediaPlayer::PlayState::Paused : MediaPlayer::PlayState::Playing);
+    QCOMPARE(b.player.count(QStringLiteral("pause")), paused ? 1 : 0);
+    QCOMPARE(b.player.count(QStringLiteral("play")), 1);
 }
 
 void TestTransport::bigButtonRelease_data()

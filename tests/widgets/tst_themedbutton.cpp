@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The board's exit and reset buttons take their face from the theme: its colour from the
 // theme's exit picture, its caption in the colour that stands out on that picture.
 class TestThemedButton : public QObject {
@@ -15,6 +17,7 @@ private slots:
     void colours();
     void faceIsDrawnInTheTheme_data();
     void faceIsDrawnInTheTheme();
+    void narrowBarKeepsTheCaptionWhole();
 };
 
 namespace {
@@ -101,6 +104,31 @@ void TestThemedButton::faceIsDrawnInTheTheme()
     const QColor pressed = button.grab().toImage().pixelColor(40, shot.height() / 2);
     QTest::mouseRelease(&button, Qt::LeftButton);
     QVERIFY2(pressed.value() < middle.value(), "a pressed button is darker");
+}
+
+// Beside the teams' scores the exit button is as narrow as Reset: the caption stays whole and
+// centred, and the picture gives way.
+void TestThemedButton::narrowBarKeepsTheCaptionWhole()
+{
+    ThemedButton button(QStringLiteral("Esci"));
+    button.resize(button.fontMetrics().horizontalAdvance(button.text()) + 30, 33);
+    button.setBackdrop(Maroon);
+    const QImage art = picture(Navy, Gold, 120, 40);
+    button.setPicture(QPixmap::fromImage(art));
+    const QColor caption = ThemedButton::captionColour(art, ThemedButton::faceColour(art, Maroon));
+    const QImage shot = button.grab().toImage();
+    int first = shot.width(), last = -1;
+    for (int x = 0; x < shot.width(); ++x)
+        for (int y = 0; y < shot.height(); ++y)
+            if (near(shot.pixelColor(x, y), caption, 60)) {
+                first = qMin(first, x);
+                last = qMax(last, x);
+            }
+    QVERIFY2(last >= 0, "the caption is drawn");
+    QVERIFY2(last < shot.width() - 8, qPrintable(u"caption cut at "_s + QString::number(last)));
+    QVERIFY2(qAbs((first + last) / 2 - shot.width() / 2) <= 4,
+             qPrintable(u"caption from "_s + QString::number(first) + u" to "_s +
+                        QString::number(last)));
 }
 
 QTEST_MAIN(TestThemedButton)

@@ -84,7 +84,7 @@ PlayerKeys::Action PlayerKeys::press(int key, Qt::KeyboardModifiers modifiers, b
 // The big button's request; its pictures show the pointer's hover only when it rests there.
 void PlayerKeys::playPause()
 {
-    m_logic.transport.PlayMouseUp(false, m_logic.model.Oggetto != MainHover::BigPlay);
+    m_logic.transport.presenterPlay(false, m_logic.model.Oggetto != MainHover::BigPlay);
 }
 
 // A stop while the fade runs is the presenter's "now"; a paused song has nothing to fade.

@@ -9,6 +9,7 @@
 #include "player/logic/skin/skinbuttons.h"
 #include "player/logic/sound/playervolume.h"
 
+#include <QDeadlineTimer>
 #include <QScopedValueRollback>
 
 #include <utility>
@@ -19,6 +20,7 @@ Transport::Transport(PlayerModel &model, MediaPlayer &player, QuestionPort &ques
     : fade(model, volume, settings), snippet(model, player), m_model(model), m_player(player),
       m_questions(questions), m_skin(skin), m_progress(progress), m_volume(volume)
 {
+    clock = [] { return QDeadlineTimer::current().deadline(); };
 }
 
 // "Ripeti" or "NRipeti" after the repeat state, then the state letters.
@@ -128,10 +130,19 @@ void Transport::PlayMouseUp(bool mini, bool untouched)
         showPlayButtons(QStringLiteral("Pausa"), mini, untouched);
         snippet.beforePlay(m_progress.presenterMoves());
         m_player.play();
+        m_startedAt = clock();
         m_skin.ApplicaInfo(InfoEntry::Play, 1);
         m_model.letEventsRun();
     }
     m_model.Fermo = false;
+}
+
+void Transport::presenterPlay(bool mini, bool untouched)
+{
+    const bool bounce = m_startedAt >= 0 && clock() - m_startedAt < BounceMs;
+    if (bounce && isPlaying(m_player.playState()))
+        return;
+    PlayMouseUp(mini, untouched);
 }
 
 void Transport::showStartCaption()

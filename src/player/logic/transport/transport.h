@@ -8,6 +8,8 @@
 
 #include <Qt>
 
+#include <functional>
+
 class MediaPlayer;
 class PlayerModel;
 class PlayerVolume;
@@ -47,6 +49,13 @@ public:
     // Toggles between playing and paused. mini: from the mini play button; untouched: not from
     // the mouse resting on the big button (delayed start, repeat restart).
     void PlayMouseUp(bool mini, bool untouched);
+    // The presenter's play request (a play button, the play key): a second one within
+    // BounceMs of a start is the same press bouncing (a double click, a clicker's key) and
+    // never pauses the song it has just started.
+    void presenterPlay(bool mini, bool untouched);
+    static constexpr qint64 BounceMs = 300;
+    // Milliseconds on a steady clock, for the bounce guard; tests set their own.
+    std::function<qint64()> clock;
     void PlayStateChange();
     // Timer6: the delayed start and the repeat restart.
     void timer6();
@@ -91,4 +100,6 @@ private:
     // The running fade is the snippet's end, not a stop button's.
     bool m_endFade = false;
     int m_movesAtRepeat = 0;
+    // When the song last started playing, on clock(); none yet while negative.
+    qint64 m_startedAt = -1;
 };

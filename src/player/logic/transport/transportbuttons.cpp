@@ -37,7 +37,7 @@ void TransportButtons::bigPlayPressed()
 void TransportButtons::bigPlayReleased(bool inside)
 {
     if (inside) {
-        m_transport.PlayMouseUp(false, false);
+        m_transport.presenterPlay(false, false);
     } else {
         m_model.setPicture(Image::Play1, QStringLiteral("Play1N"));
         m_model.setPicture(Image::Play3, QStringLiteral("Play3N"));
@@ -56,7 +56,7 @@ void TransportButtons::miniPlayPressed()
 void TransportButtons::miniPlayReleased(bool inside)
 {
     if (inside)
-        m_transport.PlayMouseUp(true, false);
+        m_transport.presenterPlay(true, false);
     else
         m_skin.NormalizzaMiniPulsanti(MiniHover::Background);
     m_model.PulsanteMiniPremuto = false;
