@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Prints how long our media player adapter takes from the play request to reporting playing,
-for a WAV and an MP3, beside a bare playbin program (the floor), and the CPU our adapter
+for a WAV and an MP3, beside a bare QMediaPlayer program (the floor), and the CPU our adapter
 program uses over 10 s of playback beside gst-play-1.0 playing the same file. Runs with a
 private PulseAudio server (null sink) in its own runtime folder, ended at the end.
 Usage: bench/playback.py [build folder]"""

@@ -3,7 +3,7 @@
  - start to the board's first paint, beside a bare maximised Qt window with one label;
  - resident memory of the idle board, beside the same bare window;
  - click to sound: from the left click on a number to the first non-silent samples on the
-   sound server's null sink, beside a bare playbin program that plays the same WAV on a
+   sound server's null sink, beside a bare QMediaPlayer program that plays the same WAV on a
    click (after the same half second the playback window waits before its automatic start);
    the first click after start and the later ones apart;
  - opening the playback window: from the click to its first paint, beside a bare QDialog of the

@@ -11,8 +11,8 @@
 #include "maintenance/updatecheck.h"
 #include "options/opzioni.h"
 #include "platform/gstaudioprobe.h"
-#include "platform/gstmediaplayer.h"
 #include "platform/mediastack.h"
+#include "platform/qtmediaplayer.h"
 #include "platform/siteconfig.h"
 #include "player/buzzerdesk.h"
 #include "player/riproduzione.h"
@@ -67,13 +67,14 @@ AppPeers::~AppPeers()
 // Each song gets its own player and window; both go when the window closes.
 void AppPeers::playModal(const QString &path, const QString &title)
 {
-    // Without GStreamer's player no song can play; the presenter hears why, as at the start.
+    // Without a back end Qt ends the program at the first player; the presenter hears why no
+    // song plays instead, as at the start.
     if (!mediaBackendFound()) {
         m_questions.inform(missingMediaStackWarning(), QStringLiteral("Zefiro"),
                            QuestionPort::Icon::Warning);
         return;
     }
-    GstMediaPlayer player;
+    QtMediaPlayer player;
     // With levelling off a song plays at its own level: the analyses and their file are not
     // needed, and the first click does not wait for them.
     if (Leveller::isOn(m_state.settings)) {
@@ -85,11 +86,11 @@ void AppPeers::playModal(const QString &path, const QString &title)
                         QApplication::activeWindow());
     m_player = &window;
     // With teams a second player holds the booking's bell, loaded before the song starts.
-    std::unique_ptr<GstMediaPlayer> chime;
+    std::unique_ptr<QtMediaPlayer> chime;
     if (m_board && m_board->game()) {
         const QString bell = m_state.file(QStringLiteral("gr/prenotazione.wav"));
         if (QFileInfo(bell).isFile()) {
-            chime = std::make_unique<GstMediaPlayer>();
+            chime = std::make_unique<QtMediaPlayer>();
             chime->setAutoStart(false);
             chime->setURL(bell);
         }

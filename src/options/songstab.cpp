@@ -3,8 +3,8 @@
 #include "maintenance/pulizia.h"
 #include "options/songs/previewplayer.h"
 #include "options/songs/previewview.h"
-#include "platform/gstmediaplayer.h"
 #include "platform/mediastack.h"
+#include "platform/qtmediaplayer.h"
 
 #include "core/appstate.h"
 #include "core/ports.h"
@@ -39,8 +39,8 @@ constexpr int CellHeight = 720;
 SongsTab::SongsTab(AppState &state, QuestionPort &questions, ProgressPort &progress,
                    StartupWindows &windows, QWidget *parent)
     : QWidget(parent), m_state(state), m_questions(questions),
-      // Without GStreamer's player no preview can play: none is made then.
-      m_previewMedia(mediaBackendFound() ? std::make_unique<GstMediaPlayer>() : nullptr),
+      // Without a back end Qt ends the program at its first player: none is made then.
+      m_previewMedia(mediaBackendFound() ? std::make_unique<QtMediaPlayer>() : nullptr),
       m_preview(m_previewMedia ? std::make_unique<PreviewPlayer>(*m_previewMedia) : nullptr),
       m_check(std::make_unique<SongCheck>(state, progress, questions, windows)),
       m_dialog(std::make_unique<QtSongFileDialog>(this)),

@@ -67,7 +67,7 @@ private:
 
     AppState &m_state;
     QuestionPort &m_questions;
-    // Both null when GStreamer cannot play.
+    // Both null when Qt Multimedia has no back end.
     std::unique_ptr<MediaPlayer> m_previewMedia;
     std::unique_ptr<PreviewPlayer> m_preview;
     std::unique_ptr<SongCheck> m_check;

@@ -9,10 +9,10 @@
 
 namespace {
 
-// playbin's flags: video and audio; no subtitles, no visualisation, and no volume of its own
-// (the audio sink has one).
+// playbin's flags: video, audio and a volume of its own; no subtitles, no visualisation.
 constexpr guint PlayVideo = 1U << 0;
 constexpr guint PlayAudio = 1U << 1;
+constexpr guint PlaySoftVolume = 1U << 4;
 
 // The soundfont synthesiser's master gain. At its own default (0.2) a MIDI song sounds about
 // 30 dB below the other songs; this brings it within a few dB of them without clipping chords.
@@ -93,7 +93,7 @@ GstPlaybin::GstPlaybin(MessageSink messages, FrameSink frames)
         return;
     }
     g_object_set(m_playbin, "audio-sink", m_audioSink, "video-sink", video, "flags",
-                 PlayVideo | PlayAudio, nullptr);
+                 PlayVideo | PlayAudio | PlaySoftVolume, nullptr);
     g_signal_connect(m_playbin, "element-setup", G_CALLBACK(onElementSetup), this);
     GstBus *bus = gst_element_get_bus(m_playbin);
     gst_bus_set_sync_handler(bus, onBusMessage, &m_messages, nullptr);
@@ -113,16 +113,11 @@ GstPlaybin::~GstPlaybin()
 
 // The sound server's sink; without a server to reach, a sink that takes the sound in silence
 // at the song's pace, so that songs and videos still run as on a machine without loudspeakers.
-// The sink does not give the pipeline its clock: when a stream starts, a server sink that was
-// idle may take its samples only after the silence it had already mixed ahead (up to 2 s on a
-// null sink), and the sink's clock ran on meanwhile, so the position and every volume step (a
-// fade at a snippet's end) came up to 0.7 s before they were heard. On the system clock the
-// sink keeps the samples in step with the position.
-GstElement *GstPlaybin::makeOutput()
+GstElement *GstPlaybin::makeAudioSink()
 {
     GstElement *sink = gst_element_factory_make("pulsesink", nullptr);
     if (sink) {
-        g_object_set(sink, "client-name", "Zefiro", "provide-clock", FALSE, nullptr);
+        g_object_set(sink, "client-name", "Zefiro", nullptr);
         const bool reached =
             gst_element_set_state(sink, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
         gst_element_set_state(sink, GST_STATE_NULL);
@@ -134,36 +129,6 @@ GstElement *GstPlaybin::makeOutput()
     if (sink)
         g_object_set(sink, "sync", TRUE, nullptr);
     return sink;
-}
-
-// The volume is applied to the samples on their way to the output, by a volume element of our
-// own: given to playbin, it would become the sound server's volume of the stream, which other
-// programs (a mixer, the server's own memory of streams) change behind the player's back.
-GstElement *GstPlaybin::makeAudioSink()
-{
-    m_output = makeOutput();
-    GstElement *bin = gst_bin_new(nullptr);
-    GstElement *convert = gst_element_factory_make("audioconvert", nullptr);
-    GstElement *resample = gst_element_factory_make("audioresample", nullptr);
-    m_volume = gst_element_factory_make("volume", nullptr);
-    if (!m_output || !convert || !resample || !m_volume) {
-        for (GstElement *element : {m_output, convert, resample, m_volume, bin}) {
-            if (element)
-                gst_object_unref(element);
-        }
-        m_output = m_volume = nullptr;
-        return nullptr;
-    }
-    gst_bin_add_many(GST_BIN(bin), convert, resample, m_volume, m_output, nullptr);
-    if (!gst_element_link_many(convert, resample, m_volume, m_output, nullptr)) {
-        gst_object_unref(bin);
-        m_output = m_volume = nullptr;
-        return nullptr;
-    }
-    GstPad *input = gst_element_get_static_pad(convert, "sink");
-    gst_element_add_pad(bin, gst_ghost_pad_new("sink", input));
-    gst_object_unref(input);
-    return bin;
 }
 
 GstElement *GstPlaybin::makeVideoSink()
@@ -199,8 +164,8 @@ void GstPlaybin::reset(const QString &path, const QString &outputDevice)
     const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded();
     g_object_set(m_playbin, "uri", uri.constData(), nullptr);
     const QByteArray device = outputDevice.toUtf8();
-    if (g_object_class_find_property(G_OBJECT_GET_CLASS(m_output), "device"))
-        g_object_set(m_output, "device", outputDevice.isEmpty() ? nullptr : device.constData(),
+    if (g_object_class_find_property(G_OBJECT_GET_CLASS(m_audioSink), "device"))
+        g_object_set(m_audioSink, "device", outputDevice.isEmpty() ? nullptr : device.constData(),
                      nullptr);
 }
 
@@ -253,8 +218,8 @@ bool GstPlaybin::hasVideo() const
 
 void GstPlaybin::setVolume(double factor)
 {
-    if (m_volume)
-        g_object_set(m_volume, "volume", factor, nullptr);
+    if (m_playbin)
+        g_object_set(m_playbin, "volume", factor, nullptr);
 }
 
 void GstPlaybin::setFrameSize(int width, int height)

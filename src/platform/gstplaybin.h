@@ -38,7 +38,7 @@ public:
     qint64 positionNs() const;
     qint64 durationNs() const;
     bool hasVideo() const;
-    // A linear factor applied to the samples, 1 = the song as it is.
+    // A linear factor, 1 = the song as it is.
     void setVolume(double factor);
     void setFrameSize(int width, int height);
     // The newest frame, or a null image.
@@ -52,15 +52,11 @@ public:
     void storeFrame(QImage frame);
 
 private:
-    _GstElement *makeOutput();
     _GstElement *makeAudioSink();
     _GstElement *makeVideoSink();
 
     _GstElement *m_playbin = nullptr;
     _GstElement *m_audioSink = nullptr;
-    // Inside m_audioSink, which holds their references.
-    _GstElement *m_output = nullptr;
-    _GstElement *m_volume = nullptr;
     _GstElement *m_frameSize = nullptr;
     MessageSink m_messages;
     FrameSink m_frames;

@@ -77,9 +77,8 @@ class Install(unittest.TestCase):
         depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], check=True,
                                  capture_output=True, text=True).stdout
         for package in ("gstreamer1.0-plugins-good", "gstreamer1.0-plugins-ugly",
-                        "gstreamer1.0-libav", "timgm6mb-soundfont", "libgstreamer1.0-0"):
+                        "gstreamer1.0-libav", "timgm6mb-soundfont", "libqt6multimedia6"):
             self.assertIn(package, depends)
-        self.assertNotIn("libqt6multimedia", depends)
         root = self.path("root")
         subprocess.run(["dpkg-deb", "-x", deb, root], check=True)
 

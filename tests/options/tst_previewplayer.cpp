@@ -1,5 +1,5 @@
 #include "options/songs/previewplayer.h"
-#include "platform/gstmediaplayer.h"
+#include "platform/qtmediaplayer.h"
 #include "tests/fakes/fakemediaplayer.h"
 #include "tests/fakes/soundserver.h"
 #include "tests/fakes/tonefiles.h"
@@ -269,7 +269,7 @@ void TestPreviewPlayer::realPlayerPlaysAndEnds()
 {
     QVERIFY(ToneFiles::write(m_dir.filePath(u"tone.wav"_s),
                              ToneFiles::wav({1.0, -12.0, 1, 8000, 440.0})));
-    GstMediaPlayer player;
+    QtMediaPlayer player;
     PreviewPlayer preview(player);
     QStringList captions;
     QList<MediaPlayer::PlayState> states;
