@@ -1,40 +1,63 @@
-// GStreamer's headers come first: a GLib header uses a member name that Qt defines as a macro.
-#include <gst/gst.h>
-
 #include "platform/mediastack.h"
 
-#include <initializer_list>
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMediaPlayer>
+#include <QPluginLoader>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
-bool hasElements(std::initializer_list<const char *> names)
+// A back end's name (QT_MEDIA_BACKEND's value) and its plugin's file.
+using Backend = std::pair<QString, QString>;
+
+// The back ends Qt can choose from: the plugins in the "multimedia" folder of its plugin
+// paths that say they are media back ends. Only their metadata is read.
+QList<Backend> installedBackends()
 {
-    for (const char *name : names) {
-        GstElementFactory *factory = gst_element_factory_find(name);
-        if (!factory)
-            return false;
-        gst_object_unref(factory);
+    QList<Backend> found;
+    for (const QString &path : QCoreApplication::libraryPaths()) {
+        const QDir folder(path + u"/multimedia");
+        for (const QString &name : folder.entryList(QDir::Files)) {
+            const QJsonObject meta = QPluginLoader(folder.filePath(name)).metaData();
+            if (meta.value(u"IID").toString() != u"org.qt-project.Qt.QPlatformMediaPlugin")
+                continue;
+            const QJsonArray keys = meta.value(u"MetaData").toObject().value(u"Keys").toArray();
+            for (const QJsonValue &key : keys)
+                found.append({key.toString(), folder.filePath(name)});
+        }
     }
-    return true;
+    // Qt takes GStreamer when it is there and nothing else is asked for.
+    std::stable_partition(found.begin(), found.end(),
+                          [](const Backend &b) { return b.first == u"gstreamer"; });
+    return found;
 }
 
 bool findBackend()
 {
-    return initMediaStack() && hasElements({"playbin", "pulsesink", "appsink", "videoscale"});
+    const QString wanted = qEnvironmentVariable("QT_MEDIA_BACKEND");
+    for (const Backend &backend : installedBackends()) {
+        if (!wanted.isEmpty() && backend.first != wanted)
+            continue;
+        // A plugin whose libraries are missing does not load; the one that loads stays loaded
+        // for the player, which would load it anyway.
+        QPluginLoader loader(backend.second);
+        if (loader.load())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
 QString missingMediaStackWarning()
 {
-    return QStringLiteral("ATTENZIONE!!! Il modulo di riproduzione GStreamer non è "
+    return QStringLiteral("ATTENZIONE!!! Il modulo di riproduzione di Qt Multimedia non è "
                           "disponibile: le canzoni non potranno essere ascoltate.");
-}
-
-bool initMediaStack()
-{
-    static const bool started = gst_init_check(nullptr, nullptr, nullptr) != FALSE;
-    return started;
 }
 
 bool mediaBackendFound()
@@ -47,17 +70,7 @@ bool warmMediaStack()
 {
     if (!mediaBackendFound())
         return false;
-    // The plugins a song's first load needs; once loaded they stay loaded for the run.
-    for (const char *name : {"playbin", "pulsesink", "decodebin", "uridecodebin", "filesrc",
-                             "typefind", "audioconvert", "audioresample", "volume", "appsink",
-                             "videoconvert", "videoscale", "wavparse"}) {
-        GstElementFactory *factory = gst_element_factory_find(name);
-        if (!factory)
-            continue;
-        GstPluginFeature *loaded = gst_plugin_feature_load(GST_PLUGIN_FEATURE(factory));
-        if (loaded)
-            gst_object_unref(loaded);
-        gst_object_unref(factory);
-    }
-    return true;
+    // The first player of the process loads the back end; it stays loaded after the player.
+    const QMediaPlayer player;
+    return player.isAvailable();
 }

@@ -1,5 +1,5 @@
-// The media stack's warm-up after the board's first paint, with the real GStreamer. GStreamer
-// reads its plugins once per process, so every row runs a child process of this program
+// The media stack's warm-up after the board's first paint, with Qt's real media back end. Qt
+// picks its back end once per process, so every row runs a child process of this program
 // (started with --warm-child) that shows a window, warms the media stack after its first paint
 // and prints what happened, in order, on its standard output.
 #include "app/mediawarmup.h"
@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -57,33 +56,29 @@ class TestMediaWarmup : public QObject {
 private slots:
     void reportsAtStart_data()
     {
-        QTest::addColumn<bool>("plugins");
+        QTest::addColumn<QString>("backend");
         QTest::addColumn<QStringList>("expected");
         const QStringList played{u"first-paint"_s, u"media-ready"_s, u"warmed"_s};
         const QStringList missing{
             u"first-paint"_s, u"media-ready"_s,
-            u"box warning Zefiro: ATTENZIONE!!! Il modulo di riproduzione GStreamer non è "
+            u"box warning Zefiro: ATTENZIONE!!! Il modulo di riproduzione di Qt Multimedia non è "
             u"disponibile: le canzoni non potranno essere ascoltate."_s,
             u"warmed"_s};
-        QTest::newRow("GStreamer's plugins installed") << true << played;
-        QTest::newRow("no plugins found") << false << missing;
+        QTest::newRow("back end Qt chooses") << QString() << played;
+        QTest::newRow("GStreamer named") << u"gstreamer"_s << played;
+        QTest::newRow("back end not installed") << u"nessuno"_s << missing;
     }
 
     // The box comes after the first paint and before any click: none is made here.
     void reportsAtStart()
     {
-        QFETCH(bool, plugins);
+        QFETCH(QString, backend);
         QFETCH(QStringList, expected);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"ZEFIRO_REPORT_FIRST_PAINT"_s, u"1"_s);
-        // GStreamer looks for its plugins in an empty folder only, with a registry of its own.
-        QTemporaryDir empty;
-        QVERIFY(empty.isValid());
-        if (!plugins) {
-            env.insert(u"GST_PLUGIN_SYSTEM_PATH_1_0"_s, empty.path());
-            env.insert(u"GST_PLUGIN_PATH_1_0"_s, empty.path());
-            env.insert(u"GST_REGISTRY_1_0"_s, empty.filePath(u"registry.bin"_s));
-        }
+        env.remove(u"QT_MEDIA_BACKEND"_s);
+        if (!backend.isEmpty())
+            env.insert(u"QT_MEDIA_BACKEND"_s, backend);
         QProcess child;
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -664,17 +664,13 @@ private slots:
         QTest::newRow("Riproduci in the menu") << u"menu"_s;
     }
 
-    // Without GStreamer's plugins no preview can play: the tab must open and say why nothing
-    // plays, as the board does at a click.
+    // Qt 6.4 ends the program at its first media player when it has no back end: the tab
+    // must open and say why nothing plays, as the board does at a click.
     void previewWithoutBackEnd()
     {
         QFETCH(QString, how);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        QTemporaryDir empty;
-        QVERIFY(empty.isValid());
-        env.insert(u"GST_PLUGIN_SYSTEM_PATH_1_0"_s, empty.path());
-        env.insert(u"GST_PLUGIN_PATH_1_0"_s, empty.path());
-        env.insert(u"GST_REGISTRY_1_0"_s, empty.filePath(u"registry.bin"_s));
+        env.insert(u"QT_MEDIA_BACKEND"_s, u"nessuno"_s);
         QProcess child;
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
